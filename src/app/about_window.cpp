@@ -1,0 +1,131 @@
+// The about window and the how-to window.
+#include "about_window.h"
+
+#include <QStringList>
+
+#include "forms/platform.h"
+#include "forms/window_registry.h"
+#include "text/window_texts.h"
+#include "window_names.h"
+
+namespace app {
+
+using forms::ControlKind;
+
+AboutWindow::AboutWindow(Context& context) : AppForm(kAbout, context) {
+    caption = QStringLiteral("About ...");
+    add(ControlKind::Frame, QStringLiteral("Panel3D1"));
+    addLabel(QStringLiteral("Label1"), QStringLiteral("Plurquiz Español"));
+    addLabel(QStringLiteral("Label4"), QStringLiteral("Author:"));
+    addLabel(QStringLiteral("Label2"),
+             QStringLiteral("Plurquiz team · Spanish language workshop, Budapest, 2001"));
+    addLabel(QStringLiteral("Label3"),
+             QStringLiteral("If you want to get some additional information about the program, click here:"));
+    add(ControlKind::Image, QStringLiteral("Image2")).picture = QStringLiteral("info");
+    add(ControlKind::Image, QStringLiteral("Image1"));
+    for (int i = 3; i <= 5; ++i) {
+        forms::Control& frame = add(ControlKind::Image, QStringLiteral("Image%1").arg(i));
+        frame.picture = QStringLiteral("anim%1").arg(i - 2);
+        frame.visible = false;
+    }
+    addButton(QStringLiteral("Command1"), QStringLiteral("&OK")).visible = false;
+    forms::Control& t1 = add(ControlKind::Timer, QStringLiteral("Timer1"));
+    t1.interval = 30;
+    forms::Control& t2 = add(ControlKind::Timer, QStringLiteral("Timer2"));
+    t2.interval = 300;
+
+    onTimer(QStringLiteral("Timer1"), [this] { Timer1_Timer(); });
+    onTimer(QStringLiteral("Timer2"), [this] { Timer2_Timer(); });
+    onClick(QStringLiteral("Command1"), [this] { Command1_Click(); });
+    onClick(QStringLiteral("Image2"), [this] { Image2_Click(); });
+}
+
+void AboutWindow::Form_Load() {
+    CentreOnScreen(*this, ctx.platform.screenSize());
+    if (ctx.g.SplashDone == 0) pointer = forms::MousePointer::Hourglass;
+    openConventionally();
+    language();
+    c(QStringLiteral("Image1")).picture = c(QStringLiteral("Image3")).picture;
+}
+
+void AboutWindow::Form_Unload() { c(QStringLiteral("Timer1")).enabled = false; }
+
+void AboutWindow::language() {
+    caption = uiText(text::kAboutCaptionKey);
+    applyTexts(text::aboutTexts());
+}
+
+void AboutWindow::Timer1_Timer() {
+    ctx.windows.show(kLauncher);
+    ctx.windows.unload(name());
+    ctx.g.SplashDone = 1;
+}
+
+void AboutWindow::Timer2_Timer() {
+    QString& shown = c(QStringLiteral("Image1")).picture;
+    const QString& f3 = c(QStringLiteral("Image3")).picture;
+    const QString& f4 = c(QStringLiteral("Image4")).picture;
+    const QString& f5 = c(QStringLiteral("Image5")).picture;
+    if (shown == f3) shown = f4;
+    else if (shown == f4) shown = f5;
+    else shown = f3;
+}
+
+void AboutWindow::Command1_Click() {
+    ctx.windows.show(kLauncher);
+    ctx.windows.unload(name());
+}
+
+void AboutWindow::Image2_Click() {
+    ctx.platform.messageBox(aboutMessage(), QStringLiteral("Mi ez?"), forms::MsgIcon::Information);
+}
+
+QString AboutWindow::aboutMessage() {
+    const QStringList parts = {
+        QStringLiteral(
+            "A Plurquiz Español egy készülő spanyol nyelvi programcsomag egyik részének próbaváltozata. "
+            "Jelenlegi formájában szabadon másolható, továbbadható és terjeszthető, de csak ingyenesen. "
+            "Letölthető a csomag honlapjáról (plurquiz.example.org/letoltes). "
+            "Készítője nem vállal felelősséget a telepítéséből vagy használatából eredő hibákért. "
+            "A program szabványos 32 bites ablakos alkalmazás, amelyet az első lemezéről kell telepíteni. "
+            "A programfájl bármely mappában lehet, de a .mdb kiterjesztésű adatfájlnak mindig a programmal "
+            "azonos mappában kell lennie. A programmal és nyelvi anyagával kapcsolatos észrevételeket, "
+            "javaslatokat és tanácsokat örömmel fogadjuk."),
+        QStringLiteral("        Plurquiz csapat, Spanyol Nyelvi Műhely"),
+        QStringLiteral("        1111 Budapest, Minta utca 12."),
+        QStringLiteral("        plurquiz@example.org"),
+    };
+    return parts.join(QStringLiteral("\r\n"));
+}
+
+HowToWindow::HowToWindow(Context& context) : AppForm(kHowTo, context) {
+    caption = QStringLiteral("How to ...");
+    addButton(QStringLiteral("Command1"), QStringLiteral("OK"));
+    addLabel(QStringLiteral("Label1"),
+             QStringLiteral(
+                 "Kétféle gyakorlási forma közül választhat: Gyakorlás (Practice) és Teszt (Test). Mindkettőben "
+                 "az a, b, c, d billentyűvel vagy a betű előtti kis karikára kattintva adhatja meg a választ, "
+                 "majd az Enter billentyűvel vagy a \"Következő\" gombbal léphet tovább. Gyakorlásban zöld mező "
+                 "jelzi a jó, piros mező a rossz választ; Tesztben a rossz válaszokat csak utólag lehet "
+                 "megnézni. Gyakorlásban beállíthatja a szintet (1, 2, 3), a nyelvtani témát, és ha kívánja, a "
+                 "kezdőpontot is az adatbázison belül. Az anyag tizenegy, egyenként ötven mondatból álló "
+                 "blokkra oszlik, és a kezdőpontok ezeknek a blokkoknak az elejére visznek."));
+    addLabel(QStringLiteral("Label2"),
+             QStringLiteral(
+                 "Ha nem választ kezdőpontot, a mondatok véletlenszerű sorrendben jönnek, és ugyanaz a mondat "
+                 "többször is előfordulhat; ilyenkor nem lehet szabadon előre-hátra lépni, az \"Első\", "
+                 "\"Előző\", \"Következő\" és \"Utolsó\" gomb nem működik. Tesztben beállíthatja a mondatok "
+                 "számát, az egy mondatra jutó várakozási időt másodpercben, valamint a kezdőpontot; "
+                 "kezdőpont nélkül itt is véletlenszerű a sorrend. Ha nem állított be mondatszámot, az "
+                 "\"Értékelés\" gomb bármikor befejezi a tesztet és megmutatja az értékelést, egyébként az "
+                 "értékelés csak a beállított számú mondat után jön. Ha a tesztben rossz válaszok is voltak, "
+                 "a megfelelő mezőre kattintva megnézheti a hibás mondatokat a megoldásukkal együtt, és "
+                 "onnan visszatérhet a teszthez."));
+    onClick(QStringLiteral("Command1"), [this] { Command1_Click(); });
+}
+
+void HowToWindow::Form_Load() { openConventionally(); }
+
+void HowToWindow::Command1_Click() { ctx.windows.unload(name()); }
+
+}  // namespace app

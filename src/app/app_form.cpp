@@ -1,0 +1,44 @@
+// Window conventions shared by every window of the program.
+#include "app_form.h"
+
+#include "forms/window_registry.h"
+#include "text/ui_text.h"
+#include "window_names.h"
+
+namespace app {
+
+QString AppForm::uiText(int key) const { return text::uiText(key, ctx.g.LangBase); }
+
+void AppForm::applyTexts(std::span<const text::TextBinding> table) {
+    for (const text::TextBinding& b : table) c(QString::fromLatin1(b.control), b.index).caption = uiText(b.key);
+}
+
+void AppForm::applyTitle(text::TitleWindow window) {
+    const QString word = text::titleWord(window, ctx.g.LangBase);
+    if (!word.isEmpty()) TitleWord = word;
+    caption = uiText(65) + text::kTitleSeparator + TitleWord;
+}
+
+void AppForm::openConventionally() {
+    CentreOnScreen(*this, ctx.platform.screenSize());
+    ctx.platform.setTopmost(*this, true);
+    if (has(QStringLiteral("mnuOnTop"))) c(QStringLiteral("mnuOnTop")).checked = true;
+}
+
+void AppForm::toggleOnTop() {
+    forms::Control& item = c(QStringLiteral("mnuOnTop"));
+    ctx.platform.setTopmost(*this, !item.checked);
+    item.checked = !item.checked;
+}
+
+void AppForm::switchTo(const QString& target, bool hideReview) {
+    if (hideReview) ctx.windows.hide(kReview);
+    ctx.windows.show(target);
+    ctx.windows.unload(name());
+}
+
+void AppForm::message(const QString& text, forms::MsgIcon icon, const QString& caption) {
+    ctx.platform.messageBox(text, caption, icon);
+}
+
+}  // namespace app

@@ -1,0 +1,39 @@
+// The base of every window of the program: catalogue texts in the working language and the
+// three conventions every window follows (opening centred and on top, the "&OnTop" toggle,
+// switching windows from the Tasks menu).
+#pragma once
+
+#include <span>
+
+#include "context.h"
+#include "forms/form.h"
+#include "forms/platform.h"
+#include "text/window_texts.h"
+
+namespace app {
+
+class AppForm : public forms::Form {
+public:
+    AppForm(const QString& name, Context& context) : forms::Form(name, context), ctx(context) {}
+
+    // This window's own name in the working language (the task windows have one).
+    QString TitleWord;
+
+protected:
+    QString uiText(int key) const;
+    void applyTexts(std::span<const text::TextBinding> table);
+    // Sets TitleWord for the working language and the caption "Plurquiz Español  ----  <word>".
+    void applyTitle(text::TitleWindow window);
+
+    // Centre, topmost, and the "&OnTop" mark checked where the window has one.
+    void openConventionally();
+    void toggleOnTop();
+    // Shows `target` and unloads this window; `hideReview` first hides an open review window.
+    void switchTo(const QString& target, bool hideReview = false);
+
+    void message(const QString& text, forms::MsgIcon icon, const QString& caption);
+
+    Context& ctx;
+};
+
+}  // namespace app

@@ -1,0 +1,55 @@
+// The plain state of one control of a window: what the window's logic reads and writes, and what
+// the view copies onto the widget of the same name after every event.
+#pragma once
+
+#include <QString>
+
+namespace forms {
+
+enum class ControlKind {
+    Label,    // static text; an '&' underlines the next letter
+    Button,   // push button
+    Option,   // option (radio) button; one checked per frame
+    Frame,    // group box or plain panel holding other controls
+    Edit,     // single- or multi-line edit box
+    Image,    // picture box showing a named picture
+    Menu,     // a menu title or a submenu
+    MenuItem, // a menu command, optionally checkable, optionally one item of a control array
+    Timer,    // invisible: fires every `interval` ms while enabled
+};
+
+// The name of the widget (and of the model entry) for item `index` of a control array:
+// "mnuTopicItem_5"; a plain control (index < 0) keeps its own name.
+inline QString controlKey(const QString& name, int index) {
+    return index < 0 ? name : name + QLatin1Char('_') + QString::number(index);
+}
+
+struct FontSpec {
+    QString family;
+    double pointSize = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    bool operator==(const FontSpec&) const = default;
+};
+
+struct Control {
+    QString name;
+    int index = -1;
+    ControlKind kind = ControlKind::Label;
+
+    QString caption;  // caption of labels, buttons, options, frames, menus; the text of an edit box
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false;    // menu check mark; the selected state of an option button
+    bool isDefault = false;  // the button that Enter presses
+    QString picture;         // image: name of the picture shown
+    int interval = 0;        // timer: milliseconds; 0 keeps it from firing
+    FontSpec font;           // empty family: the design font
+    bool substitutesKeys = false;  // edit: key presses go through the window's KeyPress handler first
+
+    QString key() const { return controlKey(name, index); }
+};
+
+}  // namespace forms

@@ -1,0 +1,263 @@
+// Binding of a window model to its widgets by control name.
+#include "form_view.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "pictures.h"
+
+namespace qtui {
+
+using forms::Control;
+using forms::ControlKind;
+
+QString labelRichText(const QString& caption, bool& rich) {
+    rich = false;
+    QString out;
+    for (int i = 0; i < caption.size(); ++i) {
+        const QChar ch = caption[i];
+        if (ch == u'&' && i + 1 < caption.size()) {
+            ++i;
+            if (caption[i] == u'&') {
+                out += QStringLiteral("&amp;");
+            } else {
+                rich = true;
+                out += QStringLiteral("<u>") + QString(caption[i]).toHtmlEscaped() + QStringLiteral("</u>");
+            }
+        } else {
+            out += QString(ch).toHtmlEscaped();
+        }
+    }
+    if (!rich) return QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
+    out.replace(u'\n', QStringLiteral("<br>"));
+    return out;
+}
+
+QString FormView::widgetName(const Control& control) {
+    const QString decomposed = control.key().normalized(QString::NormalizationForm_D);
+    QString ascii;
+    for (QChar ch : decomposed)
+        if (ch.category() != QChar::Mark_NonSpacing) ascii += ch;
+    return ascii;
+}
+
+FormView::FormView(forms::Form& form, QMainWindow* window) : form_(&form), window_(window) {
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->installEventFilter(this);
+    for (const auto& control : form.controls()) {
+        if (control->kind == ControlKind::Timer) {
+            auto* timer = new QTimer(this);
+            const QString name = control->name;
+            connect(timer, &QTimer::timeout, this, [this, name] {
+                dispatch([&] { form_->timer(name); });
+            });
+            timers_[name] = timer;
+            continue;
+        }
+        QObject* object = window->findChild<QObject*>(widgetName(*control));
+        if (!object) continue;
+        widgets_[control->key()] = object;
+        if (auto* w = qobject_cast<QWidget*>(object)) {
+            // Hiding a control never moves its neighbours.
+            QSizePolicy policy = w->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            w->setSizePolicy(policy);
+        }
+        connectControl(*control, object);
+    }
+    form.width = window->width();
+    form.height = window->height();
+}
+
+FormView::~FormView() = default;
+
+QObject* FormView::find(const Control& control) const {
+    auto it = widgets_.find(control.key());
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+template <typename F>
+void FormView::dispatch(F&& f) {
+    if (!form_ || syncing_) return;
+    QPointer<FormView> self(this);
+    f();
+    (void)self;
+}
+
+void FormView::connectControl(Control& control, QObject* object) {
+    const QString name = control.name;
+    const int index = control.index;
+    switch (control.kind) {
+        case ControlKind::Button:
+        case ControlKind::Option:
+            if (auto* b = qobject_cast<QAbstractButton*>(object))
+                connect(b, &QAbstractButton::clicked, this, [this, name, index] {
+                    dispatch([&] { form_->click(name, index); });
+                });
+            break;
+        case ControlKind::MenuItem:
+            if (auto* a = qobject_cast<QAction*>(object))
+                connect(a, &QAction::triggered, this, [this, name, index] {
+                    dispatch([&] { form_->click(name, index); });
+                });
+            break;
+        case ControlKind::Label:
+        case ControlKind::Image:
+            if (auto* l = qobject_cast<QLabel*>(object); l && form_->handlesClick(name)) {
+                l->installEventFilter(this);
+                l->setCursor(Qt::PointingHandCursor);
+                labelClicks_[l] = name;
+            }
+            break;
+        case ControlKind::Edit:
+            if (auto* e = qobject_cast<QLineEdit*>(object))
+                connect(e, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+                    if (form_) form_->editChanged(name, text);
+                });
+            if (auto* e = qobject_cast<QPlainTextEdit*>(object))
+                connect(e, &QPlainTextEdit::textChanged, this, [this, name, e] {
+                    if (form_ && !syncing_) form_->editChanged(name, e->toPlainText());
+                });
+            break;
+        default:
+            break;
+    }
+}
+
+bool FormView::eventFilter(QObject* watched, QEvent* event) {
+    if (!form_) return false;
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto it = labelClicks_.find(watched);
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (it != labelClicks_.end() && mouse->button() == Qt::LeftButton) {
+            const QString name = it->second;
+            dispatch([&] { form_->click(name); });
+            return true;
+        }
+    }
+    if (watched == window_ && event->type() == QEvent::Close) {
+        // The close box unloads the window; the view goes with it.
+        event->ignore();
+        dispatch([&] { form_->closeBox(); });
+        return true;
+    }
+    return false;
+}
+
+void FormView::syncTimer(const Control& control) {
+    QTimer* timer = timers_.at(control.name);
+    const bool run = control.enabled && control.interval > 0;
+    if (!run) {
+        timer->stop();
+    } else if (!timer->isActive() || timer->interval() != control.interval) {
+        timer->start(control.interval);
+    }
+}
+
+void FormView::sync() {
+    if (!form_ || !window_) return;
+    syncing_ = true;
+    window_->setWindowTitle(form_->caption);
+    if (!form_->maximised) window_->move(form_->left, form_->top);
+    if (form_->pointer == forms::MousePointer::Hourglass) window_->setCursor(Qt::WaitCursor);
+    else window_->unsetCursor();
+
+    for (const auto& ptr : form_->controls()) {
+        const Control& c = *ptr;
+        if (c.kind == ControlKind::Timer) {
+            syncTimer(c);
+            continue;
+        }
+        QObject* object = find(c);
+        if (!object) continue;
+        if (auto* action = qobject_cast<QAction*>(object)) {
+            action->setText(c.caption);
+            action->setVisible(c.visible);
+            action->setEnabled(c.enabled);
+            const bool checkable = c.checked || c.index >= 0 || c.name == QLatin1String("mnuOnTop");
+            action->setCheckable(checkable);
+            action->setChecked(c.checked);
+            continue;
+        }
+        if (auto* menu = qobject_cast<QMenu*>(object)) {
+            menu->setTitle(c.caption);
+            menu->menuAction()->setVisible(c.visible);
+            menu->menuAction()->setEnabled(c.enabled);
+            continue;
+        }
+        auto* w = qobject_cast<QWidget*>(object);
+        if (!w) continue;
+        switch (c.kind) {
+            case ControlKind::Label:
+                if (auto* l = qobject_cast<QLabel*>(w)) {
+                    bool rich = false;
+                    const QString t = labelRichText(c.caption, rich);
+                    l->setTextFormat(rich ? Qt::RichText : Qt::PlainText);
+                    if (l->text() != t) l->setText(t);
+                }
+                break;
+            case ControlKind::Image:
+                if (auto* l = qobject_cast<QLabel*>(w)) l->setPixmap(picture(c.picture));
+                break;
+            case ControlKind::Button:
+                if (auto* b = qobject_cast<QPushButton*>(w)) {
+                    b->setText(c.caption);
+                    b->setDefault(c.isDefault);
+                }
+                break;
+            case ControlKind::Option:
+                if (auto* r = qobject_cast<QRadioButton*>(w)) {
+                    r->setText(c.caption);
+                    if (c.checked) r->setChecked(true);
+                }
+                break;
+            case ControlKind::Frame:
+                if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(c.caption);
+                break;
+            case ControlKind::Edit:
+                if (auto* e = qobject_cast<QLineEdit*>(w)) {
+                    if (e->text() != c.caption) e->setText(c.caption);
+                } else if (auto* p = qobject_cast<QPlainTextEdit*>(w)) {
+                    if (p->toPlainText() != c.caption) p->setPlainText(c.caption);
+                }
+                break;
+            default:
+                break;
+        }
+        if (!c.font.family.isEmpty()) {
+            QFont f(c.font.family);
+            if (c.font.pointSize > 0) f.setPointSizeF(c.font.pointSize);
+            f.setBold(c.font.bold);
+            f.setItalic(c.font.italic);
+            f.setUnderline(c.font.underline);
+            f.setStrikeOut(c.font.strikeOut);
+            w->setFont(f);
+        }
+        w->setEnabled(c.enabled);
+        if (w->isHidden() == c.visible) w->setVisible(c.visible);
+    }
+    if (!form_->focusRequest.isEmpty()) {
+        auto it = widgets_.find(form_->focusRequest);
+        if (it != widgets_.end())
+            if (auto* w = qobject_cast<QWidget*>(it->second)) w->setFocus();
+        form_->focusRequest.clear();
+    }
+    syncing_ = false;
+}
+
+void FormView::detach() {
+    for (auto& [name, timer] : timers_) timer->stop();
+    form_ = nullptr;
+}
+
+}  // namespace qtui

@@ -1,0 +1,56 @@
+// One window on screen: the Qt Designer widgets of a window model, kept in step with it. After
+// every event the model's state is copied onto the widgets; widget signals become model events.
+#pragma once
+
+#include <QMainWindow>
+#include <QObject>
+#include <QPointer>
+#include <map>
+
+#include "forms/form.h"
+
+class QTimer;
+
+namespace qtui {
+
+class FormView : public QObject {
+public:
+    FormView(forms::Form& form, QMainWindow* window);
+    ~FormView() override;
+
+    forms::Form* form() const { return form_; }
+    QMainWindow* window() const { return window_; }
+    // The widget (QWidget) or menu entry (QAction, QMenu) bound to a control; null if the
+    // Designer file lacks it.
+    QObject* find(const forms::Control& control) const;
+
+    // Copies every control's state onto its widget, and the window's caption, place and pointer.
+    void sync();
+    // The model is going away: stop timers and forget it.
+    void detach();
+
+    // The name a control's widget has in the Designer file: the control's key with accents
+    // dropped ("mnuNúmeroItem_2" is "mnuNumeroItem_2"), since widget names must be identifiers.
+    static QString widgetName(const forms::Control& control);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void connectControl(forms::Control& control, QObject* object);
+    void syncTimer(const forms::Control& control);
+    template <typename F>
+    void dispatch(F&& f);
+
+    forms::Form* form_;
+    QPointer<QMainWindow> window_;
+    std::map<QString, QObject*> widgets_;
+    std::map<QString, QTimer*> timers_;
+    std::map<QObject*, QString> labelClicks_;
+    bool syncing_ = false;
+};
+
+// The label text for a caption: an '&' underlines the next letter, "&&" is a plain '&'.
+QString labelRichText(const QString& caption, bool& rich);
+
+}  // namespace qtui

@@ -1,0 +1,40 @@
+// The program: Qt application, the desktop layer, the window models, and the start-up window.
+#include <QApplication>
+#include <QStandardPaths>
+#include <QStyleFactory>
+
+#include "app/context.h"
+#include "app/database_setup.h"
+#include "app/window_names.h"
+#include "forms/random_source.h"
+#include "forms/window_registry.h"
+#include "legacy_import_process.h"
+#include "pictures.h"
+#include "qt_platform.h"
+#include "view_manager.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("plurquiz"));
+    QApplication::setOrganizationName(QStringLiteral("Plurquiz"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(qtui::programIcon());
+    QFont font = QApplication::font();
+    font.setPointSize(10);
+    QApplication::setFont(font);
+
+    forms::WindowRegistry windows;
+    qtui::ViewManager views;
+    windows.setObserver(&views);
+    qtui::QtPlatform platform(views);
+    forms::RandomSource random;
+    app::Context ctx(platform, windows, random, QApplication::applicationDirPath(),
+                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    app::defineWindows(ctx);
+    app::setLegacyImporter(qtui::importInSeparateProcess);
+
+    windows.show(app::kStartup);
+    const int status = QApplication::exec();
+    windows.setObserver(nullptr);
+    return status;
+}

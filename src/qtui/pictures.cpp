@@ -1,0 +1,114 @@
+// Drawing of the pictures.
+#include "pictures.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+namespace qtui {
+
+namespace {
+
+constexpr int kSize = 64;
+
+QPixmap canvas() {
+    QPixmap pm(kSize, kSize);
+    pm.fill(Qt::transparent);
+    return pm;
+}
+
+// A speech bubble with "¿?" that turns a little between the three frames.
+QPixmap animationFrame(int frame) {
+    QPixmap pm = canvas();
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor colours[] = {QColor(0xc6, 0x0b, 0x1e), QColor(0xf1, 0xbf, 0x00), QColor(0x1f, 0x6f, 0xb2)};
+    p.translate(kSize / 2.0, kSize / 2.0);
+    p.rotate((frame - 1) * 12.0 - 12.0);
+    QPainterPath bubble;
+    bubble.addRoundedRect(QRectF(-26, -22, 52, 38), 12, 12);
+    QPainterPath tail;
+    tail.moveTo(-8, 14);
+    tail.lineTo(-16, 28);
+    tail.lineTo(6, 15);
+    p.setPen(QPen(Qt::white, 2));
+    p.setBrush(colours[frame - 1]);
+    p.drawPath(bubble.united(tail));
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(24);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(frame == 2 ? QColor(0x40, 0x20, 0x00) : Qt::white);
+    p.drawText(QRectF(-26, -22, 52, 38), Qt::AlignCenter, frame == 3 ? QStringLiteral("¡!") : QStringLiteral("¿?"));
+    return pm;
+}
+
+QPixmap info() {
+    QPixmap pm = canvas();
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x0b, 0x4f, 0x8a), 3));
+    p.setBrush(QColor(0x2d, 0x7d, 0xd2));
+    p.drawEllipse(QRectF(4, 4, 56, 56));
+    QFont f(QStringLiteral("DejaVu Serif"));
+    f.setPixelSize(40);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(4, 4, 56, 56), Qt::AlignCenter, QStringLiteral("i"));
+    return pm;
+}
+
+QPixmap flag() {
+    QPixmap pm = canvas();
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath clip;
+    clip.addRoundedRect(QRectF(2, 12, 60, 40), 6, 6);
+    p.setClipPath(clip);
+    p.fillRect(QRectF(2, 12, 60, 10), QColor(0xc6, 0x0b, 0x1e));
+    p.fillRect(QRectF(2, 22, 60, 20), QColor(0xf1, 0xbf, 0x00));
+    p.fillRect(QRectF(2, 42, 60, 10), QColor(0xc6, 0x0b, 0x1e));
+    p.setClipping(false);
+    p.setPen(QPen(QColor(0, 0, 0, 60), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(clip);
+    return pm;
+}
+
+QPixmap books() {
+    QPixmap pm = canvas();
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor spines[] = {QColor(0x1f, 0x6f, 0xb2), QColor(0x2e, 0x8b, 0x57), QColor(0xc6, 0x0b, 0x1e)};
+    for (int i = 0; i < 3; ++i) {
+        p.setPen(QPen(QColor(0, 0, 0, 90), 1));
+        p.setBrush(spines[i]);
+        p.drawRoundedRect(QRectF(8 + i * 16, 10 + (i == 1 ? 4 : 0), 14, 46 - (i == 1 ? 4 : 0)), 2, 2);
+        p.setPen(QPen(QColor(255, 255, 255, 170), 2));
+        p.drawLine(QPointF(11 + i * 16, 20), QPointF(19 + i * 16, 20));
+    }
+    p.setPen(QPen(QColor(0x55, 0x55, 0x55), 3));
+    p.drawLine(QPointF(4, 58), QPointF(60, 58));
+    return pm;
+}
+
+}  // namespace
+
+QPixmap picture(const QString& name) {
+    if (name == QLatin1String("anim1")) return animationFrame(1);
+    if (name == QLatin1String("anim2")) return animationFrame(2);
+    if (name == QLatin1String("anim3")) return animationFrame(3);
+    if (name == QLatin1String("info")) return info();
+    if (name == QLatin1String("flag")) return flag();
+    if (name == QLatin1String("books")) return books();
+    return {};
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    icon.addPixmap(animationFrame(1));
+    return icon;
+}
+
+}  // namespace qtui

@@ -1,0 +1,75 @@
+// Message, input and font dialogs, the beep, the topmost layer and the screen.
+#include "qt_platform.h"
+
+#include <QApplication>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWindow>
+
+#include "view_manager.h"
+
+namespace qtui {
+
+namespace {
+QWidget* dialogParent() { return QApplication::activeWindow(); }
+}  // namespace
+
+void QtPlatform::messageBox(const QString& text, const QString& caption, forms::MsgIcon icon) {
+    QMessageBox box(dialogParent());
+    box.setWindowTitle(caption);
+    box.setText(text);
+    switch (icon) {
+        case forms::MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case forms::MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case forms::MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case forms::MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case forms::MsgIcon::None: break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
+std::optional<QString> QtPlatform::inputBox(const QString& prompt, const QString& caption,
+                                            const QString& defaultText) {
+    QInputDialog dialog(dialogParent());
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    dialog.setMinimumWidth(480);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
+}
+
+std::optional<forms::FontSpec> QtPlatform::fontDialog() {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, QApplication::font(), dialogParent());
+    if (!ok) return std::nullopt;
+    return forms::FontSpec{font.family(), font.pointSizeF(), font.bold(), font.italic(), font.underline(),
+                           font.strikeOut()};
+}
+
+void QtPlatform::beep() { QApplication::beep(); }
+
+bool QtPlatform::setTopmost(const forms::Form& form, bool topmost) {
+    FormView* view = views_.viewOf(form);
+    if (!view || !view->window()) return false;
+    QMainWindow* window = view->window();
+    // Changing the flag on a window already on screen keeps its place and size.
+    if (QWindow* handle = window->windowHandle()) {
+        handle->setFlag(Qt::WindowStaysOnTopHint, topmost);
+    } else {
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+    }
+    return true;
+}
+
+QSize QtPlatform::screenSize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() : QSize(1024, 768);
+}
+
+}  // namespace qtui

@@ -1,0 +1,26 @@
+// The desktop as the window models see it, done with Qt.
+#pragma once
+
+#include "forms/platform.h"
+
+namespace qtui {
+
+class ViewManager;
+
+class QtPlatform : public forms::Platform {
+public:
+    explicit QtPlatform(ViewManager& views) : views_(views) {}
+
+    void messageBox(const QString& text, const QString& caption, forms::MsgIcon icon) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& caption, const QString& defaultText) override;
+    std::optional<forms::FontSpec> fontDialog() override;
+    void beep() override;
+    bool setTopmost(const forms::Form& form, bool topmost) override;
+    QSize screenSize() const override;
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+
+private:
+    ViewManager& views_;
+};
+
+}  // namespace qtui

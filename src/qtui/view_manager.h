@@ -1,0 +1,37 @@
+// Watches the window registry and keeps one on-screen window per loaded window model; also
+// gives every window a look at key presses before its controls.
+#pragma once
+
+#include <QObject>
+#include <map>
+
+#include "forms/window_registry.h"
+#include "form_view.h"
+
+namespace qtui {
+
+class ViewManager : public QObject, public forms::WindowObserver {
+public:
+    ViewManager();
+    ~ViewManager() override;
+
+    FormView* viewOf(const forms::Form& form) const;
+    FormView* viewOf(const QString& name) const;
+
+    void created(forms::Form& form) override;
+    void shown(forms::Form& form) override;
+    void hidden(forms::Form& form) override;
+    void destroying(forms::Form& form) override;
+    void eventFinished() override;
+    void programEnded() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    FormView* viewOfWidget(QObject* object) const;
+    std::map<QString, FormView*> views_;
+    const QEvent* lastKey_ = nullptr;
+};
+
+}  // namespace qtui

@@ -1,0 +1,67 @@
+// Designer layouts by window name, and the colours each window keeps.
+#include "window_builder.h"
+
+#include <QLabel>
+#include <functional>
+#include <map>
+
+#include "pictures.h"
+#include "ui_about_window.h"
+#include "ui_background_window.h"
+#include "ui_editor_window.h"
+#include "ui_howto_window.h"
+#include "ui_launcher.h"
+#include "ui_practice_window.h"
+#include "ui_startup_window.h"
+#include "ui_test_window.h"
+
+namespace qtui {
+
+namespace {
+
+template <typename Ui>
+QMainWindow* make(const char* styleSheet) {
+    auto* window = new QMainWindow;
+    Ui ui;
+    ui.setupUi(window);
+    if (styleSheet) window->setStyleSheet(QString::fromUtf8(styleSheet));
+    window->setWindowIcon(programIcon());
+    return window;
+}
+
+// Colours: the start-up banner white on grey, the background silver, the how-to text on light
+// yellow, the database window teal; the rest stays with the desktop's own palette.
+const char* const kStartup =
+    "#Label1, #Label2 { color: white; background: #6b7078; }"
+    "#Label1 { border-top-left-radius: 8px; border-top-right-radius: 8px; }"
+    "#Label2 { border-bottom-left-radius: 8px; border-bottom-right-radius: 8px; }"
+    "QPushButton { font-size: 11pt; }";
+const char* const kBackground = "#centralwidget { background: #c0c0c0; }";
+const char* const kHowTo = "#Label1, #Label2 { background: #ffffe1; border: 1px solid #d9d3a6; border-radius: 4px; }";
+const char* const kAbout = "#Panel3D1 { background: #f4f1ea; } #Label1 { color: #8a1020; }";
+const char* const kLauncher =
+    "#change { color: #0b4f8a; text-decoration: underline; }"
+    "#ok, #Exi { font-size: 11pt; font-weight: bold; }"
+    "#Frame3D1 QRadioButton { font-size: 11pt; }";
+const char* const kEditor =
+    "#centralwidget { background: #0f7f80; }"
+    "#Label5, #Label6, #Label11 { color: white; font-weight: bold; }";
+
+}  // namespace
+
+QMainWindow* buildWindow(const QString& formName) {
+    static const std::map<QString, std::function<QMainWindow*()>> builders = {
+        {QStringLiteral("lang"), [] { return make<Ui::StartupWindowUi>(kStartup); }},
+        {QStringLiteral("hatter"), [] { return make<Ui::BackgroundWindowUi>(kBackground); }},
+        {QStringLiteral("sobre"), [] { return make<Ui::AboutWindowUi>(kAbout); }},
+        {QStringLiteral("Form3"), [] { return make<Ui::HowToWindowUi>(kHowTo); }},
+        {QStringLiteral("Plurqsp"), [] { return make<Ui::LauncherUi>(kLauncher); }},
+        {QStringLiteral("Spgyak"), [] { return make<Ui::PracticeWindowUi>(nullptr); }},
+        {QStringLiteral("Sptest"), [] { return make<Ui::TestWindowUi>(nullptr); }},
+        {QStringLiteral("Form1"), [] { return make<Ui::EditorWindowUi>(kEditor); }},
+    };
+    auto it = builders.find(formName);
+    return it == builders.end() ? nullptr : it->second();
+}
+
+}  // namespace qtui

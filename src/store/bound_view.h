@@ -1,0 +1,49 @@
+// An updatable cursor over one table in its natural order, as a data-bound window holds it:
+// refreshed from the file on demand, edits and new rows written through at update.
+#pragma once
+
+#include <optional>
+
+#include "database.h"
+#include "row_cursor.h"
+
+namespace store {
+
+class BoundView : public RowCursor {
+public:
+    // Reads the table at once and stands on its first row.
+    BoundView(Database& db, const QString& table);
+
+    Database& database() { return *db_; }
+
+    // Re-reads the table (rows stored by others appear) and stands on the first row.
+    void refresh();
+
+    // Editing: edit() or addNew() opens a buffer, setField() fills it, update() stores it.
+    // A refused update is an error (StoreError::refused()) and keeps the buffer for another try.
+    void edit();
+    void addNew();
+    void setField(const QString& name, const QVariant& value);
+    void update();
+    void cancelUpdate() { buffer_.reset(); }
+    bool editing() const { return buffer_.has_value(); }
+    bool addingNew() const { return buffer_ && adding_; }
+    // The value in the edit buffer (or the stored one when nothing is being edited).
+    QVariant pendingField(const QString& name) const;
+
+    // Deletes the current row; no row is current until the next move.
+    void deleteCurrent();
+
+protected:
+    int size() const override { return static_cast<int>(rows_.size()); }
+    const Row& rowAt(int index) const override { return rows_[static_cast<size_t>(index)]; }
+
+private:
+    Database* db_;
+    std::vector<Row> rows_;
+    std::optional<std::vector<QVariant>> buffer_;
+    std::vector<bool> touched_;
+    bool adding_ = false;
+};
+
+}  // namespace store

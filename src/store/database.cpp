@@ -1,0 +1,143 @@
+// Connections, creation and the health check of the database file.
+#include "database.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include "schema.h"
+#include "store_error.h"
+
+namespace store {
+
+namespace {
+
+QString newConnectionName() {
+    static QAtomicInt counter;
+    return QStringLiteral("plurquiz-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+// SQLite's primary result codes that matter here.
+constexpr int kBusy = 5, kLocked = 6, kCorrupt = 11, kNotADb = 26, kConstraint = 19;
+
+int primaryCode(const QSqlError& error) { return error.nativeErrorCode().toInt() & 0xff; }
+
+}  // namespace
+
+void throwQueryError(const QSqlQuery& query) {
+    const QSqlError error = query.lastError();
+    throw StoreError(error.text(), primaryCode(error) == kConstraint);
+}
+
+Database::Database(const QString& path, bool readOnly) : path_(path), connection_(newConnectionName()) {
+    if (!QFileInfo::exists(path)) throw StoreError(QStringLiteral("The file %1 does not exist.").arg(path));
+    db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+    db_.setDatabaseName(path);
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500");
+    if (readOnly || !QFileInfo(path).isWritable()) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db_.setConnectOptions(options);
+    if (!db_.open()) {
+        const QString message = db_.lastError().text();
+        db_ = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connection_);
+        throw StoreError(message);
+    }
+    QSqlQuery q(db_);
+    q.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+}
+
+Database::~Database() {
+    db_.close();
+    db_ = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connection_);
+}
+
+void Database::create(const QString& path) {
+    if (QFileInfo::exists(path)) throw StoreError(QStringLiteral("The file %1 exists already.").arg(path));
+    const QString name = newConnectionName();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (!db.open()) {
+            const QString message = db.lastError().text();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            throw StoreError(message);
+        }
+        try {
+            db.transaction();
+            createSchema(db);
+            if (!db.commit()) throw StoreError(db.lastError().text());
+        } catch (...) {
+            db.rollback();
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            throw;
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+FileStatus Database::check(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) return {Problem::Missing, {}};
+    if (!info.isReadable()) return {Problem::CannotOpen, QStringLiteral("The file cannot be read.")};
+    try {
+        Database database(path, true);
+        QSqlQuery q(database.db());
+        if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")) || !q.next()) {
+            const int code = primaryCode(q.lastError());
+            if (code == kBusy || code == kLocked) return {Problem::Locked, q.lastError().text()};
+            return {Problem::Damaged, q.lastError().text()};
+        }
+        if (q.value(0).toString() != QLatin1String("ok")) return {Problem::Damaged, q.value(0).toString()};
+        for (const QString& table : {QStringLiteral("test1"), QStringLiteral("hiba1")}) {
+            QSqlQuery t(database.db());
+            t.prepare(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ? "
+                                     "COLLATE NOCASE"));
+            t.addBindValue(table);
+            if (!t.exec() || !t.next()) return {Problem::Damaged, t.lastError().text()};
+            if (t.value(0).toInt() == 0) return {Problem::MissingTable, table};
+        }
+    } catch (const StoreError& e) {
+        return {Problem::CannotOpen, e.message()};
+    }
+    if (!info.isWritable()) return {Problem::ReadOnly, {}};
+    // A writer elsewhere holding the file: try to take the write lock for a moment.
+    try {
+        Database database(path);
+        QSqlQuery q(database.db());
+        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            const int code = primaryCode(q.lastError());
+            if (code == kBusy || code == kLocked) return {Problem::Locked, q.lastError().text()};
+            if (code == kCorrupt || code == kNotADb) return {Problem::Damaged, q.lastError().text()};
+            return {Problem::ReadOnly, q.lastError().text()};
+        }
+        q.exec(QStringLiteral("ROLLBACK"));
+    } catch (const StoreError& e) {
+        return {Problem::CannotOpen, e.message()};
+    }
+    return {};
+}
+
+Database::Transaction::Transaction(Database& database) : database_(database) {
+    QSqlQuery q(database_.db());
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) throwQueryError(q);
+}
+
+Database::Transaction::~Transaction() {
+    if (done_) return;
+    QSqlQuery q(database_.db());
+    q.exec(QStringLiteral("ROLLBACK"));
+}
+
+void Database::Transaction::commit() {
+    QSqlQuery q(database_.db());
+    if (!q.exec(QStringLiteral("COMMIT"))) throwQueryError(q);
+    done_ = true;
+}
+
+}  // namespace store

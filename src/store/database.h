@@ -1,0 +1,56 @@
+// One connection to the database file. Every window opens its own; all of them see each other's
+// committed writes when they read again.
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+namespace store {
+
+enum class Problem { None, Missing, CannotCreate, Locked, ReadOnly, Damaged, MissingTable, CannotOpen };
+
+// What is wrong with a database file, as a value a window turns into a message.
+struct FileStatus {
+    Problem problem = Problem::None;
+    QString detail;  // the missing table's name, or the engine's own words
+    bool ok() const { return problem == Problem::None; }
+};
+
+class Database {
+public:
+    // Opens an existing file; throws StoreError if it is missing or cannot be opened.
+    explicit Database(const QString& path, bool readOnly = false);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Creates a new, empty database file with both tables at `path` (which must not exist).
+    static void create(const QString& path);
+    // Looks at a file without changing it: present, readable, ours, both tables there, not locked.
+    static FileStatus check(const QString& path);
+
+    QSqlDatabase& db() { return db_; }
+    const QString& path() const { return path_; }
+
+    // All-or-nothing groups of writes: rolled back unless committed.
+    class Transaction {
+    public:
+        explicit Transaction(Database& database);
+        ~Transaction();
+        void commit();
+
+    private:
+        Database& database_;
+        bool done_ = false;
+    };
+
+private:
+    QString path_;
+    QString connection_;
+    QSqlDatabase db_;
+};
+
+// Throws the store error for a failed statement, marking refusals by a constraint.
+[[noreturn]] void throwQueryError(const class QSqlQuery& query);
+
+}  // namespace store

@@ -1,0 +1,49 @@
+// The teaching material as a table of rows: read from and written to the CSV layout of the built-in
+// material, checked row by row, and poured into a new database file.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <vector>
+
+#include "database.h"
+#include "forms/random_source.h"
+
+namespace store {
+
+// The CSV columns, in order: sorszam,szint,kulcs1,kulcs2,mondat,a,b,c,d,felelet1,felelet2.
+const QStringList& materialColumns();
+
+struct MaterialRow {
+    int line = 0;  // CSV line it came from (0 when it came from elsewhere)
+    std::vector<QVariant> values;  // in materialColumns() order; empty fields are null
+};
+
+struct MaterialRead {
+    std::vector<MaterialRow> rows;
+    QStringList problems;  // "line 12, field szint: ..." for each bad row; empty when all is well
+    bool ok() const { return problems.isEmpty(); }
+};
+
+// Parses CSV text in the material layout and checks every row: sorszam a whole number in
+// 1-32767 and not repeated, szint empty or a whole number 1-3, one-character topic codes.
+MaterialRead readMaterialCsv(const QString& text);
+// The built-in material compiled into the program.
+MaterialRead builtInMaterial();
+
+// The rows of test1 as CSV text in the material layout, ordered by serial number.
+QString materialCsv(Database& db);
+
+// Sorrend2 values for n rows: spread evenly over 1-3000, in random order.
+std::vector<int> spreadOrder(int n, forms::RandomSource& random);
+
+// Replaces nothing: appends the rows to test1 (sorrend = sorszam, sorrend2 spread evenly) in
+// one transaction.
+void insertMaterial(Database& db, const std::vector<MaterialRow>& rows, forms::RandomSource& random);
+
+// Writes a complete new database file at `path` from the rows: built beside it under a temporary
+// name and renamed into place only when complete. Throws StoreError; leaves nothing on failure.
+void createDatabaseFile(const QString& path, const std::vector<MaterialRow>& rows, forms::RandomSource& random);
+
+}  // namespace store

@@ -1,0 +1,72 @@
+// Cursor moves, field reads and searches common to every record set.
+#include "row_cursor.h"
+
+#include "criteria.h"
+#include "store_error.h"
+
+namespace store {
+
+void RowCursor::moveFirst() {
+    if (size() == 0) throw StoreError(QStringLiteral("There is no current record."));
+    pos_ = 0;
+    onDeleted_ = false;
+}
+
+void RowCursor::moveLast() {
+    if (size() == 0) throw StoreError(QStringLiteral("There is no current record."));
+    pos_ = size() - 1;
+    onDeleted_ = false;
+}
+
+void RowCursor::moveNext() {
+    if (eof() && !onDeleted_) throw StoreError(QStringLiteral("There is no current record."));
+    if (onDeleted_) onDeleted_ = false;  // the row after the deleted one is already in place
+    else ++pos_;
+    if (pos_ > size()) pos_ = size();
+}
+
+void RowCursor::movePrevious() {
+    if (bof()) throw StoreError(QStringLiteral("There is no current record."));
+    onDeleted_ = false;
+    --pos_;
+    if (pos_ < -1) pos_ = -1;
+}
+
+bool RowCursor::eof() const { return size() == 0 || pos_ >= size(); }
+
+bool RowCursor::bof() const { return size() == 0 || pos_ < 0; }
+
+int RowCursor::absolutePosition() const { return (bof() || eof() || onDeleted_) ? -1 : pos_; }
+
+const Row& RowCursor::current() const {
+    if (bof() || eof() || onDeleted_) throw StoreError(QStringLiteral("There is no current record."));
+    return rowAt(pos_);
+}
+
+QVariant RowCursor::field(const QString& name) const {
+    const int i = fields_->indexOf(name);
+    if (i < 0) throw StoreError(QStringLiteral("Unknown field \"%1\".").arg(name));
+    return current().values[static_cast<size_t>(i)];
+}
+
+void RowCursor::findFirst(const QString& condition) { findFrom(0, condition); }
+
+void RowCursor::findNext(const QString& condition) {
+    const int start = onDeleted_ ? pos_ : pos_ + 1;
+    findFrom(start < 0 ? 0 : start, condition);
+}
+
+void RowCursor::findFrom(int start, const QString& condition) {
+    const Criteria criteria = Criteria::parse(condition, *fields_);
+    for (int i = start; i < size(); ++i) {
+        if (criteria.matches(rowAt(i).values)) {
+            pos_ = i;
+            onDeleted_ = false;
+            noMatch_ = false;
+            return;
+        }
+    }
+    noMatch_ = true;
+}
+
+}  // namespace store

@@ -1,0 +1,73 @@
+// Table layout of the database file.
+#include "schema.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include "store_error.h"
+
+namespace store {
+
+int Fields::indexOf(const QString& name) const {
+    for (int i = 0; i < count(); ++i)
+        if (names[i].compare(name, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+const Fields& test1Fields() {
+    using T = FieldType;
+    static const Fields f{QStringLiteral("test1"),
+                          {"sorszam", "sorrend", "sorrend2", "szint", "kulcs1", "kulcs2", "mondat", "a", "b", "c",
+                           "d", "felelet1", "felelet2"},
+                          {T::Integer, T::Integer, T::Integer, T::Integer, T::Text, T::Text, T::Text, T::Text,
+                           T::Text, T::Text, T::Text, T::Text, T::Text}};
+    return f;
+}
+
+const Fields& hiba1Fields() {
+    static const Fields f{QStringLiteral("hiba1"),
+                          {"hiba", "mondat", "a", "b", "c", "d", "felelet1", "felelet2"},
+                          std::vector<FieldType>(8, FieldType::Text)};
+    return f;
+}
+
+const Fields& fieldsOf(const QString& table) {
+    if (table.compare(QLatin1String("test1"), Qt::CaseInsensitive) == 0) return test1Fields();
+    if (table.compare(QLatin1String("hiba1"), Qt::CaseInsensitive) == 0) return hiba1Fields();
+    throw StoreError(QStringLiteral("There is no table \"%1\".").arg(table));
+}
+
+QString naturalOrder(const Fields& fields) {
+    // The shuffled order first, so that thresholds on sorrend2 cut the material into ranges.
+    return &fields == &test1Fields() ? QStringLiteral("sorrend2, sorszam") : QStringLiteral("rowid");
+}
+
+namespace {
+void exec(QSqlDatabase& db, const QString& sql) {
+    QSqlQuery q(db);
+    if (!q.exec(sql)) throw StoreError(q.lastError().text());
+}
+}  // namespace
+
+void createSchema(QSqlDatabase& db) {
+    exec(db, QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId));
+    exec(db, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+    exec(db, QStringLiteral(
+                 "CREATE TABLE test1 ("
+                 " sorszam INTEGER NOT NULL CHECK (typeof(sorszam) = 'integer' AND sorszam BETWEEN 1 AND 32767),"
+                 " sorrend INTEGER,"
+                 " sorrend2 INTEGER CHECK (sorrend2 IS NULL OR (typeof(sorrend2) = 'integer'"
+                 "   AND sorrend2 BETWEEN -32768 AND 32767)),"
+                 " szint INTEGER CHECK (szint IS NULL OR (typeof(szint) = 'integer' AND szint BETWEEN 1 AND 3)),"
+                 " kulcs1 TEXT, kulcs2 TEXT, mondat TEXT, a TEXT, b TEXT, c TEXT, d TEXT,"
+                 " felelet1 TEXT, felelet2 TEXT)"));
+    exec(db, QStringLiteral("CREATE UNIQUE INDEX sorszam ON test1 (sorszam)"));
+    exec(db, QStringLiteral("CREATE INDEX sorrend ON test1 (sorrend)"));
+    exec(db, QStringLiteral("CREATE INDEX test1_natural_order ON test1 (sorrend2, sorszam)"));
+    exec(db, QStringLiteral(
+                 "CREATE TABLE hiba1 (hiba TEXT, mondat TEXT, a TEXT, b TEXT, c TEXT, d TEXT, felelet1 TEXT,"
+                 " felelet2 TEXT)"));
+    exec(db, QStringLiteral("INSERT INTO hiba1 VALUES ('0', '-', '-', '-', '-', '-', '-', '-')"));
+}
+
+}  // namespace store

@@ -1,0 +1,37 @@
+// The two tables of the database file, their fields and types, and the statements that create them.
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace store {
+
+enum class FieldType { Integer, Text };
+
+struct Fields {
+    QString table;
+    QStringList names;
+    std::vector<FieldType> types;
+    // Position of a field, letter case ignored; -1 if there is none.
+    int indexOf(const QString& name) const;
+    int count() const { return static_cast<int>(names.size()); }
+};
+
+const Fields& test1Fields();  // sorszam, sorrend, sorrend2, szint, kulcs1, kulcs2, mondat, a-d, felelet1, felelet2
+const Fields& hiba1Fields();  // hiba, mondat, a-d, felelet1, felelet2
+// The fields of a table named in any letter case; throws StoreError for another name.
+const Fields& fieldsOf(const QString& table);
+
+// Marks our files: "PQES" in SQLite's application id, and the layout version.
+constexpr int kApplicationId = 0x50514553;
+constexpr int kSchemaVersion = 1;
+
+// Creates both tables, their indexes and the placeholder row of hiba1 in an empty database.
+void createSchema(QSqlDatabase& db);
+
+// The ORDER BY clause of a table's natural order.
+QString naturalOrder(const Fields& fields);
+
+}  // namespace store

@@ -1,0 +1,40 @@
+// The catalogue of interface texts: every caption and message under a numeric key, in English,
+// Hungarian, Spanish and French, looked up by key + the working language's base.
+#pragma once
+
+#include <QString>
+
+namespace text {
+
+// The working language's base value: the text id of key k is k + base.
+enum LangBase : int { English = 16, Hungarian = 116, Spanish = 216, French = 316 };
+
+inline bool isLangBase(int base) {
+    return base == English || base == Hungarian || base == Spanish || base == French;
+}
+
+// Keys from 90 on: messages the program adds to the original catalogue.
+enum Key : int {
+    KeyCannotCreate = 90,
+    KeyLocked = 91,
+    KeyReadOnly = 92,
+    KeyDamaged = 93,
+    KeyMissingTable = 94,
+    KeyImportFailed = 95,
+    KeyImporting = 96,
+    KeyWriteFailed = 97,
+    KeyNothingToReorder = 98,
+    KeyCannotOpen = 99,
+};
+constexpr int kLastKey = 99;
+
+// The text of `key` in the language `langBase`; empty for a key without text.
+QString uiText(int key, int langBase);
+// The text with the absolute id `id` (key + base), as the original string table was addressed.
+QString uiTextById(int id);
+bool hasText(int key);
+
+// The title separator between the product name and a window's own name.
+inline const QString kTitleSeparator = QStringLiteral("  ----  ");
+
+}  // namespace text

@@ -1,0 +1,34 @@
+// A whole program without a display: registry, fake desktop, globals and a temporary program
+// folder, with the windows of the program defined.
+#pragma once
+
+#include <QTemporaryDir>
+
+#include "app/context.h"
+#include "app/window_names.h"
+#include "fake_platform.h"
+#include "forms/random_source.h"
+#include "forms/window_registry.h"
+
+struct AppFixture {
+    QTemporaryDir dir;
+    FakePlatform platform;
+    forms::WindowRegistry windows;
+    forms::RandomSource random{7};
+    app::Context ctx{platform, windows, random, dir.path(), dir.filePath(QStringLiteral("appdata"))};
+
+    AppFixture() { app::defineWindows(ctx); }
+
+    forms::Form& form(const QString& name) {
+        forms::Form* f = windows.find(name);
+        if (!f) qFatal("window %s is not loaded", qPrintable(name));
+        return *f;
+    }
+    // Start-up window, the chosen language button, the splash timer: the launcher is up.
+    forms::Form& startInLanguage(const char* button) {
+        windows.show(app::kStartup);
+        form(app::kStartup).click(QString::fromLatin1(button));
+        form(app::kAbout).timer(QStringLiteral("Timer1"));
+        return form(app::kLauncher);
+    }
+};

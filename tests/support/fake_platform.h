@@ -1,0 +1,50 @@
+// A desktop for tests: records every call and answers dialogs from a script.
+#pragma once
+
+#include <QStringList>
+#include <deque>
+#include <map>
+
+#include "forms/form.h"
+#include "forms/platform.h"
+
+struct FakePlatform : forms::Platform {
+    struct Message {
+        QString text, caption;
+        forms::MsgIcon icon;
+    };
+    std::vector<Message> messages;
+    std::deque<std::optional<QString>> inputAnswers;
+    std::vector<QString> inputPrompts;
+    std::deque<std::optional<forms::FontSpec>> fontAnswers;
+    int beeps = 0;
+    std::map<QString, bool> topmost;  // last topmost request per window
+    QStringList topmostCalls;         // "Plurqsp:on", "Plurqsp:off"
+    QSize screen{1280, 1024};
+    QDateTime clock = QDateTime(QDate(2026, 12, 8), QTime(10, 0));
+
+    void messageBox(const QString& text, const QString& caption, forms::MsgIcon icon) override {
+        messages.push_back({text, caption, icon});
+    }
+    std::optional<QString> inputBox(const QString& prompt, const QString&, const QString& def) override {
+        inputPrompts.push_back(prompt);
+        if (inputAnswers.empty()) return def;
+        auto a = inputAnswers.front();
+        inputAnswers.pop_front();
+        return a;
+    }
+    std::optional<forms::FontSpec> fontDialog() override {
+        if (fontAnswers.empty()) return std::nullopt;
+        auto a = fontAnswers.front();
+        fontAnswers.pop_front();
+        return a;
+    }
+    void beep() override { ++beeps; }
+    bool setTopmost(const forms::Form& form, bool on) override {
+        topmost[form.name()] = on;
+        topmostCalls << form.name() + (on ? QStringLiteral(":on") : QStringLiteral(":off"));
+        return true;
+    }
+    QSize screenSize() const override { return screen; }
+    QDateTime now() const override { return clock; }
+};

@@ -1,0 +1,96 @@
+// Renders every window of the program, in each working language, to PNG files, so that a person
+// can look at them: plurquiz-screenshots DIR.
+#include <QApplication>
+#include <QDir>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+
+#include "app/context.h"
+#include "app/window_names.h"
+#include "forms/random_source.h"
+#include "forms/window_registry.h"
+#include "qtui/qt_platform.h"
+#include "qtui/view_manager.h"
+
+namespace {
+
+// Dialogs would wait for a click; here they only note what they would have said.
+class QuietPlatform : public qtui::QtPlatform {
+public:
+    using qtui::QtPlatform::QtPlatform;
+    void messageBox(const QString& text, const QString& caption, forms::MsgIcon) override {
+        qInfo("message [%s]: %s", qPrintable(caption), qPrintable(text));
+    }
+};
+
+void grab(qtui::ViewManager& views, const QString& window, const QDir& out, const QString& file) {
+    qtui::FormView* view = views.viewOf(window);
+    if (!view) {
+        qWarning("%s is not open", qPrintable(window));
+        return;
+    }
+    QApplication::processEvents();
+    const QString path = out.filePath(file + QStringLiteral(".png"));
+    if (!view->window()->grab().save(path)) qWarning("cannot write %s", qPrintable(path));
+    else qInfo("%s", qPrintable(path));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFont font = QApplication::font();
+    font.setPointSize(10);
+    QApplication::setFont(font);
+    if (argc < 2) {
+        qCritical("usage: plurquiz-screenshots DIR");
+        return 2;
+    }
+    QDir out(QString::fromLocal8Bit(argv[1]));
+    out.mkpath(QStringLiteral("."));
+    QTemporaryDir programDir;
+
+    const std::pair<const char*, const char*> languages[] = {
+        {"Command1", "en"}, {"Command6", "hu"}, {"Command5", "es"}, {"Command2", "fr"}};
+    for (const auto& [button, code] : languages) {
+        const QString lang = QString::fromLatin1(code);
+        forms::WindowRegistry windows;
+        qtui::ViewManager views;
+        windows.setObserver(&views);
+        QuietPlatform platform(views);
+        forms::RandomSource random;
+        app::Context ctx(platform, windows, random, programDir.path(), programDir.filePath(QStringLiteral("data")));
+        app::defineWindows(ctx);
+
+        windows.show(app::kStartup);
+        if (lang == QLatin1String("en")) {
+            grab(views, app::kStartup, out, QStringLiteral("lang"));
+            grab(views, app::kBackground, out, QStringLiteral("hatter"));
+        }
+        windows.find(app::kStartup)->click(QString::fromLatin1(button));
+        grab(views, app::kAbout, out, QStringLiteral("sobre_splash_") + lang);
+        windows.find(app::kAbout)->timer(QStringLiteral("Timer1"));
+        grab(views, app::kLauncher, out, QStringLiteral("launcher_") + lang);
+        windows.find(app::kLauncher)->click(QStringLiteral("mnuabout"));
+        grab(views, app::kAbout, out, QStringLiteral("sobre_about_") + lang);
+        windows.find(app::kAbout)->click(QStringLiteral("Command1"));
+        if (lang == QLatin1String("en")) {
+            windows.find(app::kLauncher)->click(QStringLiteral("mnuhow"));
+            grab(views, app::kHowTo, out, QStringLiteral("howto"));
+            windows.unload(app::kHowTo);
+        }
+        windows.find(app::kLauncher)->click(QStringLiteral("ok"));
+        grab(views, app::kPractice, out, QStringLiteral("practice_") + lang);
+        windows.find(app::kPractice)->click(QStringLiteral("mnuTest"));
+        grab(views, app::kTest, out, QStringLiteral("test_") + lang);
+        windows.find(app::kTest)->click(QStringLiteral("mnuPlurquiz"));
+        windows.find(app::kLauncher)->click(QStringLiteral("database"));
+        windows.find(app::kLauncher)->click(QStringLiteral("ok"));
+        grab(views, app::kEditor, out, QStringLiteral("editor_") + lang);
+        windows.endProgram();
+        windows.setObserver(nullptr);
+        QApplication::processEvents();
+    }
+    return 0;
+}
