@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include "window_builder.h"
 
@@ -39,7 +40,12 @@ void ViewManager::shown(forms::Form& form) {
     FormView* view = viewOf(form);
     if (!view) return;
     view->sync();
-    if (form.maximised) view->window()->showMaximized();
+    if (form.maximised) {
+        // Without a window manager "maximised" means nothing: fill the screen ourselves.
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            view->window()->setGeometry(screen->availableGeometry());
+        view->window()->showMaximized();
+    }
     else view->window()->show();
     view->window()->raise();
     view->window()->activateWindow();
