@@ -26,8 +26,7 @@ void setLegacyImporter(LegacyImporter imp) { importer() = std::move(imp); }
 QString databasePathFor(const QString& appFolder, const QString& appDataDir) {
     const QString local = appFolder + kFileName;
     if (QFileInfo::exists(local)) return local;
-    const QFileInfo folder(appFolder);
-    if (folder.isDir() && folder.isWritable()) return local;
+    if (QFileInfo(appFolder).isDir() && store::mayWrite(appFolder)) return local;
     QDir().mkpath(appDataDir);
     return QDir(appDataDir).filePath(kFileName);
 }

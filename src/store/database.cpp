@@ -25,6 +25,13 @@ int primaryCode(const QSqlError& error) { return error.nativeErrorCode().toInt()
 
 }  // namespace
 
+bool mayWrite(const QString& path) {
+    const QFileInfo info(path);
+    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup |
+                           QFileDevice::WriteOther;
+    return info.isWritable() && (info.permissions() & writeBits);
+}
+
 void throwQueryError(const QSqlQuery& query) {
     const QSqlError error = query.lastError();
     throw StoreError(error.text(), primaryCode(error) == kConstraint);
@@ -35,7 +42,7 @@ Database::Database(const QString& path, bool readOnly) : path_(path), connection
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db_.setDatabaseName(path);
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500");
-    if (readOnly || !QFileInfo(path).isWritable()) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    if (readOnly || !mayWrite(path)) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     db_.setConnectOptions(options);
     if (!db_.open()) {
         const QString message = db_.lastError().text();
@@ -105,7 +112,7 @@ FileStatus Database::check(const QString& path) {
     } catch (const StoreError& e) {
         return {Problem::CannotOpen, e.message()};
     }
-    if (!info.isWritable()) return {Problem::ReadOnly, {}};
+    if (!mayWrite(path)) return {Problem::ReadOnly, {}};
     // A writer elsewhere holding the file: try to take the write lock for a moment.
     try {
         Database database(path);

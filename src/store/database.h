@@ -50,6 +50,10 @@ private:
     QSqlDatabase db_;
 };
 
+// Whether a file (or folder) may be written: the system allows it and it is not marked
+// read-only for everyone (a mark the program respects even where the system would let it write).
+bool mayWrite(const QString& path);
+
 // Throws the store error for a failed statement, marking refusals by a constraint.
 [[noreturn]] void throwQueryError(const class QSqlQuery& query);
 

@@ -1,0 +1,133 @@
+// The database file at start-up: created when missing, and every way it can be unusable reported
+// in one message that names the file, with the file left exactly as it was.
+#include <QtTest>
+
+#include "app/database_setup.h"
+#include "app/reshuffle.h"
+#include "store/material.h"
+#include "store/snapshot.h"
+#include "test_database.h"
+#include "text/ui_text.h"
+
+using namespace store;
+
+class DatabaseFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void missingFileIsCreatedFromTheBuiltInMaterial() {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QLatin1Char('/');
+        const QString path = app::databasePathFor(folder, dir.filePath(QStringLiteral("appdata")));
+        QCOMPARE(path, folder + QStringLiteral("st_data.sqlite"));
+        const app::SetupOutcome outcome = app::setUpDatabase(path, folder, text::English);
+        QVERIFY2(outcome.ok(), qPrintable(outcome.message(text::English)));
+        Database db(path);
+        QCOMPARE(Snapshot::ofTable(db, QStringLiteral("test1")).recordCount(),
+                 static_cast<int>(builtInMaterial().rows.size()));
+        QCOMPARE(Snapshot::ofTable(db, QStringLiteral("hiba1")).recordCount(), 1);
+        QVERIFY(!QFileInfo::exists(path + QStringLiteral(".new")));
+    }
+
+    void unwritableProgramFolderMovesTheFileToApplicationData() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("program"));
+        QDir().mkpath(folder);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const QString appData = dir.filePath(QStringLiteral("appdata"));
+        QCOMPARE(app::databasePathFor(folder + QLatin1Char('/'), appData), appData + QStringLiteral("/st_data.sqlite"));
+        QVERIFY(QFileInfo(appData).isDir());
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        // A file that is already in the program folder is used where it is.
+        QFile(folder + QStringLiteral("/st_data.sqlite")).open(QIODevice::WriteOnly);
+        QCOMPARE(app::databasePathFor(folder + QLatin1Char('/'), appData), folder + QStringLiteral("/st_data.sqlite"));
+    }
+
+    void unusableFilesAreReportedAndLeftAlone_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("problem");
+        QTest::addColumn<int>("key");
+        QTest::addRow("not a database") << "garbage" << int(Problem::Damaged) << int(text::KeyDamaged);
+        QTest::addRow("header overwritten") << "header" << int(Problem::Damaged) << int(text::KeyDamaged);
+        QTest::addRow("log table missing") << "no-log" << int(Problem::MissingTable) << int(text::KeyMissingTable);
+        QTest::addRow("empty database") << "empty-db" << int(Problem::MissingTable) << int(text::KeyMissingTable);
+        QTest::addRow("read-only") << "read-only" << int(Problem::ReadOnly) << int(text::KeyReadOnly);
+    }
+    void unusableFilesAreReportedAndLeftAlone() {
+        QFETCH(QString, kind);
+        QFETCH(int, problem);
+        QFETCH(int, key);
+        QTemporaryDir dir;
+        const QString path = makeDatabase(dir, {{1, 100}, {2, 200}});
+        if (kind == QLatin1String("garbage")) {
+            QFile f(path);
+            f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            f.write(QByteArray(8192, 'x'));
+        } else if (kind == QLatin1String("header")) {
+            QFile f(path);
+            f.open(QIODevice::ReadWrite);
+            f.write("NOT SQLITE AT ALL");
+        } else if (kind == QLatin1String("no-log") || kind == QLatin1String("empty-db")) {
+            Database db(path);
+            QSqlQuery q(db.db());
+            q.exec(QStringLiteral("DROP TABLE hiba1"));
+            if (kind == QLatin1String("empty-db")) q.exec(QStringLiteral("DROP TABLE test1"));
+        } else if (kind == QLatin1String("read-only")) {
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        }
+        const QByteArray before = fileBytes(path);
+        const QString folder = dir.path() + QLatin1Char('/');
+        const app::SetupOutcome outcome = app::setUpDatabase(path, folder, text::Hungarian);
+        QCOMPARE(int(outcome.problem), problem);
+        const QString message = outcome.message(text::Hungarian);
+        QVERIFY2(message.contains(path), qPrintable(message));
+        QVERIFY(message.startsWith(text::uiText(key, text::Hungarian).section(QLatin1Char('%'), 0, 0)));
+        if (kind == QLatin1String("no-log")) QVERIFY(message.contains(QStringLiteral("hiba1")));
+        QCOMPARE(fileBytes(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"st_data.sqlite"});
+    }
+
+    void lockedFileIsReported() {
+        QTemporaryDir dir;
+        const QString path = makeDatabase(dir, {{1, 100}});
+        Database holder(path);
+        QSqlQuery q(holder.db());
+        QVERIFY(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        const app::SetupOutcome outcome = app::setUpDatabase(path, dir.path() + QLatin1Char('/'), text::Spanish);
+        QCOMPARE(outcome.problem, Problem::Locked);
+        QVERIFY(outcome.message(text::Spanish).contains(path));
+        q.exec(QStringLiteral("ROLLBACK"));
+    }
+
+    void writesToAReadOnlyOrLockedFileFailWithoutChangingIt() {
+        QTemporaryDir dir;
+        const QString path = makeDatabase(dir, {{1, 100}, {2, 200}});
+        forms::RandomSource random(3);
+        QFile::setPermissions(path, QFileDevice::ReadOwner);
+        const QByteArray before = fileBytes(path);
+        QCOMPARE(app::reshuffleOrder(path, random).status, app::ReshuffleOutcome::Failed);
+        QCOMPARE(fileBytes(path), before);
+
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        Database holder(path);
+        QSqlQuery q(holder.db());
+        QVERIFY(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        const app::ReshuffleOutcome locked = app::reshuffleOrder(path, random);
+        QCOMPARE(locked.status, app::ReshuffleOutcome::Failed);
+        QVERIFY(!locked.detail.isEmpty());
+        q.exec(QStringLiteral("ROLLBACK"));
+        QCOMPARE(fileBytes(path), before);
+    }
+
+    void aFileThatCannotBeCreatedIsReported() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("no/such/folder/st_data.sqlite"));
+        const app::SetupOutcome outcome = app::setUpDatabase(path, dir.path() + QLatin1Char('/'), text::French);
+        QCOMPARE(outcome.problem, Problem::CannotCreate);
+        QVERIFY(outcome.message(text::French).contains(path));
+        QVERIFY(!QFileInfo::exists(path));
+    }
+};
+
+QTEST_GUILESS_MAIN(DatabaseFileTest)
+#include "test_database_file.moc"

@@ -1,0 +1,173 @@
+// The built-in teaching material: the mechanical rules every sentence keeps, its spread over
+// topics, levels and right letters, and what a new database made from it selects. Prints the
+// distribution.
+#include <QtTest>
+
+#include "store/criteria.h"
+#include "store/material.h"
+#include "store/snapshot.h"
+#include "store/topics.h"
+#include "test_database.h"
+#include "text/ui_text.h"
+
+using namespace store;
+
+namespace {
+enum Col { Sorszam, Szint, Kulcs1, Kulcs2, Mondat, A, B, C, D, Felelet1, Felelet2 };
+QString field(const MaterialRow& r, int col) { return r.values[static_cast<size_t>(col)].toString(); }
+int gaps(const QString& s) {
+    int count = 0;
+    for (int at = s.indexOf(QLatin1String("...")); at >= 0; at = s.indexOf(QLatin1String("..."), at + 3)) ++count;
+    return count;
+}
+// A test1 row in field order, for the condition language.
+std::vector<QVariant> asTest1(const MaterialRow& r) {
+    const auto& v = r.values;
+    return {v[Sorszam], v[Sorszam], 1, v[Szint], v[Kulcs1], v[Kulcs2], v[Mondat], v[A], v[B], v[C], v[D], v[Felelet1],
+            v[Felelet2]};
+}
+}  // namespace
+
+class MaterialTest : public QObject {
+    Q_OBJECT
+    MaterialRead material;
+
+private slots:
+    void initTestCase() {
+        material = builtInMaterial();
+        QVERIFY2(material.ok(), qPrintable(material.problems.join(QLatin1Char('\n'))));
+    }
+
+    void serialNumbersRunWithoutGaps() {
+        QVERIFY2(material.rows.size() >= 550, qPrintable(QString::number(material.rows.size())));
+        for (size_t i = 0; i < material.rows.size(); ++i) QCOMPARE(material.rows[i].values[Sorszam].toInt(), int(i) + 1);
+    }
+
+    void everySentenceKeepsTheRules() {
+        QSet<QString> sentences;
+        for (const MaterialRow& r : material.rows) {
+            const QString where = QStringLiteral("line %1: %2").arg(r.line).arg(field(r, Mondat));
+            const QString sentence = field(r, Mondat);
+            QVERIFY2(gaps(sentence) == 1 && !sentence.contains(QChar(0x2026)), qPrintable(where));
+            QVERIFY2(!sentences.contains(sentence), qPrintable("repeated: " + where));
+            sentences.insert(sentence);
+            const QStringList fillers = {field(r, A), field(r, B), field(r, C), field(r, D)};
+            QVERIFY2(QSet<QString>(fillers.begin(), fillers.end()).size() == 4, qPrintable("fillers: " + where));
+            for (const QString& f : fillers) QVERIFY2(!f.isEmpty() && f == f.trimmed(), qPrintable("filler: " + where));
+            const QString letter = field(r, Felelet2);
+            QVERIFY2(letter.size() == 1 && QStringLiteral("ABCD").contains(letter), qPrintable("letter: " + where));
+            const QString right = fillers[letter[0].unicode() - u'A'];
+            const QString completed = QString(sentence).replace(sentence.indexOf(QLatin1String("...")), 3, right);
+            const QString solution = field(r, Felelet1);
+            QVERIFY2(solution.startsWith(completed), qPrintable("solution: " + where));
+            const QString rest = solution.mid(completed.size());
+            QVERIFY2(rest.isEmpty() || (rest.startsWith(QStringLiteral(" — ")) && rest.size() > 4),
+                     qPrintable("note: " + where));
+            const int level = r.values[Szint].toInt();
+            QVERIFY2(level >= 1 && level <= 3, qPrintable("level: " + where));
+            for (const QString& field : {sentence, solution})
+                QVERIFY2(!field.contains(QChar(0xFFFD)) && !field.contains(QStringLiteral("Ã")),
+                         qPrintable("encoding: " + where));
+        }
+        qInfo("%zu sentences", material.rows.size());
+    }
+
+    void topicsLevelsAndLettersAreSpread() {
+        QMap<QString, int> letters;
+        QMap<int, int> levels;
+        for (const MaterialRow& r : material.rows) {
+            ++letters[field(r, Felelet2)];
+            ++levels[r.values[Szint].toInt()];
+        }
+        const double n = material.rows.size();
+        for (auto it = letters.begin(); it != letters.end(); ++it) {
+            qInfo("right letter %s: %d (%.1f %%)", qPrintable(it.key()), it.value(), 100 * it.value() / n);
+            QVERIFY(it.value() / n > 0.2 && it.value() / n < 0.3);
+        }
+        const double expected[] = {0, 0.40, 0.35, 0.25};
+        for (int level = 1; level <= 3; ++level) {
+            qInfo("level %d: %d (%.1f %%)", level, levels[level], 100 * levels[level] / n);
+            QVERIFY(qAbs(levels[level] / n - expected[level]) < 0.05);
+        }
+
+        for (size_t i = 0; i < kTopics.size(); ++i) {
+            const Criteria c = Criteria::parse(QString::fromLatin1(kTopics[i].criterion), test1Fields());
+            QSet<int> topicLevels;
+            int count = 0;
+            for (const MaterialRow& r : material.rows) {
+                if (!c.matches(asTest1(r))) continue;
+                ++count;
+                topicLevels.insert(r.values[Szint].toInt());
+            }
+            qInfo("topic %2zu %-38s %3d sentences, %lld levels", i,
+                  qPrintable(text::uiText(kTopics[i].key, text::English)), count, qlonglong(topicLevels.size()));
+            QVERIFY2(count >= 15, qPrintable(QString::number(i)));
+            QVERIFY2(topicLevels.size() >= 2, qPrintable(QString::number(i)));
+            if (i == 0) QVERIFY(count / n > 0.28 && count / n < 0.40);  // verbs: about a third
+        }
+        int special = 0;
+        const Criteria s = Criteria::parse(QString::fromLatin1(kSpecialCriterion), test1Fields());
+        for (const MaterialRow& r : material.rows) special += s.matches(asTest1(r));
+        qInfo("special group (kulcs2 '9'): %d", special);
+        QVERIFY(special >= 10 && special <= 20);
+    }
+
+    void aNewDatabaseSelectsEveryTopicAndLevel() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("st_data.sqlite"));
+        forms::RandomSource random(9);
+        createDatabaseFile(path, material.rows, random);
+        Database db(path);
+        Snapshot all = Snapshot::ofTable(db, QStringLiteral("Test1"));
+        QCOMPARE(all.recordCount(), int(material.rows.size()));
+        all.setSort(QStringLiteral("sorrend2"));
+        Snapshot sorted = all.copy();
+        for (const Topic& t : kTopics) {
+            sorted.setFilter(QString::fromLatin1(t.criterion));
+            QVERIFY(sorted.copy().recordCount() >= 15);
+        }
+        int levels = 0;
+        for (int i = 0; i < 3; ++i) {
+            sorted.setFilter(QString::fromLatin1(kLevels[size_t(i)].criterion));
+            levels += sorted.copy().recordCount();
+        }
+        QCOMPARE(levels, int(material.rows.size()));
+        // The shuffled order spreads over 1-3000: each of the eleven starting points finds a sentence.
+        for (int threshold : {0, 280, 560, 840, 1120, 1400, 1680, 1960, 2240, 2500, 2750}) {
+            sorted.moveFirst();
+            sorted.findNext(QStringLiteral("sorrend2 > %1").arg(threshold));
+            QVERIFY(!sorted.noMatch());
+        }
+    }
+
+    void badRowsAreNamedByLineAndField() {
+        const QString csv = QStringLiteral(
+            "sorszam,szint,kulcs1,kulcs2,mondat,a,b,c,d,felelet1,felelet2\n"
+            "1,1,1,0,Uno ...,a,b,c,d,\"Uno a, dos\",A\n"
+            "x,1,1,0,Dos ...,a,b,c,d,Dos a,A\n"
+            "1,2,1,0,Tres ...,a,b,c,d,Tres a,A\n"
+            "4,tres,1,0,Cuatro ...,a,b,c,d,Cuatro a,A\n"
+            "5,1,12,0,Cinco ...,a,b,c,d,Cinco a,A\n"
+            "6,1,1,0,Seis\n");
+        const MaterialRead read = readMaterialCsv(csv);
+        QCOMPARE(read.rows.size(), size_t(1));
+        QCOMPARE(read.problems.size(), 5);
+        QVERIFY(read.problems[0].startsWith(QStringLiteral("line 3, field sorszam")));
+        QVERIFY(read.problems[1].startsWith(QStringLiteral("line 4, field sorszam")));
+        QVERIFY(read.problems[2].startsWith(QStringLiteral("line 5, field szint")));
+        QVERIFY(read.problems[3].startsWith(QStringLiteral("line 6, field kulcs1")));
+        QVERIFY(read.problems[4].startsWith(QStringLiteral("line 7:")));
+        QCOMPARE(field(read.rows[0], Felelet1), QStringLiteral("Uno a, dos"));
+    }
+
+    void spreadOrderCoversTheRangeEvenly() {
+        forms::RandomSource random(4);
+        std::vector<int> values = spreadOrder(550, random);
+        std::sort(values.begin(), values.end());
+        QVERIFY(values.front() >= 1 && values.back() <= 3000);
+        for (size_t i = 1; i < values.size(); ++i) QVERIFY(values[i] - values[i - 1] <= 6);
+    }
+};
+
+QTEST_GUILESS_MAIN(MaterialTest)
+#include "test_material.moc"

@@ -1,0 +1,18 @@
+// A random source that returns the draws a test asks for.
+#pragma once
+
+#include <deque>
+
+#include "forms/random_source.h"
+
+struct ScriptedRandom : forms::RandomSource {
+    std::deque<double> values;
+    // Queues the r that makes draw1ToN(n) return k.
+    void queueDraw(int k, int n) { values.push_back((k - 0.5) / n); }
+    double next() override {
+        if (values.empty()) return 0.5;
+        const double v = values.front();
+        values.pop_front();
+        return v;
+    }
+};
