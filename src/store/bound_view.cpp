@@ -1,26 +1,82 @@
-// The bound cursor: an in-memory copy of the table kept in step with every write it makes.
+// The bound cursor: the order of the rows in memory, their fields read as they are needed, every
+// write sent to the file at once through statements prepared once.
 #include "bound_view.h"
 
-#include <QSqlQuery>
+#include <QSqlError>
 #include <QStringList>
+#include <unordered_map>
 
-#include "snapshot.h"
 #include "store_error.h"
 
 namespace store {
 
 BoundView::BoundView(Database& db, const QString& table) : RowCursor(fieldsOf(table)), db_(&db) { refresh(); }
 
+QSqlQuery& BoundView::statement(const QString& sql) const {
+    auto it = statements_.find(sql);
+    if (it == statements_.end()) {
+        QSqlQuery q(db_->db());
+        if (!q.prepare(sql)) throwQueryError(q);
+        it = statements_.emplace(sql, std::move(q)).first;
+    }
+    return it->second;
+}
+
 void BoundView::refresh() {
     buffer_.reset();
-    rows_ = readRows(*db_, fields());
+    QSqlQuery q(db_->db());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT rowid FROM %1 ORDER BY %2").arg(fields().table, naturalOrder(fields()))))
+        throwQueryError(q);
+    rows_.clear();
+    while (q.next()) rows_.push_back(Row{q.value(0).toLongLong(), {}});
+    if (q.lastError().isValid()) throwQueryError(q);
+    loaded_.assign(rows_.size(), false);
     resetToFirst();
 }
 
+const Row& BoundView::rowAt(int index) const {
+    const auto i = static_cast<size_t>(index);
+    if (!loaded_[i]) {
+        QSqlQuery& q = statement(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                                     .arg(fields().names.join(QStringLiteral(", ")), fields().table));
+        q.addBindValue(rows_[i].rowid);
+        if (!q.exec()) throwQueryError(q);
+        if (!q.next()) throw StoreError(QStringLiteral("The record has been deleted in the meantime."));
+        rows_[i].values.clear();
+        for (int f = 0; f < fields().count(); ++f) rows_[i].values.push_back(q.value(f));
+        q.finish();
+        loaded_[i] = true;
+    }
+    return rows_[i];
+}
+
+void BoundView::prepareScan() const {
+    // One read of the whole table is far cheaper than a read per row.
+    QSqlQuery q(db_->db());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT rowid, %1 FROM %2").arg(fields().names.join(QStringLiteral(", ")), fields().table)))
+        throwQueryError(q);
+    std::unordered_map<qint64, size_t> position;
+    for (size_t i = 0; i < rows_.size(); ++i)
+        if (!loaded_[i]) position.emplace(rows_[i].rowid, i);
+    if (position.empty()) return;
+    while (q.next()) {
+        auto it = position.find(q.value(0).toLongLong());
+        if (it == position.end()) continue;
+        Row& row = rows_[it->second];
+        row.values.clear();
+        for (int f = 0; f < fields().count(); ++f) row.values.push_back(q.value(f + 1));
+        loaded_[it->second] = true;
+    }
+}
+
 void BoundView::edit() {
-    const Row& row = current();
-    buffer_ = row.values;
-    touched_.assign(row.values.size(), false);
+    // Only the fields that are set are written, so the row need not be read first.
+    if (bof() || eof() || onDeleted_) throw StoreError(QStringLiteral("There is no current record."));
+    spare_.resize(static_cast<size_t>(fields().count()));
+    buffer_ = std::move(spare_);
+    touched_.assign(static_cast<size_t>(fields().count()), false);
     adding_ = false;
 }
 
@@ -39,61 +95,70 @@ void BoundView::setField(const QString& name, const QVariant& value) {
 }
 
 QVariant BoundView::pendingField(const QString& name) const {
-    if (!buffer_) return field(name);
     const int i = fields().indexOf(name);
     if (i < 0) throw StoreError(QStringLiteral("Unknown field \"%1\".").arg(name));
-    return (*buffer_)[static_cast<size_t>(i)];
+    if (buffer_ && (adding_ || touched_[static_cast<size_t>(i)])) return (*buffer_)[static_cast<size_t>(i)];
+    return field(name);
 }
 
 void BoundView::update() {
     if (!buffer_) throw StoreError(QStringLiteral("The record is not being edited."));
-    QSqlQuery q(db_->db());
+    quint32 mask = 0;
+    std::vector<QVariant> values;
+    for (size_t i = 0; i < touched_.size(); ++i) {
+        if (!touched_[i]) continue;
+        mask |= 1u << i;
+        values.push_back((*buffer_)[i]);
+    }
+    auto touchedNames = [&] {
+        QStringList names;
+        for (size_t i = 0; i < touched_.size(); ++i)
+            if (touched_[i]) names << fields().names[static_cast<int>(i)];
+        return names;
+    };
     if (adding_) {
-        QStringList names, marks;
-        for (int i = 0; i < fields().count(); ++i) {
-            if (!touched_[static_cast<size_t>(i)]) continue;
-            names << fields().names[i];
-            marks << QStringLiteral("?");
-        }
-        const QString sql = names.isEmpty()
-                                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(fields().table)
-                                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                      .arg(fields().table, names.join(QStringLiteral(", ")),
-                                           marks.join(QStringLiteral(", ")));
-        q.prepare(sql);
-        for (int i = 0; i < fields().count(); ++i)
-            if (touched_[static_cast<size_t>(i)]) q.addBindValue((*buffer_)[static_cast<size_t>(i)]);
+        const QStringList names = touchedNames();
+        QStringList marks;
+        for (int i = 0; i < names.size(); ++i) marks << QStringLiteral("?");
+        QSqlQuery& q = statement(names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(fields().table)
+                                                 : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                                       .arg(fields().table, names.join(QStringLiteral(", ")),
+                                                            marks.join(QStringLiteral(", "))));
+        for (const QVariant& v : values) q.addBindValue(v);
         if (!q.exec()) throwQueryError(q);
         // A new row joins the end of the set; the current row stays current.
+        const bool atEnd = pos_ >= size() && !onDeleted_;
         rows_.push_back(Row{q.lastInsertId().toLongLong(), std::move(*buffer_)});
-        if (pos_ >= size() - 1 && !onDeleted_) pos_ = size();  // keep an EOF position past the new end
+        loaded_.push_back(true);
+        if (atEnd) pos_ = size();
     } else {
-        Row& row = rows_.at(static_cast<size_t>(pos_));
-        QStringList sets;
-        for (int i = 0; i < fields().count(); ++i)
-            if (touched_[static_cast<size_t>(i)]) sets << fields().names[i] + QStringLiteral(" = ?");
-        if (!sets.isEmpty()) {
-            q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                          .arg(fields().table, sets.join(QStringLiteral(", "))));
-            for (int i = 0; i < fields().count(); ++i)
-                if (touched_[static_cast<size_t>(i)]) q.addBindValue((*buffer_)[static_cast<size_t>(i)]);
-            q.addBindValue(row.rowid);
+        const size_t at = static_cast<size_t>(pos_);
+        if (mask != 0) {
+            QSqlQuery*& cached = updates_[mask];
+            if (!cached)
+                cached = &statement(QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
+                                        .arg(fields().table, touchedNames().join(QStringLiteral(" = ?, "))));
+            QSqlQuery& q = *cached;
+            for (const QVariant& v : values) q.addBindValue(v);
+            q.addBindValue(rows_.at(at).rowid);
             if (!q.exec()) throwQueryError(q);
-            if (q.numRowsAffected() == 0)
-                throw StoreError(QStringLiteral("The record has been deleted in the meantime."));
+            if (q.numRowsAffected() == 0) throw StoreError(QStringLiteral("The record has been deleted in the meantime."));
         }
-        row.values = std::move(*buffer_);
+        if (loaded_[at])
+            for (size_t i = 0; i < touched_.size(); ++i)
+                if (touched_[i]) rows_[at].values[i] = (*buffer_)[i];
+        spare_ = std::move(*buffer_);
     }
     buffer_.reset();
 }
 
 void BoundView::deleteCurrent() {
     const Row& row = current();
-    QSqlQuery q(db_->db());
-    q.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(fields().table));
+    QSqlQuery& q = statement(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(fields().table));
     q.addBindValue(row.rowid);
     if (!q.exec()) throwQueryError(q);
     rows_.erase(rows_.begin() + pos_);
+    loaded_.erase(loaded_.begin() + pos_);
     buffer_.reset();
     onDeleted_ = true;
 }

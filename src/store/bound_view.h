@@ -1,7 +1,10 @@
 // An updatable cursor over one table in its natural order, as a data-bound window holds it:
-// refreshed from the file on demand, edits and new rows written through at update.
+// refreshed from the file on demand, edits and new rows written through at update. It reads the
+// order of the rows at once and their fields only when they are looked at.
 #pragma once
 
+#include <QSqlQuery>
+#include <map>
 #include <optional>
 
 #include "database.h"
@@ -36,12 +39,19 @@ public:
 
 protected:
     int size() const override { return static_cast<int>(rows_.size()); }
-    const Row& rowAt(int index) const override { return rows_[static_cast<size_t>(index)]; }
+    const Row& rowAt(int index) const override;
+    void prepareScan() const override;
 
 private:
+    QSqlQuery& statement(const QString& sql) const;
     Database* db_;
-    std::vector<Row> rows_;
+    // Rows in natural order; a row's values are empty until it is first read.
+    mutable std::vector<Row> rows_;
+    mutable std::vector<bool> loaded_;
+    mutable std::map<QString, QSqlQuery> statements_;
+    std::map<quint32, QSqlQuery*> updates_;  // UPDATE statement by the set of fields it writes
     std::optional<std::vector<QVariant>> buffer_;
+    std::vector<QVariant> spare_;  // the last buffer's storage, reused by the next edit
     std::vector<bool> touched_;
     bool adding_ = false;
 };

@@ -58,6 +58,7 @@ void RowCursor::findNext(const QString& condition) {
 
 void RowCursor::findFrom(int start, const QString& condition) {
     const Criteria criteria = Criteria::parse(condition, *fields_);
+    if (start < size()) prepareScan();
     for (int i = start; i < size(); ++i) {
         if (criteria.matches(rowAt(i).values)) {
             pos_ = i;

@@ -47,6 +47,9 @@ public:
 protected:
     virtual int size() const = 0;
     virtual const Row& rowAt(int index) const = 0;
+    // Called before a search walks many rows, so that a set that reads rows lazily can read them
+    // all at once.
+    virtual void prepareScan() const {}
     // Where the cursor stands: -1 before the first row, size() after the last.
     int pos_ = -1;
     // After a delete the position already names the row that followed; nothing is current.

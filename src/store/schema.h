@@ -29,7 +29,9 @@ constexpr int kApplicationId = 0x50514553;
 constexpr int kSchemaVersion = 1;
 
 // Creates both tables, their indexes and the placeholder row of hiba1 in an empty database.
-void createSchema(QSqlDatabase& db);
+// Serial numbers are limited to 1-32767 unless `limitSerials` is false (only for benchmarks on
+// tables larger than the program will ever hold).
+void createSchema(QSqlDatabase& db, bool limitSerials = true);
 
 // The ORDER BY clause of a table's natural order.
 QString naturalOrder(const Fields& fields);

@@ -172,6 +172,7 @@ private slots:
         Database one(file), two(file);
         BoundView a(one, QStringLiteral("test1"));
         BoundView b(two, QStringLiteral("test1"));
+        QCOMPARE(b.field(QStringLiteral("mondat")).toString(), QStringLiteral("Sentence 1 ..."));
         a.edit();
         a.setField(QStringLiteral("Mondat"), QStringLiteral("Cambiado"));
         a.update();
