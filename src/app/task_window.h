@@ -17,6 +17,20 @@ public:
     void mnuOnTop_Click() { toggleOnTop(); }
 
 protected:
+    struct ControlSeed {
+        const char* name;
+        const char* caption;
+        bool visible;
+    };
+    void addButtons(std::initializer_list<ControlSeed> seeds);
+    void addLabels(std::initializer_list<ControlSeed> seeds);
+    // A menu array whose first item carries the design check mark.
+    void addCheckedArray(const QString& name, std::initializer_list<const char*> captions);
+    // The Number of sentences and Delay menus inside Parameters, and the Starting point menu.
+    void addParameterMenus(std::initializer_list<const char*> delayCaptions);
+    void addStartMenu(const QString& menuName, std::initializer_list<const char*> captions);
+    void addTopicMenu();
+
     // The Tasks menu with its four items; the window's own item and `alsoDisabled` cannot be chosen.
     void addTasksMenu(const QString& own, const QString& alsoDisabled = {});
     void addOnTopItem() { addItem(QStringLiteral("mnuOnTop"), QStringLiteral("&OnTop")); }

@@ -7,26 +7,16 @@ namespace editor {
 
 EditorWindow::EditorWindow(app::Context& ctx) : app::TaskWindow(app::kEditor, ctx, text::TitleWindow::Database) {
     caption = QStringLiteral("Database");
-    struct Spec {
-        const char* name;
-        const char* caption;
-        bool visible;
-    };
-    const Spec buttons[] = {
-        {"Command10", "&Start", true}, {"Command6", "&First", false},       {"Command3", "&Previous", false},
-        {"Command7", "&Next", false},  {"Command8", "&Last", false},        {"Command1", "Ne&w", false},
-        {"Command5", "Fin&d first", false}, {"Command11", "F&ind next", false}, {"Command4", "Del&ete", false},
-        {"Command2", "&Close", false}, {"Command12", "C&hr", false},
-    };
-    for (const Spec& b : buttons) addButton(QString::fromLatin1(b.name), QString::fromLatin1(b.caption)).visible = b.visible;
-    const Spec labels[] = {{"Label5", "Solution:", false}, {"Label6", "Level:", false}, {"Label11", "Topic:", false}};
-    for (const Spec& l : labels) addLabel(QString::fromLatin1(l.name), QString::fromLatin1(l.caption)).visible = l.visible;
+    addButtons({{"Command10", "&Start", true}, {"Command6", "&First", false}, {"Command3", "&Previous", false},
+                {"Command7", "&Next", false}, {"Command8", "&Last", false}, {"Command1", "Ne&w", false},
+                {"Command5", "Fin&d first", false}, {"Command11", "F&ind next", false}, {"Command4", "Del&ete", false},
+                {"Command2", "&Close", false}, {"Command12", "C&hr", false}});
+    addLabels({{"Label5", "Solution:", false}, {"Label6", "Level:", false}, {"Label11", "Topic:", false}});
 
     addTasksMenu(QStringLiteral("mnuDatabase"));
     addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
     addItem(QStringLiteral("mnuFonts"), QStringLiteral("&Fonts"));
-    addMenu(QStringLiteral("mnuTopic"), QStringLiteral("Topi&cs"));
-    for (int i = 0; i < 18; ++i) addItem(QStringLiteral("mnuTopicItem"), QString(), i).checked = i == 0;
+    addTopicMenu();
     addMenu(QStringLiteral("mnuset"), QStringLiteral("&Settings"));
     addOnTopItem();
 
