@@ -103,24 +103,28 @@ HowToWindow::HowToWindow(Context& context) : AppForm(kHowTo, context) {
     addButton(QStringLiteral("Command1"), QStringLiteral("OK"));
     addLabel(QStringLiteral("Label1"),
              QStringLiteral(
-                 "Kétféle gyakorlási forma közül választhat: Gyakorlás (Practice) és Teszt (Test). Mindkettőben "
-                 "az a, b, c, d billentyűvel vagy a betű előtti kis karikára kattintva adhatja meg a választ, "
-                 "majd az Enter billentyűvel vagy a \"Következő\" gombbal léphet tovább. Gyakorlásban zöld mező "
-                 "jelzi a jó, piros mező a rossz választ; Tesztben a rossz válaszokat csak utólag lehet "
-                 "megnézni. Gyakorlásban beállíthatja a szintet (1, 2, 3), a nyelvtani témát, és ha kívánja, a "
-                 "kezdőpontot is az adatbázison belül. Az anyag tizenegy, egyenként ötven mondatból álló "
-                 "blokkra oszlik, és a kezdőpontok ezeknek a blokkoknak az elejére visznek."));
+                 "A program két gyakorlási forma közül kínál választást: az egyik a Gyakorlás (Practice), a "
+                 "másik a Teszt (Test). Mindkét esetben egy hiányos mondatot és négy lehetséges kiegészítést lát "
+                 "a képernyőn. A választ az a, b, c, d billentyűk valamelyikével, vagy a betű előtti kis karikára "
+                 "kattintva adhatja meg, majd az Enter billentyűvel vagy a \"Következő\" gombbal léphet tovább a "
+                 "következő mondatra. Gyakorlásban a választás után rögtön egy zöld vagy egy piros mező jelzi, "
+                 "hogy jó vagy rossz választ adott, és a \"Megoldás\" gombbal a teljes megoldást is megnézheti. "
+                 "Tesztben a rossz válaszokat csak a teszt végén, az értékelés után lehet megnézni. Gyakorlásban a "
+                 "Beállítások menüben kiválaszthatja a szintet (1, 2, 3), a nyelvtani témát, és ha kívánja, a "
+                 "kezdőpontot is az adatbázison belül. Az anyag tizenegy, egyenként ötven mondatból álló blokkra "
+                 "oszlik; a kezdőpontok ezeknek a blokkoknak az elejére visznek."));
     addLabel(QStringLiteral("Label2"),
              QStringLiteral(
-                 "Ha nem választ kezdőpontot, a mondatok véletlenszerű sorrendben jönnek, és ugyanaz a mondat "
-                 "többször is előfordulhat; ilyenkor nem lehet szabadon előre-hátra lépni, az \"Első\", "
-                 "\"Előző\", \"Következő\" és \"Utolsó\" gomb nem működik. Tesztben beállíthatja a mondatok "
-                 "számát, az egy mondatra jutó várakozási időt másodpercben, valamint a kezdőpontot; "
-                 "kezdőpont nélkül itt is véletlenszerű a sorrend. Ha nem állított be mondatszámot, az "
-                 "\"Értékelés\" gomb bármikor befejezi a tesztet és megmutatja az értékelést, egyébként az "
-                 "értékelés csak a beállított számú mondat után jön. Ha a tesztben rossz válaszok is voltak, "
-                 "a megfelelő mezőre kattintva megnézheti a hibás mondatokat a megoldásukkal együtt, és "
-                 "onnan visszatérhet a teszthez."));
+                 "Ha nem választ kezdőpontot, a mondatok véletlenszerű sorrendben követik egymást, és ugyanaz a "
+                 "mondat többször is előfordulhat. Ilyenkor nem lehet szabadon előre-hátra lépkedni az anyagban: "
+                 "az \"Első\", \"Előző\", \"Következő\" és \"Utolsó\" gomb nem működik. Tesztben beállíthatja a "
+                 "mondatok számát, az egy mondatra jutó várakozási időt másodpercben, valamint a kezdőpontot; "
+                 "kezdőpont nélkül itt is véletlenszerű a mondatok sorrendje. Ha nem állított be mondatszámot, az "
+                 "\"Értékelés\" gombbal bármikor befejezheti a tesztet, és a program azonnal megmutatja az "
+                 "értékelést: a jó válaszok számát és százalékos arányát. Ha beállította a mondatok számát, az "
+                 "értékelés csak a beállított számú mondat után jelenik meg. Ha a tesztben rossz válaszok is "
+                 "voltak, a megfelelő mezőre kattintva megnézheti a hibás mondatokat a megoldásukkal együtt, újra "
+                 "megválaszolhatja őket, majd onnan visszatérhet a teszthez, és új tesztet kezdhet."));
     onClick(QStringLiteral("Command1"), [this] { Command1_Click(); });
 }
 
