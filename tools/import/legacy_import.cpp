@@ -1,0 +1,93 @@
+// Reading the old file, then writing the new one under a temporary name.
+#include "legacy_import.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+
+#include "jet_reader.h"
+#include "library_guard.h"
+#include "store/database.h"
+#include "store/schema.h"
+#include "store/store_error.h"
+#include "tool_error.h"
+
+namespace importtool {
+
+namespace {
+
+QString display(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+void insertRows(store::Database& db, const store::Fields& fields, const Rows& rows) {
+    QStringList marks;
+    for (int i = 0; i < fields.count(); ++i) marks << QStringLiteral("?");
+    QSqlQuery q(db.db());
+    q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(fields.table, fields.names.join(u','), marks.join(u',')));
+    for (const std::vector<QVariant>& row : rows) {
+        for (const QVariant& value : row) q.addBindValue(value);
+        if (!q.exec()) store::throwQueryError(q);
+    }
+}
+
+void removeTemporary(const QString& temp) {
+    QFile::remove(temp);
+    QFile::remove(temp + QStringLiteral("-journal"));
+}
+
+}  // namespace
+
+void writeLegacyDatabase(const QString& target, const Rows& test1, const Rows& hiba1) {
+    const QString temp = target + QStringLiteral(".importing");
+    removeTemporary(temp);  // left by an import that was killed while writing
+    try {
+        store::Database::create(temp);
+        {
+            store::Database db(temp);
+            store::Database::Transaction transaction(db);
+            insertRows(db, store::test1Fields(), test1);
+            // createSchema wrote a placeholder; the rows given bring their own.
+            QSqlQuery clear(db.db());
+            if (!clear.exec(QStringLiteral("DELETE FROM hiba1"))) store::throwQueryError(clear);
+            insertRows(db, store::hiba1Fields(), hiba1);
+            transaction.commit();
+        }
+        if (QFileInfo::exists(target)) throw store::StoreError(QStringLiteral("it exists already"));
+        if (!QFile::rename(temp, target)) throw store::StoreError(QStringLiteral("it cannot be written"));
+    } catch (const store::StoreError& e) {
+        removeTemporary(temp);
+        throw ToolError(QStringLiteral("%1: %2").arg(display(target), e.message()));
+    } catch (...) {
+        removeTemporary(temp);
+        throw;
+    }
+}
+
+void importLegacyFile(const QString& source, const QString& target) {
+    if (QFileInfo::exists(target))
+        throw ToolError(
+            QStringLiteral("%1: the file exists already; it is left as it is").arg(display(target)));
+    Rows test1, hiba1;
+    try {
+        // Thousands of rows take well under a second; two minutes is a loop, not a large file.
+        const LibraryGuard guard(120);
+        jet::JetFile file(source);
+        const std::optional<jet::JetTable> questions =
+            file.readTable(QStringLiteral("test1"), store::test1Fields().names);
+        if (!questions) throw ToolError(QStringLiteral("there is no table test1"));
+        test1 = test1Rows(*questions);
+        const std::optional<jet::JetTable> log =
+            file.readTable(QStringLiteral("hiba1"), store::hiba1Fields().names);
+        hiba1 = hiba1Rows(log ? &*log : nullptr);
+    } catch (const jet::JetError& e) {
+        throw ToolError(QStringLiteral("%1: %2").arg(display(source), e.message()));
+    } catch (const ToolError& e) {
+        throw ToolError(QStringLiteral("%1: %2").arg(display(source), e.lines().join(u' ')));
+    }
+    writeLegacyDatabase(target, test1, hiba1);
+}
+
+}  // namespace importtool

@@ -1,0 +1,120 @@
+// The two CSV commands of the import tool.
+#include "material_csv_commands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSqlQuery>
+#include <QStringDecoder>
+
+#include "forms/random_source.h"
+#include "store/database.h"
+#include "store/material.h"
+#include "store/store_error.h"
+#include "tool_error.h"
+
+namespace importtool {
+
+namespace {
+
+QString display(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+QString readUtf8(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ToolError(
+            QStringLiteral("%1: the file cannot be read: %2").arg(display(path), file.errorString()));
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder.decode(file.readAll());
+    // A spreadsheet that saved in its own code page would turn every accented letter into a
+    // replacement character; better to say so than to store them.
+    if (decoder.hasError())
+        throw ToolError(
+            QStringLiteral("%1: the file is not UTF-8 text; save it as CSV UTF-8").arg(display(path)));
+    return text;
+}
+
+QString describe(const store::FileStatus& status) {
+    const QString detail = status.detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(status.detail);
+    switch (status.problem) {
+        case store::Problem::None:
+            return {};
+        case store::Problem::Missing:
+            return QStringLiteral("the file does not exist");
+        case store::Problem::MissingTable:
+            return QStringLiteral("the file has no table %1").arg(status.detail);
+        case store::Problem::Locked:
+            return QStringLiteral("the file is in use by another program") + detail;
+        case store::Problem::ReadOnly:
+            return QStringLiteral("the file cannot be written") + detail;
+        case store::Problem::Damaged:
+            return QStringLiteral("the file is damaged") + detail;
+        case store::Problem::CannotCreate:
+        case store::Problem::CannotOpen:
+            return QStringLiteral("the file cannot be opened as a database") + detail;
+    }
+    return {};
+}
+
+qint64 rowCount(store::Database& db) {
+    QSqlQuery q(db.db());
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM test1")) || !q.next()) store::throwQueryError(q);
+    return q.value(0).toLongLong();
+}
+
+}  // namespace
+
+void exportMaterialCsv(const QString& database, const QString& csv) {
+    // A file that is only locked or read-only can still be read.
+    const store::FileStatus status = store::Database::check(database);
+    if (status.problem != store::Problem::None && status.problem != store::Problem::Locked &&
+        status.problem != store::Problem::ReadOnly)
+        throw ToolError(QStringLiteral("%1: %2").arg(display(database), describe(status)));
+    QString text;
+    try {
+        store::Database db(database, true);
+        text = store::materialCsv(db);
+    } catch (const store::StoreError& e) {
+        throw ToolError(QStringLiteral("%1: %2").arg(display(database), e.message()));
+    }
+    QSaveFile out(csv);
+    if (!out.open(QIODevice::WriteOnly) || out.write(text.toUtf8()) < 0 || !out.commit())
+        throw ToolError(
+            QStringLiteral("%1: the file cannot be written: %2").arg(display(csv), out.errorString()));
+}
+
+void importMaterialCsv(const QString& csv, const QString& database) {
+    const store::MaterialRead material = store::readMaterialCsv(readUtf8(csv));
+    if (!material.ok()) {
+        QStringList lines;
+        for (const QString& problem : material.problems)
+            lines << display(csv) + QStringLiteral(": ") + problem;
+        throw ToolError(lines);
+    }
+    forms::RandomSource random;
+    try {
+        if (!QFileInfo::exists(database)) {
+            store::createDatabaseFile(database, material.rows, random);
+            return;
+        }
+        const store::FileStatus status = store::Database::check(database);
+        if (!status.ok()) throw store::StoreError(describe(status));
+        store::Database db(database);
+        if (const qint64 rows = rowCount(db); rows > 0)
+            throw store::StoreError(
+                QStringLiteral("test1 already holds %1 rows; the material goes only into an empty table")
+                    .arg(rows));
+        insertMaterial(db, material.rows, random);
+    } catch (const store::StoreError& e) {
+        // The unique index on sorszam is what turns down a serial number that is already there.
+        const QString why =
+            e.refused() ? QStringLiteral("a serial number is already in the table (%1)").arg(e.message())
+                        : e.message();
+        throw ToolError(QStringLiteral("%1: %2").arg(display(database), why));
+    }
+}
+
+}  // namespace importtool

@@ -1,0 +1,17 @@
+// Moving the teaching material (test1) between a database of ours and a CSV file in the layout
+// of the built-in material.
+#pragma once
+
+#include <QString>
+
+namespace importtool {
+
+// Writes test1 of the database to the CSV file, replacing it whole. Throws ToolError.
+void exportMaterialCsv(const QString& database, const QString& csv);
+
+// Checks every row of the CSV file and, if all are good, appends them in one transaction to the
+// empty test1 of an existing database, or writes a new database when there is none. Throws
+// ToolError listing every bad row (file, line, field) before anything is written.
+void importMaterialCsv(const QString& csv, const QString& database);
+
+}  // namespace importtool
