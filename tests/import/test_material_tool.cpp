@@ -1,0 +1,175 @@
+// plurquiz-import's CSV commands and arguments: the material survives a round trip unchanged,
+// bad rows are all named before anything is written, and misuse gets the usage text.
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "import_tool.h"
+
+namespace {
+
+const QByteArray kHeader = "sorszam,szint,kulcs1,kulcs2,mondat,a,b,c,d,felelet1,felelet2\n";
+
+qlonglong test1Count(const QString& path) {
+    store::Database db(path);
+    const auto rows = tableRows(db, QStringLiteral("SELECT count(*) FROM test1"));
+    return rows.empty() ? -1 : rows[0][0].toLongLong();
+}
+
+}  // namespace
+
+class MaterialToolTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString csvFile(const QString& name, const QByteArray& body) const {
+        const QString file = path(name);
+        writeAll(file, kHeader + body);
+        return file;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY2(QFileInfo(toolPath()).isExecutable(), qPrintable(toolPath())); }
+
+    // Quotes, commas, line breaks, accents, gaps in the numbers and empty fields, exported,
+    // read into an empty database and exported again.
+    void roundTripGivesTheSameFile() {
+        const QByteArray canonical =
+            kHeader +
+            "1,1,1,0,\"Dijo: \"\"¿Vienes ...?\"\"\",sí,no,ya,\"o, u\",\"Dijo: \"\"¿Vienes sí?\"\"\",A\n"
+            "2,,,,\"Línea uno\nlínea ... dos\",a,b,c,d,\"x\ny\",b\n"
+            "7,3,a,2,Ñu ... pingüino.,el,la,lo,los,Ñu el pingüino.,D\n"
+            "32767,2,9,9,  blancos ... ,a,b,c,d,,C\n";
+        const QString source = path(QStringLiteral("canonical.csv"));
+        QVERIFY(writeAll(source, canonical));
+        const QString first = path(QStringLiteral("first.sqlite")),
+                      second = path(QStringLiteral("second.sqlite"));
+        QCOMPARE(runTool({QStringLiteral("--csv-in"), source, first}).code, 0);
+        const QString once = path(QStringLiteral("once.csv")), twice = path(QStringLiteral("twice.csv"));
+        QCOMPARE(runTool({QStringLiteral("--csv-out"), first, once}).code, 0);
+        QCOMPARE(readAll(once), canonical);
+        store::Database::create(second);
+        const ToolRun in = runTool({QStringLiteral("--csv-in"), once, second});
+        QVERIFY2(in.code == 0, in.err.constData());
+        QCOMPARE(runTool({QStringLiteral("--csv-out"), second, twice}).code, 0);
+        QCOMPARE(readAll(twice), readAll(once));
+    }
+
+    void importedSampleExportsInTheMaterialLayout() {
+        const QString db = path(QStringLiteral("sample.sqlite")), csv = path(QStringLiteral("sample.csv"));
+        QCOMPARE(runTool({sampleMdb(), db}).code, 0);
+        QCOMPARE(runTool({QStringLiteral("--csv-out"), db, csv}).code, 0);
+        const QList<QByteArray> lines = readAll(csv).split('\n');
+        QCOMPARE(lines.size(), 42);  // header, 40 rows, and the empty rest after the last line break
+        QCOMPARE(lines[0] + '\n', kHeader);
+        QCOMPARE(lines[3], QByteArray("3,2,1,1,¿Dónde ... las llaves del coche?,son,hay,estás,están,"
+                                      "¿Dónde están las llaves del coche?,D"));
+    }
+
+    void everyBadRowIsNamedAndNothingWritten() {
+        const QString csv = csvFile(QStringLiteral("bad.csv"),
+                                    "1,1,1,0,a ...,a,b,c,d,a a,A\n"
+                                    "2,5,1,0,b ...,a,b,c,d,b a,A\n"
+                                    "0,1,1,0,c ...,a,b,c,d,c a,A\n"
+                                    "4,1,12,0,d ...,a,b,c,d,d a,A\n"
+                                    "1,1,1,0,e ...,a,b,c,d,e a,A\n"
+                                    "6,1,1,0,too few fields\n");
+        const QStringList expected = {"line 3, field szint", "line 4, field sorszam", "line 5, field kulcs1",
+                                      "line 6, field sorszam", "line 7:"};
+        const QString fresh = path(QStringLiteral("never.sqlite"));
+        const QString empty = path(QStringLiteral("empty.sqlite"));
+        store::Database::create(empty);
+        for (const QString& target : {fresh, empty}) {
+            const ToolRun run = runTool({QStringLiteral("--csv-in"), csv, target});
+            QCOMPARE(run.code, 1);
+            const QStringList lines = run.errText().trimmed().split(u'\n');
+            QCOMPARE(lines.size(), expected.size());
+            for (int i = 0; i < lines.size(); ++i) {
+                QVERIFY2(lines[i].startsWith(csv + QStringLiteral(": ")), qPrintable(lines[i]));
+                QVERIFY2(lines[i].contains(expected[i]), qPrintable(lines[i]));
+            }
+        }
+        QVERIFY(!QFileInfo::exists(fresh));
+        QCOMPARE(test1Count(empty), 0);
+        QCOMPARE(filesIn(dir.path()).filter(QStringLiteral("never")), QStringList());
+    }
+
+    void tableWithRowsIsNotAddedTo() {
+        const QString csv = csvFile(QStringLiteral("one.csv"), "9,1,1,0,a ...,a,b,c,d,a a,A\n");
+        const QString db = path(QStringLiteral("full.sqlite"));
+        QCOMPARE(runTool({QStringLiteral("--csv-in"), csv, db}).code, 0);
+        const QString more = csvFile(QStringLiteral("more.csv"), "10,1,1,0,b ...,a,b,c,d,b a,A\n");
+        const ToolRun run = runTool({QStringLiteral("--csv-in"), more, db});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.errText().startsWith(db) && run.errText().contains(QStringLiteral("1 rows")),
+                 run.err.constData());
+        QCOMPARE(test1Count(db), 1);
+    }
+
+    void unusableInputsAreRefused_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<QString>("reason");
+        const QString latin1 = path(QStringLiteral("latin1.csv"));
+        writeAll(latin1, kHeader +
+                             "1,1,1,0,Espa\xf1"
+                             "a ...,a,b,c,d,x,A\n");
+        const QString notOurs = path(QStringLiteral("notours.sqlite"));
+        writeAll(notOurs, "just some text, not a database at all, long enough to be read as one");
+        const QString good = csvFile(QStringLiteral("good.csv"), "1,1,1,0,a ...,a,b,c,d,a a,A\n");
+        const QString missing = path(QStringLiteral("missing.sqlite"));
+        QTest::addRow("CSV not in UTF-8")
+            << QStringList{"--csv-in", latin1, path("l.sqlite")} << latin1 << "UTF-8";
+        QTest::addRow("CSV file missing") << QStringList{"--csv-in", path("none.csv"), path("n.sqlite")}
+                                          << path("none.csv") << "cannot be read";
+        QTest::addRow("import into a file not ours")
+            << QStringList{"--csv-in", good, notOurs} << notOurs << "damaged";
+        QTest::addRow("export of a file not ours")
+            << QStringList{"--csv-out", notOurs, path("x.csv")} << notOurs << "damaged";
+        QTest::addRow("export of a missing database")
+            << QStringList{"--csv-out", missing, path("y.csv")} << missing << "does not exist";
+    }
+    void unusableInputsAreRefused() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, named);
+        QFETCH(QString, reason);
+        const QStringList before = filesIn(dir.path());
+        const QByteArray notOurs = readAll(path(QStringLiteral("notours.sqlite")));
+        const ToolRun run = runTool(args);
+        QVERIFY(!run.crashed());
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.errText().startsWith(named) && run.errText().contains(reason), run.err.constData());
+        QCOMPARE(filesIn(dir.path()), before);
+        QCOMPARE(readAll(path(QStringLiteral("notours.sqlite"))), notOurs);
+    }
+
+    void wrongArgumentsGiveTheUsage_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addRow("none") << QStringList{};
+        QTest::addRow("three paths") << QStringList{"a.mdb", "b.sqlite", "c"};
+        QTest::addRow("unknown option") << QStringList{"--csv", "a.sqlite", "b.csv"};
+        QTest::addRow("option without its files") << QStringList{"--csv-in", "a.csv"};
+        QTest::addRow("help with more") << QStringList{"--help", "a.mdb"};
+    }
+    void wrongArgumentsGiveTheUsage() {
+        QFETCH(QStringList, args);
+        const QStringList before = filesIn(QDir::currentPath());
+        const ToolRun run = runTool(args);
+        QCOMPARE(run.code, 2);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.errText().contains(QStringLiteral("Usage:")), run.err.constData());
+        QCOMPARE(filesIn(QDir::currentPath()), before);
+    }
+
+    void helpExplainsTheThreeUses() {
+        const ToolRun run = runTool({QStringLiteral("--help")});
+        QCOMPARE(run.code, 0);
+        QVERIFY(run.err.isEmpty());
+        for (const char* use :
+             {"SOURCE.mdb TARGET.sqlite", "--csv-out DB.sqlite FILE.csv", "--csv-in FILE.csv DB.sqlite"})
+            QVERIFY2(run.out.contains(use), use);
+    }
+};
+
+QTEST_GUILESS_MAIN(MaterialToolTest)
+#include "test_material_tool.moc"

@@ -1,0 +1,77 @@
+// First start beside an old st_data.mdb: the program's set-up runs plurquiz-import as a process
+// and uses what it made, or reports the failure and makes nothing.
+#include <QCryptographicHash>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/database_setup.h"
+#include "import_tool.h"
+#include "text/ui_text.h"
+
+namespace {
+
+// What the program does through qtui::importInSeparateProcess, without the progress window.
+QString importInProcess(const QString& mdbPath, const QString& targetPath, const QString&) {
+    const ToolRun run = runTool({mdbPath, targetPath});
+    if (run.crashed())
+        return QStringLiteral("The import program stopped unexpectedly while reading the file.");
+    if (run.code != 0) return run.errText().trimmed();
+    return {};
+}
+
+}  // namespace
+
+class StartupImportTest : public QObject {
+    Q_OBJECT
+
+    // A program folder holding nothing but an old database file with these bytes.
+    struct ProgramFolder {
+        QTemporaryDir dir;
+        QString folder = dir.path() + QLatin1Char('/');
+        QString mdb = folder + QStringLiteral("st_data.mdb");
+        QString sqlite = folder + QStringLiteral("st_data.sqlite");
+        explicit ProgramFolder(const QByteArray& bytes) { writeAll(mdb, bytes); }
+    };
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(QFileInfo(toolPath()).isExecutable(), qPrintable(toolPath()));
+        app::setLegacyImporter(importInProcess);
+    }
+
+    void oldFileBecomesTheDatabase() {
+        const QByteArray sample = readAll(sampleMdb());
+        ProgramFolder program(sample);
+        const app::SetupOutcome outcome = app::setUpDatabase(program.sqlite, program.folder, text::English);
+        QVERIFY2(outcome.ok(), qPrintable(outcome.message(text::English)));
+        QCOMPARE(outcome.path, program.sqlite);
+        store::Database db(program.sqlite);
+        // The sample's own 40 sentences, not the built-in material.
+        QCOMPARE(tableRows(db, QStringLiteral("SELECT count(*) FROM test1"))[0][0].toInt(), 40);
+        QCOMPARE(tableRows(db, QStringLiteral("SELECT mondat FROM test1 WHERE sorszam = 1"))[0][0].toString(),
+                 QStringLiteral("Madrid ... la capital de España."));
+        QCOMPARE(readAll(program.mdb), sample);
+    }
+
+    void damagedOldFileIsReportedAndNothingMade_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray sample = readAll(sampleMdb());
+        QTest::addRow("cut short") << sample.left(sample.size() - 4096);
+        QTest::addRow("not a Jet file") << QByteArray(8192, 'x');
+    }
+    void damagedOldFileIsReportedAndNothingMade() {
+        QFETCH(QByteArray, bytes);
+        ProgramFolder program(bytes);
+        const app::SetupOutcome outcome = app::setUpDatabase(program.sqlite, program.folder, text::English);
+        QVERIFY(!outcome.ok());
+        QVERIFY(outcome.importFailed);
+        QVERIFY2(outcome.detail.contains(program.mdb), qPrintable(outcome.detail));
+        QVERIFY2(outcome.message(text::English).contains(outcome.detail),
+                 qPrintable(outcome.message(text::English)));
+        QCOMPARE(filesIn(program.folder), QStringList{QStringLiteral("st_data.mdb")});
+        QCOMPARE(readAll(program.mdb), bytes);
+    }
+};
+
+QTEST_GUILESS_MAIN(StartupImportTest)
+#include "test_startup_import.moc"
