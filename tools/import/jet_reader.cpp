@@ -21,8 +21,8 @@ MdbHandle* handleOf(void* p) {
     return static_cast<MdbHandle*>(p);
 }
 
-// libmdb reads no further than page 0 before it trusts the format, and takes a file of any
-// other kind (even an empty one) for Jet 3; so the first page is checked here.
+// libmdb takes the version byte of page 0 on trust, so that a file of any other kind (even an
+// empty one) passes for Jet 3; the signature and the length are checked here first.
 void checkFirstPage(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -39,10 +39,13 @@ void checkFirstPage(const QString& path) {
         throw JetError(QStringLiteral("the file is not in the Jet 3 or Jet 4 format"));
     // A Jet file is whole pages, and its table list starts on the third.
     const qint64 page = version == MDB_VER_JET3 ? 2048 : 4096;
-    if (file.size() % page != 0 || file.size() < 3 * page)
+    if (file.size() % page != 0)
         throw JetError(
             QStringLiteral("the file is cut short or damaged (%1 bytes is not a whole number of pages)")
                 .arg(file.size()));
+    if (file.size() < 3 * page)
+        throw JetError(
+            QStringLiteral("the file is cut short (%1 bytes) before its list of tables").arg(file.size()));
 }
 
 MdbCatalogEntry* findTable(MdbHandle* mdb, const QString& name) {
