@@ -31,6 +31,13 @@ inline QString sampleMdb() {
     return fixturePath(QStringLiteral("st_data_sample.mdb"));
 }
 
+// The shared fixtures lie beside the working copy, not in it; a clone elsewhere has none.
+#define SKIP_WITHOUT_SAMPLE()                                                                        \
+    do {                                                                                             \
+        if (!QFileInfo::exists(sampleMdb()))                                                         \
+            QSKIP(qPrintable(QStringLiteral("the sample Jet file %1 is missing").arg(sampleMdb()))); \
+    } while (false)
+
 inline ToolRun runTool(const QStringList& args) {
     QProcess process;
     process.start(toolPath(), args);

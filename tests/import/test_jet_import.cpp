@@ -126,6 +126,7 @@ private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
         QVERIFY2(QFileInfo(toolPath()).isExecutable(), qPrintable(toolPath()));
+        SKIP_WITHOUT_SAMPLE();
         sample = readAll(sampleMdb());
         QCOMPARE(sample.size(), 143360);
     }

@@ -40,6 +40,7 @@ private slots:
     }
 
     void oldFileBecomesTheDatabase() {
+        SKIP_WITHOUT_SAMPLE();
         const QByteArray sample = readAll(sampleMdb());
         ProgramFolder program(sample);
         const app::SetupOutcome outcome = app::setUpDatabase(program.sqlite, program.folder, text::English);
