@@ -13,6 +13,7 @@
 
 #include "app_fixture.h"
 #include "qtui/form_view.h"
+#include "qtui/view_manager.h"
 #include "qtui/window_builder.h"
 #include "text/ui_text.h"
 
@@ -87,6 +88,26 @@ private slots:
         view.sync();
         QVERIFY(exi->isHidden());
         view.detach();
+    }
+
+    void enterPressesTheDefaultButtonAndKeysReachTheWindowFirst() {
+        AppFixture f;
+        qtui::ViewManager views;
+        f.windows.setObserver(&views);
+        forms::Form& launcher = f.startInLanguage("Command1");
+        QMainWindow* window = views.viewOf(launcher)->window();
+        QVERIFY(window->isVisible());
+        // Enter, with the focus on an option, presses OK: the practice window opens in its place.
+        auto* test = window->findChild<QRadioButton*>(QStringLiteral("test"));
+        test->setFocus();
+        QTest::keyClick(test, Qt::Key_Return);
+        QVERIFY(f.windows.isVisible(app::kPractice));
+        QVERIFY(!f.windows.isLoaded(app::kLauncher));
+        QApplication::processEvents();
+        QVERIFY(views.viewOf(app::kPractice));
+        QVERIFY(!views.viewOf(app::kLauncher));
+        f.windows.endProgram();
+        f.windows.setObserver(nullptr);
     }
 
     void labelsUnderlineTheLetterAfterTheMarker_data() {
