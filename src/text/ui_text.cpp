@@ -381,13 +381,22 @@ QString uiText(int key, int langBase) {
 }
 
 QString uiTextById(int id) {
+    // Ids address only the original keys: the four languages' id ranges are 100 apart, so a key
+    // of 100 or more would alias the next language's ids. Later keys are looked up by key alone.
     for (int base : {English, Hungarian, Spanish, French}) {
         const int key = id - base;
-        if (key >= 0 && key < 100) return uiText(key, base);
+        if (key >= 0 && key <= kLastOriginalKey) return uiText(key, base);
     }
     return {};
 }
 
 bool hasText(int key) { return catalogue().count(key) != 0; }
+
+std::vector<int> addedKeys() {
+    std::vector<int> keys;
+    for (const auto& [key, texts] : catalogue())
+        if (key > kLastOriginalKey) keys.push_back(key);
+    return keys;
+}
 
 }  // namespace text

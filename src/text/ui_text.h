@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 namespace text {
 
@@ -26,13 +27,16 @@ enum Key : int {
     KeyNothingToReorder = 98,
     KeyCannotOpen = 99,
 };
-constexpr int kLastKey = 99;
+constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 
 // The text of `key` in the language `langBase`; empty for a key without text.
 QString uiText(int key, int langBase);
-// The text with the absolute id `id` (key + base), as the original string table was addressed.
+// The text with the absolute id `id` (key + base) of an original key 0-89, as the original string
+// table was addressed; empty for any other id.
 QString uiTextById(int id);
 bool hasText(int key);
+// The keys after the original ones, in ascending order.
+std::vector<int> addedKeys();
 
 // The title separator between the product name and a window's own name.
 inline const QString kTitleSeparator = QStringLiteral("  ----  ");
