@@ -10,34 +10,19 @@
 
 namespace app {
 
-using forms::ControlKind;
-
 AboutWindow::AboutWindow(Context& context) : AppForm(kAbout, context) {
     caption = QStringLiteral("About ...");
-    add(ControlKind::Frame, QStringLiteral("Panel3D1"));
-    addLabel(QStringLiteral("Label1"), QStringLiteral("Plurquiz Español"));
-    addLabel(QStringLiteral("Label4"), QStringLiteral("Author:"));
-    addLabel(QStringLiteral("Label2"),
-             QStringLiteral("Plurquiz team · Spanish language workshop, Budapest, 2001"));
-    addLabel(QStringLiteral("Label3"),
-             QStringLiteral("If you want to get some additional information about the program, click here:"));
-    add(ControlKind::Image, QStringLiteral("Image2")).picture = QStringLiteral("info");
-    add(ControlKind::Image, QStringLiteral("Image1"));
-    for (int i = 3; i <= 5; ++i) {
-        forms::Control& frame = add(ControlKind::Image, QStringLiteral("Image%1").arg(i));
-        frame.picture = QStringLiteral("anim%1").arg(i - 2);
-        frame.visible = false;
+    Image2.picture = QStringLiteral("info");
+    int frame = 1;
+    for (forms::Control* image : {&Image3, &Image4, &Image5}) {
+        image->picture = QStringLiteral("anim%1").arg(frame++);
+        image->visible = false;
     }
-    addButton(QStringLiteral("Command1"), QStringLiteral("&OK")).visible = false;
-    forms::Control& t1 = add(ControlKind::Timer, QStringLiteral("Timer1"));
-    t1.interval = 30;
-    forms::Control& t2 = add(ControlKind::Timer, QStringLiteral("Timer2"));
-    t2.interval = 300;
-
-    onTimer(QStringLiteral("Timer1"), [this] { Timer1_Timer(); });
-    onTimer(QStringLiteral("Timer2"), [this] { Timer2_Timer(); });
-    onClick(QStringLiteral("Command1"), [this] { Command1_Click(); });
-    onClick(QStringLiteral("Image2"), [this] { Image2_Click(); });
+    Command1.visible = false;
+    onTimer(Timer1, &AboutWindow::Timer1_Timer);
+    onTimer(Timer2, &AboutWindow::Timer2_Timer);
+    onClick(Command1, &AboutWindow::Command1_Click);
+    onClick(Image2, &AboutWindow::Image2_Click);
 }
 
 void AboutWindow::Form_Load() {
@@ -45,10 +30,10 @@ void AboutWindow::Form_Load() {
     if (ctx.g.SplashDone == 0) pointer = forms::MousePointer::Hourglass;
     openConventionally();
     language();
-    c(QStringLiteral("Image1")).picture = c(QStringLiteral("Image3")).picture;
+    Image1.picture = Image3.picture;
 }
 
-void AboutWindow::Form_Unload() { c(QStringLiteral("Timer1")).enabled = false; }
+void AboutWindow::Form_Unload() { Timer1.setEnabled(false); }
 
 void AboutWindow::language() {
     caption = uiText(text::kAboutCaptionKey);
@@ -62,10 +47,10 @@ void AboutWindow::Timer1_Timer() {
 }
 
 void AboutWindow::Timer2_Timer() {
-    QString& shown = c(QStringLiteral("Image1")).picture;
-    const QString& f3 = c(QStringLiteral("Image3")).picture;
-    const QString& f4 = c(QStringLiteral("Image4")).picture;
-    const QString& f5 = c(QStringLiteral("Image5")).picture;
+    QString& shown = Image1.picture;
+    const QString& f3 = Image3.picture;
+    const QString& f4 = Image4.picture;
+    const QString& f5 = Image5.picture;
     if (shown == f3) shown = f4;
     else if (shown == f4) shown = f5;
     else shown = f3;
@@ -100,8 +85,7 @@ QString AboutWindow::aboutMessage() {
 
 HowToWindow::HowToWindow(Context& context) : AppForm(kHowTo, context) {
     caption = QStringLiteral("How to ...");
-    addButton(QStringLiteral("Command1"), QStringLiteral("OK"));
-    addLabel(QStringLiteral("Label1"),
+    Label1.caption =
              QStringLiteral(
                  "A program két gyakorlási forma közül kínál választást: az egyik a Gyakorlás (Practice), a "
                  "másik a Teszt (Test). Mindkét esetben egy hiányos mondatot és négy lehetséges kiegészítést lát "
@@ -112,8 +96,8 @@ HowToWindow::HowToWindow(Context& context) : AppForm(kHowTo, context) {
                  "Tesztben a rossz válaszokat csak a teszt végén, az értékelés után lehet megnézni. Gyakorlásban a "
                  "Beállítások menüben kiválaszthatja a szintet (1, 2, 3), a nyelvtani témát, és ha kívánja, a "
                  "kezdőpontot is az adatbázison belül. Az anyag tizenegy, egyenként ötven mondatból álló blokkra "
-                 "oszlik; a kezdőpontok ezeknek a blokkoknak az elejére visznek."));
-    addLabel(QStringLiteral("Label2"),
+                 "oszlik; a kezdőpontok ezeknek a blokkoknak az elejére visznek.");
+    Label2.caption =
              QStringLiteral(
                  "Ha nem választ kezdőpontot, a mondatok véletlenszerű sorrendben követik egymást, és ugyanaz a "
                  "mondat többször is előfordulhat. Ilyenkor nem lehet szabadon előre-hátra lépkedni az anyagban: "
@@ -124,8 +108,8 @@ HowToWindow::HowToWindow(Context& context) : AppForm(kHowTo, context) {
                  "értékelést: a jó válaszok számát és százalékos arányát. Ha beállította a mondatok számát, az "
                  "értékelés csak a beállított számú mondat után jelenik meg. Ha a tesztben rossz válaszok is "
                  "voltak, a megfelelő mezőre kattintva megnézheti a hibás mondatokat a megoldásukkal együtt, újra "
-                 "megválaszolhatja őket, majd onnan visszatérhet a teszthez, és új tesztet kezdhet."));
-    onClick(QStringLiteral("Command1"), [this] { Command1_Click(); });
+                 "megválaszolhatja őket, majd onnan visszatérhet a teszthez, és új tesztet kezdhet.");
+    onClick(Command1, &HowToWindow::Command1_Click);
 }
 
 void HowToWindow::Form_Load() { openConventionally(); }

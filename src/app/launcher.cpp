@@ -1,6 +1,7 @@
 // The launcher.
 #include "launcher.h"
 
+#include "about_window.h"
 #include "database_setup.h"
 #include "forms/window_registry.h"
 #include "reshuffle.h"
@@ -9,8 +10,6 @@
 #include "window_names.h"
 
 namespace app {
-
-using forms::ControlKind;
 
 namespace {
 constexpr int kLangOfItem[] = {text::English, text::Hungarian, text::French, text::Spanish};
@@ -21,44 +20,26 @@ int Launcher::langOfItem(int index) { return kLangOfItem[index]; }
 
 Launcher::Launcher(Context& context) : AppForm(kLauncher, context) {
     caption = QStringLiteral("PLURQUIZ ESPAÑOL");
-    add(ControlKind::Frame, QStringLiteral("Frame3D1"));
-    addLabel(QStringLiteral("activities"), QStringLiteral("Tasks:"));
-    addOption(QStringLiteral("Frame3D1"), QStringLiteral("practice"), QStringLiteral("&Practice"));
-    addOption(QStringLiteral("Frame3D1"), QStringLiteral("test"), QStringLiteral("&Test"));
-    addOption(QStringLiteral("Frame3D1"), QStringLiteral("database"), QStringLiteral("&Database"));
-    addButton(QStringLiteral("ok"), QStringLiteral("OK")).isDefault = true;
-    addButton(QStringLiteral("Exi"), QStringLiteral("END"));
-    addLabel(QStringLiteral("change"),
-             QStringLiteral("If you want to change the order of the sentences, click here and wait."));
-
-    addMenu(QStringLiteral("mnuhelp"), QStringLiteral("&Help"));
-    addMenu(QStringLiteral("mnuworklang"), QStringLiteral("&Working language"));
-    const char* langs[] = {"&English", "&Magyar", "&Français", "E&spañol"};
-    for (int i = 0; i < 4; ++i) addItem(QStringLiteral("worklang"), QString::fromUtf8(langs[i]), i);
-    addItem(QStringLiteral("mnuhow"), QStringLiteral("How to ..."));
-    addItem(QStringLiteral("mnuabout"), QStringLiteral("&About"));
-    addMenu(QStringLiteral("mnuset"), QStringLiteral("&Settings"));
-    addItem(QStringLiteral("mnuOnTop"), QStringLiteral("&OnTop"));
-
-    onClick(QStringLiteral("ok"), [this] { ok_Click(); });
-    onClick(QStringLiteral("Exi"), [this] { Exi_Click(); });
-    onClickIndexed(QStringLiteral("worklang"), [this](int i) { worklang_Click(i); });
-    onClick(QStringLiteral("mnuhow"), [this] { mnuhow_Click(); });
-    onClick(QStringLiteral("mnuabout"), [this] { mnuabout_Click(); });
-    onClick(QStringLiteral("mnuOnTop"), [this] { mnuOnTop_Click(); });
-    onClick(QStringLiteral("change"), [this] { change_Click(); });
+    ok.isDefault = true;
+    onClick(ok, &Launcher::ok_Click);
+    onClick(Exi, &Launcher::Exi_Click);
+    onClick(worklang, &Launcher::worklang_Click);
+    onClick(mnuhow, &Launcher::mnuhow_Click);
+    onClick(mnuabout, &Launcher::mnuabout_Click);
+    onClick(mnuOnTop, &Launcher::mnuOnTop_Click);
+    onClick(change, &Launcher::change_Click);
 }
 
 void Launcher::Form_Load() {
     openConventionally();
-    selectOption(QStringLiteral("practice"));
+    selectOption(practice);
     language();
     pointer = forms::MousePointer::Default;
     if (ctx.windows.isLoaded(kStartup)) ctx.windows.unload(kStartup);
     prepareDatabase();
     check();
     for (int i = 0; i < 4; ++i)
-        if (kLangOfItem[i] == ctx.g.LangBase) c(QStringLiteral("worklang"), i).checked = true;
+        if (kLangOfItem[i] == ctx.g.LangBase) worklang[i].checked = true;
 }
 
 void Launcher::prepareDatabase() {
@@ -72,22 +53,22 @@ void Launcher::prepareDatabase() {
 }
 
 void Launcher::ok_Click() {
-    if (c(QStringLiteral("practice")).checked) ctx.windows.show(kPractice);
-    else if (c(QStringLiteral("test")).checked) ctx.windows.show(kTest);
-    else if (c(QStringLiteral("database")).checked) ctx.windows.show(kEditor);
+    if (practice.checked) ctx.windows.show(kPractice);
+    else if (test.checked) ctx.windows.show(kTest);
+    else if (database.checked) ctx.windows.show(kEditor);
     ctx.windows.unload(name());
 }
 
 void Launcher::Exi_Click() { ctx.windows.endProgram(); }
 
 void Launcher::check() {
-    for (int i = 0; i < 4; ++i) c(QStringLiteral("worklang"), i).checked = false;
+    for (forms::Control* item : worklang) item->checked = false;
 }
 
 void Launcher::worklang_Click(int index) {
     check();
     ctx.g.LangBase = kLangOfItem[index];
-    c(QStringLiteral("worklang"), index).checked = true;
+    worklang[index].checked = true;
     language();
 }
 
@@ -96,16 +77,17 @@ void Launcher::language() { applyTexts(text::launcherTexts()); }
 void Launcher::mnuhow_Click() { ctx.windows.show(kHowTo); }
 
 void Launcher::mnuabout_Click() {
-    forms::Form& about = ctx.windows.show(kAbout);
-    about.c(QStringLiteral("Timer1")).enabled = false;
-    about.c(QStringLiteral("Command1")).visible = true;
+    auto* about = dynamic_cast<AboutWindow*>(ctx.windows.show(kAbout));
+    if (!about) return;
+    about->Timer1.setEnabled(false);
+    about->Command1.visible = true;
 }
 
 void Launcher::change_Click() {
     const ReshuffleOutcome outcome = reshuffleOrder(ctx.g.DatabasePath, ctx.random);
     switch (outcome.status) {
         case ReshuffleOutcome::Done:
-            c(QStringLiteral("change")).caption = kFinished;
+            change.caption = kFinished;
             break;
         case ReshuffleOutcome::Empty:
             message(uiText(text::KeyNothingToReorder), forms::MsgIcon::Information, uiText(65));

@@ -9,22 +9,14 @@ namespace app {
 
 StartupWindow::StartupWindow(Context& context) : AppForm(kStartup, context) {
     caption = QStringLiteral("Plurquiz  Español");
-    add(forms::ControlKind::Frame, QStringLiteral("Frame1"), QStringLiteral("Elija la lengua de trabajo:"));
-    addButton(QStringLiteral("Command1"), QStringLiteral("&English"));
-    addButton(QStringLiteral("Command2"), QStringLiteral("&Français"));
-    addButton(QStringLiteral("Command3"), QStringLiteral("&Deutsch")).enabled = false;
-    addButton(QStringLiteral("Command4"), QStringLiteral("&Italiano")).enabled = false;
-    addButton(QStringLiteral("Command5"), QStringLiteral("E&spañol"));
-    addButton(QStringLiteral("Command6"), QStringLiteral("&Magyar"));
-    addLabel(QStringLiteral("Label1"), QStringLiteral("BIENVENIDO  A"));
-    addLabel(QStringLiteral("Label2"), QStringLiteral("PLURQUIZ  ESPAÑOL"));
-    add(forms::ControlKind::Image, QStringLiteral("Image1")).picture = QStringLiteral("flag");
-    add(forms::ControlKind::Image, QStringLiteral("Image2")).picture = QStringLiteral("books");
-
-    onClick(QStringLiteral("Command1"), [this] { Command1_Click(); });
-    onClick(QStringLiteral("Command2"), [this] { Command2_Click(); });
-    onClick(QStringLiteral("Command5"), [this] { Command5_Click(); });
-    onClick(QStringLiteral("Command6"), [this] { Command6_Click(); });
+    Command3.enabled = false;
+    Command4.enabled = false;
+    Image1.picture = QStringLiteral("flag");
+    Image2.picture = QStringLiteral("books");
+    onClick(Command1, &StartupWindow::Command1_Click);
+    onClick(Command2, &StartupWindow::Command2_Click);
+    onClick(Command5, &StartupWindow::Command5_Click);
+    onClick(Command6, &StartupWindow::Command6_Click);
 }
 
 void StartupWindow::Form_Load() {

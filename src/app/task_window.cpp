@@ -4,22 +4,12 @@
 namespace app {
 
 TaskWindow::TaskWindow(const QString& name, Context& context, text::TitleWindow title)
-    : AppForm(name, context), title_(title) {}
-
-void TaskWindow::addTasksMenu(const QString& own, const QString& alsoDisabled) {
-    addMenu(QStringLiteral("mnuTasks"), QStringLiteral("Tas&ks"));
-    addItem(QStringLiteral("mnuPlurquiz"), QStringLiteral("&Plurquiz"));
-    const std::pair<const char*, const char*> items[] = {
-        {"mnuPractice", "&Practice"}, {"mnuTest", "&Test"}, {"mnuDatabase", "&Database"}};
-    for (const auto& [item, text] : items) {
-        forms::Control& c = addItem(QString::fromLatin1(item), QString::fromLatin1(text));
-        c.enabled = c.name != own && c.name != alsoDisabled;
-    }
-    onClick(QStringLiteral("mnuPlurquiz"), [this] { mnuPlurquiz_Click(); });
-    onClick(QStringLiteral("mnuPractice"), [this] { mnuPractice_Click(); });
-    onClick(QStringLiteral("mnuTest"), [this] { mnuTest_Click(); });
-    onClick(QStringLiteral("mnuDatabase"), [this] { mnuDatabase_Click(); });
-    onClick(QStringLiteral("mnuOnTop"), [this] { mnuOnTop_Click(); });
+    : AppForm(name, context), title_(title) {
+    onClick(mnuPlurquiz, &TaskWindow::mnuPlurquiz_Click);
+    onClick(mnuPractice, &TaskWindow::mnuPractice_Click);
+    onClick(mnuTest, &TaskWindow::mnuTest_Click);
+    onClick(mnuDatabase, &TaskWindow::mnuDatabase_Click);
+    onClick(mnuOnTop, &TaskWindow::mnuOnTop_Click);
 }
 
 void TaskWindow::addButtons(std::initializer_list<ControlSeed> seeds) {
@@ -31,15 +21,13 @@ void TaskWindow::addLabels(std::initializer_list<ControlSeed> seeds) {
     for (const ControlSeed& s : seeds) addLabel(QString::fromLatin1(s.name), QString::fromUtf8(s.caption)).visible = s.visible;
 }
 
-void TaskWindow::addCheckedArray(const QString& name, std::initializer_list<const char*> captions) {
-    int i = 0;
-    for (const char* caption : captions) {
-        addItem(name, QString::fromUtf8(caption), i).checked = i == 0;
-        ++i;
-    }
+forms::ControlArray& TaskWindow::addCheckedArray(const QString& name, const QStringList& captions) {
+    forms::ControlArray& items = addItems(name, captions);
+    items[0].checked = true;
+    return items;
 }
 
-void TaskWindow::addParameterMenus(std::initializer_list<const char*> delayCaptions) {
+void TaskWindow::addParameterMenus(const QStringList& delayCaptions) {
     addMenu(QStringLiteral("mnuParameters"), QStringLiteral("&Parameters"));
     addMenu(QStringLiteral("mnuNumber"), QStringLiteral("&Number of sentences"));
     addCheckedArray(QStringLiteral("mnuNúmeroItem"), {"20", "30", "40", "50"});
@@ -47,14 +35,14 @@ void TaskWindow::addParameterMenus(std::initializer_list<const char*> delayCapti
     addCheckedArray(QStringLiteral("mnuTiempoItem"), delayCaptions);
 }
 
-void TaskWindow::addStartMenu(const QString& menuName, std::initializer_list<const char*> captions) {
+void TaskWindow::addStartMenu(const QString& menuName, const QStringList& captions) {
     addMenu(menuName, QStringLiteral("&Starting point"));
     addCheckedArray(QStringLiteral("beg"), captions);
 }
 
-void TaskWindow::addTopicMenu() {
+forms::ControlArray& TaskWindow::addTopicMenu() {
     addMenu(QStringLiteral("mnuTopic"), QStringLiteral("Topi&cs"));
-    for (int i = 0; i < 18; ++i) addItem(QStringLiteral("mnuTopicItem"), QString(), i).checked = i == 0;
+    return addCheckedArray(QStringLiteral("mnuTopicItem"), QStringList(18));
 }
 
 void TaskWindow::loadCommon(std::span<const text::TextBinding> texts) {

@@ -16,6 +16,14 @@ public:
     void mnuDatabase_Click() { switchTo(QStringLiteral("Form1")); }
     void mnuOnTop_Click() { toggleOnTop(); }
 
+    // The Tasks menu: the window's own item (and in some windows another) cannot be chosen.
+    forms::Control& mnuTasks = addMenu(QStringLiteral("mnuTasks"), QStringLiteral("Tas&ks"));
+    forms::Control& mnuPlurquiz = addItem(QStringLiteral("mnuPlurquiz"), QStringLiteral("&Plurquiz"));
+    forms::Control& mnuPractice = addItem(QStringLiteral("mnuPractice"), QStringLiteral("&Practice"));
+    forms::Control& mnuTest = addItem(QStringLiteral("mnuTest"), QStringLiteral("&Test"));
+    forms::Control& mnuDatabase = addItem(QStringLiteral("mnuDatabase"), QStringLiteral("&Database"));
+    forms::Control& mnuOnTop = addItem(QStringLiteral("mnuOnTop"), QStringLiteral("&OnTop"));
+
 protected:
     struct ControlSeed {
         const char* name;
@@ -25,15 +33,12 @@ protected:
     void addButtons(std::initializer_list<ControlSeed> seeds);
     void addLabels(std::initializer_list<ControlSeed> seeds);
     // A menu array whose first item carries the design check mark.
-    void addCheckedArray(const QString& name, std::initializer_list<const char*> captions);
+    forms::ControlArray& addCheckedArray(const QString& name, const QStringList& captions);
     // The Number of sentences and Delay menus inside Parameters, and the Starting point menu.
-    void addParameterMenus(std::initializer_list<const char*> delayCaptions);
-    void addStartMenu(const QString& menuName, std::initializer_list<const char*> captions);
-    void addTopicMenu();
+    void addParameterMenus(const QStringList& delayCaptions);
+    void addStartMenu(const QString& menuName, const QStringList& captions);
+    forms::ControlArray& addTopicMenu();
 
-    // The Tasks menu with its four items; the window's own item and `alsoDisabled` cannot be chosen.
-    void addTasksMenu(const QString& own, const QString& alsoDisabled = {});
-    void addOnTopItem() { addItem(QStringLiteral("mnuOnTop"), QStringLiteral("&OnTop")); }
     // Load steps every task window shares: centred, on top, texts and title.
     void loadCommon(std::span<const text::TextBinding> texts);
 

@@ -1,4 +1,4 @@
-// The table of the program's windows.
+// The table of the program's windows, and how an error that escapes a handler reaches the learner.
 #include "about_window.h"
 #include "context.h"
 #include "editor/editor_window.h"
@@ -7,6 +7,7 @@
 #include "practice/practice_window.h"
 #include "startup_window.h"
 #include "test/test_window.h"
+#include "text/ui_text.h"
 #include "window_names.h"
 
 namespace app {
@@ -21,6 +22,17 @@ void defineWindows(Context& ctx) {
     w.define(kPractice, [&ctx] { return std::make_unique<practice::PracticeWindow>(ctx); });
     w.define(kTest, [&ctx] { return std::make_unique<test::TestWindow>(ctx); });
     w.define(kEditor, [&ctx] { return std::make_unique<editor::EditorWindow>(ctx); });
+
+    // The program goes on after such an error: every write is committed or rolled back as a
+    // whole, so what is stored stays sound, and ending would throw away the learner's session.
+    w.setErrorReporter([&ctx](forms::Form* form, const QString& what) {
+        const int base = text::isLangBase(ctx.g.LangBase) ? ctx.g.LangBase : text::English;
+        auto* window = dynamic_cast<AppForm*>(form);
+        const QString caption =
+            window && !window->TitleWord.isEmpty() ? window->TitleWord : text::uiText(65, base);
+        ctx.platform.messageBox(text::uiText(text::KeyActionFailed, base).arg(what), caption,
+                                forms::MsgIcon::Critical);
+    });
 }
 
 }  // namespace app

@@ -13,14 +13,13 @@ EditorWindow::EditorWindow(app::Context& ctx) : app::TaskWindow(app::kEditor, ct
                 {"Command2", "&Close", false}, {"Command12", "C&hr", false}});
     addLabels({{"Label5", "Solution:", false}, {"Label6", "Level:", false}, {"Label11", "Topic:", false}});
 
-    addTasksMenu(QStringLiteral("mnuDatabase"));
+    mnuDatabase.enabled = false;
     addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
     addItem(QStringLiteral("mnuFonts"), QStringLiteral("&Fonts"));
     addTopicMenu();
     addMenu(QStringLiteral("mnuset"), QStringLiteral("&Settings"));
-    addOnTopItem();
 
-    onClick(QStringLiteral("Command2"), [this] { Command2_Click(); });
+    onClick(c(QStringLiteral("Command2")), [this] { Command2_Click(); });
 }
 
 void EditorWindow::Form_Load() { loadCommon(text::editorTexts()); }

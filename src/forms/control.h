@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 namespace forms {
 
@@ -15,7 +16,6 @@ enum class ControlKind {
     Image,    // picture box showing a named picture
     Menu,     // a menu title or a submenu
     MenuItem, // a menu command, optionally checkable, optionally one item of a control array
-    Timer,    // invisible: fires every `interval` ms while enabled
 };
 
 // The name of the widget (and of the model entry) for item `index` of a control array:
@@ -45,11 +45,54 @@ struct Control {
     bool checked = false;    // menu check mark; the selected state of an option button
     bool isDefault = false;  // the button that Enter presses
     QString picture;         // image: name of the picture shown
-    int interval = 0;        // timer: milliseconds; 0 keeps it from firing
     FontSpec font;           // empty family: the design font
     bool substitutesKeys = false;  // edit: key presses go through the window's KeyPress handler first
 
     QString key() const { return controlKey(name, index); }
+};
+
+// The items of a control array, addressed by their index.
+class ControlArray {
+public:
+    explicit ControlArray(QString name = {}) : name_(std::move(name)) {}
+    const QString& name() const { return name_; }
+    int size() const { return static_cast<int>(items_.size()); }
+    Control& operator[](int index) const { return *items_.at(static_cast<size_t>(index)); }
+    void append(Control& item) { items_.push_back(&item); }
+    auto begin() const { return items_.begin(); }
+    auto end() const { return items_.end(); }
+
+private:
+    QString name_;
+    std::vector<Control*> items_;
+};
+
+// An invisible control that fires every `interval()` ms while enabled. Enabling a disabled timer
+// or setting its interval starts its count from zero, even when both happen inside one handler:
+// the restart count tells the view to restart its clock.
+class Timer {
+public:
+    explicit Timer(QString name) : name_(std::move(name)) {}
+    const QString& name() const { return name_; }
+    bool enabled() const { return enabled_; }
+    int interval() const { return interval_; }
+    bool running() const { return enabled_ && interval_ > 0; }
+    unsigned restarts() const { return restarts_; }
+
+    void setEnabled(bool on) {
+        if (on && !enabled_) ++restarts_;
+        enabled_ = on;
+    }
+    void setInterval(int ms) {
+        interval_ = ms;
+        ++restarts_;
+    }
+
+private:
+    QString name_;
+    bool enabled_ = true;
+    int interval_ = 0;
+    unsigned restarts_ = 0;
 };
 
 }  // namespace forms

@@ -16,20 +16,37 @@ Control& Form::add(ControlKind kind, const QString& name, const QString& caption
     control->kind = kind;
     control->caption = caption;
     Control& ref = *control;
-    byKey_[ref.key()] = &ref;
+    if (!byKey_.emplace(ref.key(), &ref).second)
+        throw std::logic_error((name_ + ": control declared twice: " + ref.key()).toStdString());
     controls_.push_back(std::move(control));
     return ref;
 }
 
-Control& Form::addOption(const QString& frame, const QString& name, const QString& caption) {
+ControlArray& Form::addItems(const QString& name, const QStringList& captions) {
+    arrays_.push_back(std::make_unique<ControlArray>(name));
+    ControlArray& array = *arrays_.back();
+    for (int i = 0; i < captions.size(); ++i) array.append(add(ControlKind::MenuItem, name, captions[i], i));
+    return array;
+}
+
+Timer& Form::addTimer(const QString& name, int interval, bool enabled) {
+    timers_.push_back(std::make_unique<Timer>(name));
+    Timer& t = *timers_.back();
+    t.setInterval(interval);
+    t.setEnabled(enabled);
+    return t;
+}
+
+Control& Form::addOption(const Control& frame, const QString& name, const QString& caption) {
+    requireOwn(frame);
     Control& option = add(ControlKind::Option, name, caption);
-    optionFrame_[name] = frame;
+    optionFrame_[&option] = &frame;
     return option;
 }
 
 Control& Form::c(const QString& name, int index) {
     auto it = byKey_.find(controlKey(name, index));
-    Q_ASSERT_X(it != byKey_.end(), "Form::c", qPrintable(name_ + "." + controlKey(name, index)));
+    if (it == byKey_.end()) throw UnknownControl((name_ + " has no control " + controlKey(name, index)).toStdString());
     return *it->second;
 }
 
@@ -37,73 +54,96 @@ const Control& Form::c(const QString& name, int index) const { return const_cast
 
 bool Form::has(const QString& name, int index) const { return byKey_.count(controlKey(name, index)) != 0; }
 
-void Form::selectOption(const QString& name) {
-    const QString frame = optionFrame_.at(name);
-    for (const auto& [option, f] : optionFrame_)
-        if (f == frame) c(option).checked = option == name;
+Timer& Form::timerControl(const QString& name) {
+    for (const auto& t : timers_)
+        if (t->name() == name) return *t;
+    throw UnknownControl((name_ + " has no timer " + name).toStdString());
 }
 
-void Form::onClick(const QString& name, std::function<void()> handler) { clicks_[name] = std::move(handler); }
-
-void Form::onClickIndexed(const QString& name, std::function<void(int)> handler) {
-    indexedClicks_[name] = std::move(handler);
+void Form::requireOwn(const Control& control) const {
+    auto it = byKey_.find(control.key());
+    if (it == byKey_.end() || it->second != &control)
+        throw UnknownControl((name_ + ": " + control.key() + " is not a control of this window").toStdString());
 }
 
-void Form::onTimer(const QString& name, std::function<void()> handler) { timers_[name] = std::move(handler); }
+void Form::selectOption(const Control& option) {
+    requireOwn(option);
+    const Control* frame = optionFrame_.at(&option);
+    for (const auto& [o, f] : optionFrame_)
+        if (f == frame) const_cast<Control*>(o)->checked = o == &option;
+}
 
-template <typename F>
-void Form::runEvent(F&& f) {
-    WindowRegistry& windows = rt.windows;
-    windows.beginEvent();
-    f();
-    windows.endEvent();
+void Form::onClick(const Control& control, std::function<void()> handler, OnError policy) {
+    requireOwn(control);
+    clicks_[control.key()] = {std::move(handler), policy};
+}
+
+void Form::onClick(const ControlArray& items, std::function<void(int)> handler, OnError policy) {
+    for (Control* item : items) requireOwn(*item);
+    indexedClicks_[items.name()] = {std::move(handler), policy};
+}
+
+void Form::onTimer(const Timer& timer, std::function<void()> handler, OnError policy) {
+    if (&timerControl(timer.name()) != &timer)
+        throw UnknownControl((name_ + ": " + timer.name() + " is not a timer of this window").toStdString());
+    timerHandlers_[timer.name()] = {std::move(handler), policy};
+}
+
+bool Form::handlesClick(const QString& name) const {
+    return clicks_.count(name) != 0 || indexedClicks_.count(name) != 0;
+}
+
+std::vector<QString> Form::clickHandlerKeys() const {
+    std::vector<QString> keys;
+    for (const auto& [key, h] : clicks_) keys.push_back(key);
+    for (const auto& [key, h] : indexedClicks_) keys.push_back(key);
+    return keys;
 }
 
 void Form::click(const QString& name, int index) {
-    runEvent([&] {
-        if (has(name, index)) {
-            const Control& control = c(name, index);
-            // A disabled or hidden control cannot be clicked, whatever sends the click.
-            if (!control.enabled || !control.visible) return;
-            if (control.kind == ControlKind::Option) selectOption(name);
-        }
-        if (index >= 0) {
-            auto it = indexedClicks_.find(name);
-            if (it != indexedClicks_.end()) it->second(index);
-        } else {
-            auto it = clicks_.find(name);
-            if (it != clicks_.end()) it->second();
-        }
+    Control& control = c(name, index);
+    // A disabled or hidden control cannot be clicked, whatever sends the click.
+    if (!control.enabled || !control.visible) return;
+    if (index >= 0) {
+        auto it = indexedClicks_.find(name);
+        const OnError policy = it == indexedClicks_.end() ? OnError::Report : it->second.policy;
+        rt.windows.runEvent(this, policy, [&] {
+            if (it != indexedClicks_.end()) it->second.run(index);
+        });
+        return;
+    }
+    auto it = clicks_.find(name);
+    const OnError policy = it == clicks_.end() ? OnError::Report : it->second.policy;
+    rt.windows.runEvent(this, policy, [&] {
+        if (control.kind == ControlKind::Option) selectOption(control);
+        if (it != clicks_.end()) it->second.run();
     });
 }
 
 void Form::timer(const QString& name) {
-    runEvent([&] {
-        const Control& t = c(name);
-        if (!t.enabled || t.interval <= 0) return;
-        auto it = timers_.find(name);
-        if (it != timers_.end()) it->second();
-    });
+    const Timer& t = timerControl(name);
+    if (!t.running()) return;
+    auto it = timerHandlers_.find(name);
+    if (it == timerHandlers_.end()) return;
+    rt.windows.runEvent(this, it->second.policy, [&] { it->second.run(); });
 }
 
 QChar Form::keyPress(QChar key) {
-    runEvent([&] {
-        if (keyPress_) keyPress_(key);
-    });
+    if (!keyPress_.run) return key;
+    rt.windows.runEvent(this, keyPress_.policy, [&] { keyPress_.run(key); });
     return key;
 }
 
 QChar Form::editKeyPress(const QString& name, QChar key) {
-    runEvent([&] {
-        if (editKeyPress_) editKeyPress_(name, key);
-    });
+    if (!editKeyPress_) return key;
+    rt.windows.runEvent(this, OnError::Report, [&] { editKeyPress_(name, key); });
     return key;
 }
 
 void Form::editChanged(const QString& name, const QString& text) { c(name).caption = text; }
 
 void Form::closeBox() {
-    runEvent([&] { rt.windows.unload(name_); });
+    rt.windows.runEvent(this, OnError::Report, [&] { rt.windows.unload(name_); });
 }
 
 }  // namespace forms

@@ -1,12 +1,26 @@
 // The window registry: creation on first show, destruction on unload, deferred until the event
-// that asked for it has finished.
+// that asked for it has finished; the guard around every event.
 #include "window_registry.h"
 
+#include <QDebug>
 #include <algorithm>
 
 #include "form.h"
 
 namespace forms {
+
+// Brackets one event; the outermost one flushes the unloaded windows and refreshes the view,
+// also when the handler left by an exception.
+class WindowRegistry::EventScope {
+public:
+    explicit EventScope(WindowRegistry& r) : r_(r) { ++r_.depth_; }
+    ~EventScope() { r_.endEvent(); }
+    EventScope(const EventScope&) = delete;
+    EventScope& operator=(const EventScope&) = delete;
+
+private:
+    WindowRegistry& r_;
+};
 
 WindowRegistry::WindowRegistry() = default;
 
@@ -36,27 +50,30 @@ bool WindowRegistry::isVisible(const QString& name) const {
     return false;
 }
 
-Form& WindowRegistry::load(const QString& name) {
-    if (Form* f = find(name)) return *f;
+Form* WindowRegistry::load(const QString& name) {
+    if (Form* f = find(name)) return f;
     auto it = factories_.find(name);
-    Q_ASSERT_X(it != factories_.end(), "WindowRegistry::load", qPrintable(name));
-    beginEvent();
+    if (it == factories_.end()) throw UnknownWindow("no window is defined as " + name.toStdString());
+    EventScope scope(*this);
     loaded_.emplace_back(name, Entry{it->second(), false});
     Form& form = *loaded_.back().second.form;
     if (observer_) observer_->created(form);
     form.Form_Load();
-    endEvent();
-    // The load handler may have unloaded the window again; find it anew.
-    Form* f = find(name);
-    return f ? *f : form;
+    // The load handler may have unloaded the window again.
+    return find(name);
 }
 
-Form& WindowRegistry::show(const QString& name) {
-    Form& form = load(name);
+Form* WindowRegistry::show(const QString& name) {
+    // One event for load and show, so that the end-of-event check never sees the window loaded
+    // but not yet shown.
+    EventScope scope(*this);
+    Form* form = load(name);
+    if (!form) return nullptr;
     for (auto& [n, e] : loaded_) {
         if (n == name && !e.visible) {
             e.visible = true;
-            if (observer_) observer_->shown(form);
+            everShown_ = true;
+            if (observer_) observer_->shown(*form);
         }
     }
     return form;
@@ -74,16 +91,24 @@ void WindowRegistry::hide(const QString& name) {
 void WindowRegistry::unload(const QString& name) {
     auto it = std::find_if(loaded_.begin(), loaded_.end(), [&](const auto& p) { return p.first == name; });
     if (it == loaded_.end()) return;
-    beginEvent();
+    EventScope scope(*this);
     std::unique_ptr<Form> form = std::move(it->second.form);
     loaded_.erase(it);
-    form->Form_Unload();
-    if (observer_) observer_->destroying(*form);
     graveyard_.push_back(std::move(form));
-    endEvent();
+    Form& dying = *graveyard_.back();
+    // The view goes with the window whatever its unload handler does.
+    struct Drop {
+        WindowObserver* observer;
+        Form& form;
+        ~Drop() {
+            if (observer) observer->destroying(form);
+        }
+    } drop{observer_, dying};
+    dying.Form_Unload();
 }
 
 void WindowRegistry::endProgram() {
+    if (ended_) return;
     ended_ = true;
     for (auto& [n, e] : loaded_) {
         if (observer_) observer_->destroying(*e.form);
@@ -99,17 +124,43 @@ QStringList WindowRegistry::loadedNames() const {
     return names;
 }
 
+void WindowRegistry::runEvent(Form* form, OnError policy, const std::function<void()>& handler) {
+    EventScope scope(*this);
+    try {
+        handler();
+    } catch (const DataError& e) {
+        if (policy != OnError::EndQuietly) report(form, e.message());
+    } catch (const std::exception& e) {
+        report(form, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        report(form, QStringLiteral("unknown error"));
+    }
+}
+
+void WindowRegistry::report(Form* form, const QString& what) {
+    // The form may have been unloaded by the failing handler; it lives until the event ends.
+    try {
+        if (reporter_) reporter_(form, what);
+        else qCritical("error in window %s: %s", form ? qPrintable(form->name()) : "-", qPrintable(what));
+    } catch (...) {
+        qCritical("error while reporting an error: %s", qPrintable(what));
+    }
+}
+
 void WindowRegistry::endEvent() {
     if (--depth_ > 0) return;
     depth_ = 0;
-    if (observer_) observer_->eventFinished();
-    flush();
-}
-
-void WindowRegistry::flush() {
+    try {
+        if (observer_) observer_->eventFinished();
+    } catch (const std::exception& e) {
+        qCritical("refreshing the windows failed: %s", e.what());
+    }
     // Destroying a window may not start new events, but move the list out first all the same.
     auto dead = std::move(graveyard_);
     graveyard_.clear();
+    dead.clear();
+    const bool anyVisible = std::any_of(loaded_.begin(), loaded_.end(), [](const auto& p) { return p.second.visible; });
+    if (everShown_ && !ended_ && !anyVisible) endProgram();
 }
 
 }  // namespace forms

@@ -13,7 +13,8 @@ PracticeWindow::PracticeWindow(app::Context& ctx) : app::TaskWindow(app::kPracti
     addLabels({{"Label23", "Record:", false}, {"Label24", "", false}, {"Label28", "Level:", false},
                {"Label29", "Topic:", false}});
 
-    addTasksMenu(QStringLiteral("mnuPractice"), QStringLiteral("mnuDatabase"));
+    mnuPractice.enabled = false;
+    mnuDatabase.enabled = false;
     addMenu(QStringLiteral("mnuSettings"), QStringLiteral("Settin&gs"));
     addParameterMenus({"&10sec", "&20sec", "&30sec"});
     c(QStringLiteral("mnuParameters")).enabled = false;  // present, but never reachable here
@@ -21,9 +22,8 @@ PracticeWindow::PracticeWindow(app::Context& ctx) : app::TaskWindow(app::kPracti
     addCheckedArray(QStringLiteral("mnuNivelItem"), {"&1", "&2", "&3", "&1-3"});
     addTopicMenu();
     addStartMenu(QStringLiteral("mnustart"), {"&1", "&51", "1&01", "151", "&201", "251", "&301", "351", "&401", "451", "&501"});
-    addOnTopItem();
 
-    onClick(QStringLiteral("Command6"), [this] { Command6_Click(); });
+    onClick(c(QStringLiteral("Command6")), [this] { Command6_Click(); });
 }
 
 void PracticeWindow::Form_Load() { loadCommon(text::practiceTexts()); }

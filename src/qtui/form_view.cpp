@@ -43,6 +43,15 @@ QString labelRichText(const QString& caption, bool& rich) {
     return out;
 }
 
+QString plainCaption(const QString& caption) {
+    QString out;
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size()) ++i;
+        out += caption[i];
+    }
+    return out;
+}
+
 QString FormView::widgetName(const Control& control) {
     const QString decomposed = control.key().normalized(QString::NormalizationForm_D);
     QString ascii;
@@ -51,19 +60,19 @@ QString FormView::widgetName(const Control& control) {
     return ascii;
 }
 
-FormView::FormView(forms::Form& form, QMainWindow* window) : form_(&form), window_(window) {
+FormView::FormView(forms::Form& form, QMainWindow* window, const forms::WindowRegistry* registry)
+    : form_(&form), window_(window), registry_(registry) {
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->installEventFilter(this);
+    for (const auto& timer : form.timers()) {
+        auto* clock = new QTimer(this);
+        const QString name = timer->name();
+        connect(clock, &QTimer::timeout, this, [this, name] {
+            dispatch([&] { form_->timer(name); });
+        });
+        timers_[name] = ClockState{clock, timer->restarts() - 1};
+    }
     for (const auto& control : form.controls()) {
-        if (control->kind == ControlKind::Timer) {
-            auto* timer = new QTimer(this);
-            const QString name = control->name;
-            connect(timer, &QTimer::timeout, this, [this, name] {
-                dispatch([&] { form_->timer(name); });
-            });
-            timers_[name] = timer;
-            continue;
-        }
         QObject* object = window->findChild<QObject*>(widgetName(*control));
         if (!object) continue;
         widgets_[control->key()] = object;
@@ -88,10 +97,10 @@ QObject* FormView::find(const Control& control) const {
 
 template <typename F>
 void FormView::dispatch(F&& f) {
-    if (!form_ || syncing_) return;
-    QPointer<FormView> self(this);
+    // Our own writes to the widgets are not events; neither is anything that arrives while a
+    // handler runs a nested event loop (a message box, the import's progress window).
+    if (!form_ || syncing_ || (registry_ && registry_->busy())) return;
     f();
-    (void)self;
 }
 
 void FormView::connectControl(Control& control, QObject* object) {
@@ -99,16 +108,26 @@ void FormView::connectControl(Control& control, QObject* object) {
     const int index = control.index;
     switch (control.kind) {
         case ControlKind::Button:
-        case ControlKind::Option:
             if (auto* b = qobject_cast<QAbstractButton*>(object))
                 connect(b, &QAbstractButton::clicked, this, [this, name, index] {
                     dispatch([&] { form_->click(name, index); });
+                });
+            break;
+        case ControlKind::Option:
+            // Whatever selects the option (mouse, keyboard, a screen reader's toggle action)
+            // selects it in the model; the model's answer is then mirrored back.
+            if (auto* b = qobject_cast<QAbstractButton*>(object))
+                connect(b, &QAbstractButton::toggled, this, [this, name, index](bool on) {
+                    if (!on) return;
+                    dispatch([&] { form_->click(name, index); });
+                    if (form_ && !form_->c(name, index).checked) sync();
                 });
             break;
         case ControlKind::MenuItem:
             if (auto* a = qobject_cast<QAction*>(object))
                 connect(a, &QAction::triggered, this, [this, name, index] {
                     dispatch([&] { form_->click(name, index); });
+                    sync();
                 });
             break;
         case ControlKind::Label:
@@ -120,9 +139,10 @@ void FormView::connectControl(Control& control, QObject* object) {
             }
             break;
         case ControlKind::Edit:
+            // Any change of the text, typed or set through the accessibility interface.
             if (auto* e = qobject_cast<QLineEdit*>(object))
-                connect(e, &QLineEdit::textEdited, this, [this, name](const QString& text) {
-                    if (form_) form_->editChanged(name, text);
+                connect(e, &QLineEdit::textChanged, this, [this, name](const QString& text) {
+                    if (form_ && !syncing_) form_->editChanged(name, text);
                 });
             if (auto* e = qobject_cast<QPlainTextEdit*>(object))
                 connect(e, &QPlainTextEdit::textChanged, this, [this, name, e] {
@@ -145,6 +165,13 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    if (watched == window_ && event->type() == QEvent::Move && !syncing_ && !form_->maximised) {
+        // The user (or the window manager) moved the window: the model learns where it is.
+        const QPoint at = window_->pos();
+        form_->left = at.x();
+        form_->top = at.y();
+        placed_ = at;
+    }
     if (watched == window_ && event->type() == QEvent::Close) {
         // The close box unloads the window; the view goes with it.
         event->ignore();
@@ -154,30 +181,35 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void FormView::syncTimer(const Control& control) {
-    QTimer* timer = timers_.at(control.name);
-    const bool run = control.enabled && control.interval > 0;
-    if (!run) {
-        timer->stop();
-    } else if (!timer->isActive() || timer->interval() != control.interval) {
-        timer->start(control.interval);
+void FormView::syncTimer(const forms::Timer& timer) {
+    ClockState& state = timers_.at(timer.name());
+    if (!timer.running()) {
+        state.clock->stop();
+    } else if (!state.clock->isActive() || state.restarts != timer.restarts()) {
+        state.clock->start(timer.interval());
     }
+    state.restarts = timer.restarts();
+}
+
+void FormView::syncPlace() {
+    if (form_->maximised) return;
+    const QPoint wanted(form_->left, form_->top);
+    if (placed_ == wanted) return;
+    window_->move(wanted);
+    placed_ = wanted;
 }
 
 void FormView::sync() {
     if (!form_ || !window_) return;
     syncing_ = true;
-    window_->setWindowTitle(form_->caption);
-    if (!form_->maximised) window_->move(form_->left, form_->top);
+    if (window_->windowTitle() != form_->caption) window_->setWindowTitle(form_->caption);
+    syncPlace();
     if (form_->pointer == forms::MousePointer::Hourglass) window_->setCursor(Qt::WaitCursor);
     else window_->unsetCursor();
 
+    for (const auto& timer : form_->timers()) syncTimer(*timer);
     for (const auto& ptr : form_->controls()) {
         const Control& c = *ptr;
-        if (c.kind == ControlKind::Timer) {
-            syncTimer(c);
-            continue;
-        }
         QObject* object = find(c);
         if (!object) continue;
         if (auto* action = qobject_cast<QAction*>(object)) {
@@ -218,7 +250,13 @@ void FormView::sync() {
             case ControlKind::Option:
                 if (auto* r = qobject_cast<QRadioButton*>(w)) {
                     r->setText(c.caption);
-                    if (c.checked) r->setChecked(true);
+                    if (r->isChecked() != c.checked) {
+                        // An exclusive radio cannot be cleared while it stays exclusive.
+                        const bool exclusive = r->autoExclusive();
+                        r->setAutoExclusive(false);
+                        r->setChecked(c.checked);
+                        r->setAutoExclusive(exclusive);
+                    }
                 }
                 break;
             case ControlKind::Frame:
@@ -245,6 +283,10 @@ void FormView::sync() {
         }
         w->setEnabled(c.enabled);
         if (w->isHidden() == c.visible) w->setVisible(c.visible);
+        if (c.kind != ControlKind::Edit && c.kind != ControlKind::Frame) {
+            const QString spoken = plainCaption(c.caption);
+            if (!spoken.isEmpty() && w->accessibleName() != spoken) w->setAccessibleName(spoken);
+        }
     }
     if (!form_->focusRequest.isEmpty()) {
         auto it = widgets_.find(form_->focusRequest);
@@ -256,7 +298,7 @@ void FormView::sync() {
 }
 
 void FormView::detach() {
-    for (auto& [name, timer] : timers_) timer->stop();
+    for (auto& [name, state] : timers_) state.clock->stop();
     form_ = nullptr;
 }
 

@@ -6,8 +6,10 @@
 #include <QObject>
 #include <QPointer>
 #include <map>
+#include <optional>
 
 #include "forms/form.h"
+#include "forms/window_registry.h"
 
 class QTimer;
 
@@ -15,7 +17,9 @@ namespace qtui {
 
 class FormView : public QObject {
 public:
-    FormView(forms::Form& form, QMainWindow* window);
+    // `registry` (may be null in tests) tells when a handler is running: desktop events that
+    // arrive meanwhile, from a nested event loop, are dropped rather than re-entering a handler.
+    FormView(forms::Form& form, QMainWindow* window, const forms::WindowRegistry* registry = nullptr);
     ~FormView() override;
 
     forms::Form* form() const { return form_; }
@@ -38,17 +42,29 @@ protected:
 
 private:
     void connectControl(forms::Control& control, QObject* object);
-    void syncTimer(const forms::Control& control);
+    void syncTimer(const forms::Timer& timer);
+    void syncPlace();
     template <typename F>
     void dispatch(F&& f);
 
     forms::Form* form_;
     QPointer<QMainWindow> window_;
+    const forms::WindowRegistry* registry_;
     std::map<QString, QObject*> widgets_;
-    std::map<QString, QTimer*> timers_;
+    struct ClockState {
+        QTimer* clock;
+        unsigned restarts = 0;
+    };
+    std::map<QString, ClockState> timers_;
+    // The place last given to the window from the model: the window moves only when the model
+    // changes it, never back over where the user dragged it.
+    std::optional<QPoint> placed_;
     std::map<QObject*, QString> labelClicks_;
     bool syncing_ = false;
 };
+
+// A caption as a screen reader should say it: without the '&' markers.
+QString plainCaption(const QString& caption);
 
 // The label text for a caption: an '&' underlines the next letter, "&&" is a plain '&'.
 QString labelRichText(const QString& caption, bool& rich);

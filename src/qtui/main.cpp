@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(font);
 
     forms::WindowRegistry windows;
-    qtui::ViewManager views;
+    qtui::ViewManager views(&windows);
     windows.setObserver(&views);
     qtui::QtPlatform platform(views);
     forms::RandomSource random;
@@ -33,7 +33,8 @@ int main(int argc, char* argv[]) {
     app::defineWindows(ctx);
     app::setLegacyImporter(qtui::importInSeparateProcess);
 
-    windows.show(app::kStartup);
+    windows.runEvent(nullptr, forms::OnError::Report, [&] { windows.show(app::kStartup); });
+    if (windows.ended()) return 0;
     const int status = QApplication::exec();
     windows.setObserver(nullptr);
     return status;

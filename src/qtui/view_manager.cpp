@@ -7,12 +7,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
 
 #include "window_builder.h"
 
 namespace qtui {
 
-ViewManager::ViewManager() { qApp->installEventFilter(this); }
+ViewManager::ViewManager(const forms::WindowRegistry* registry) : registry_(registry) {
+    qApp->installEventFilter(this);
+}
 
 ViewManager::~ViewManager() {
     qApp->removeEventFilter(this);
@@ -32,8 +35,8 @@ FormView* ViewManager::viewOf(const QString& name) const {
 
 void ViewManager::created(forms::Form& form) {
     QMainWindow* window = buildWindow(form.name());
-    if (!window) window = new QMainWindow;
-    views_[form.name()] = new FormView(form, window);
+    if (!window) throw std::logic_error("no layout is built for the window " + form.name().toStdString());
+    views_[form.name()] = new FormView(form, window, registry_);
 }
 
 void ViewManager::shown(forms::Form& form) {
@@ -72,7 +75,10 @@ void ViewManager::eventFinished() {
     for (auto& [name, view] : views_) view->sync();
 }
 
-void ViewManager::programEnded() { QCoreApplication::exit(0); }
+void ViewManager::programEnded() {
+    // Asking an event loop to end when none runs would make the next one end at once.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+}
 
 FormView* ViewManager::viewOfWidget(QObject* object) const {
     auto* widget = qobject_cast<QWidget*>(object);
@@ -85,17 +91,31 @@ FormView* ViewManager::viewOfWidget(QObject* object) const {
 
 bool ViewManager::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
-    // A key event travels up the widget chain and passes here once per widget: act once.
-    if (event == lastKey_) return false;
-    lastKey_ = event;
-    FormView* view = viewOfWidget(watched);
+    // A key travels from the window system to the window handle, then to the focused widget,
+    // then up its parents while nobody takes it. The window sees it first exactly once: when it
+    // reaches the focused widget (or the window itself when nothing has the focus).
+    auto* receiver = qobject_cast<QWidget*>(watched);
+    if (!receiver) return false;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus ? receiver != focus : !receiver->isWindow()) return false;
+    FormView* view = viewOfWidget(receiver);
     if (!view || !view->form()) return false;
-    forms::Form& form = *view->form();
-    auto* key = static_cast<QKeyEvent*>(event);
+    // A handler is running a nested event loop: the window's keys wait for it to end.
+    if (registry_ && registry_->busy()) return true;
+    return previewKey(*view, receiver, *static_cast<QKeyEvent*>(event));
+}
 
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        if (qobject_cast<QPlainTextEdit*>(watched) || qobject_cast<QPushButton*>(watched)) return false;
-        // Enter presses the window's default button, wherever the focus is.
+bool ViewManager::previewKey(FormView& view, QWidget* receiver, QKeyEvent& key) {
+    forms::Form& form = *view.form();
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+        if (qobject_cast<QPlainTextEdit*>(receiver)) return false;
+        // Enter presses the focused button, else the window's default button.
+        for (const auto& c : form.controls()) {
+            if (c->kind == forms::ControlKind::Button && view.find(*c) == receiver) {
+                form.click(c->name, c->index);
+                return true;
+            }
+        }
         for (const auto& c : form.controls()) {
             if (c->kind == forms::ControlKind::Button && c->isDefault && c->visible && c->enabled) {
                 form.click(c->name, c->index);
@@ -104,26 +124,23 @@ bool ViewManager::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-
-    const QString text = key->text();
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    const QString text = key.text();
     if (text.size() != 1 || !text[0].isPrint()) return false;
-    QChar ch = text[0];
-    const QChar previewed = form.keyPress(ch);
+    const QChar typed = text[0];
+    const QChar previewed = form.keyPress(typed);
     if (previewed.isNull()) return true;
-    ch = previewed;
     // An edit box that turns punctuation into Spanish letters gets its own say.
+    QChar ch = previewed;
     for (const auto& c : form.controls()) {
-        if (c->kind != forms::ControlKind::Edit || !c->substitutesKeys || view->find(*c) != watched) continue;
-        const QChar replaced = form.editKeyPress(c->name, ch);
-        if (replaced.isNull()) return true;
-        if (replaced != text[0]) {
-            if (auto* line = qobject_cast<QLineEdit*>(watched)) line->insert(QString(replaced));
-            else if (auto* plain = qobject_cast<QPlainTextEdit*>(watched)) plain->insertPlainText(QString(replaced));
-            return true;
-        }
+        if (c->kind != forms::ControlKind::Edit || !c->substitutesKeys || view.find(*c) != receiver) continue;
+        ch = form.editKeyPress(c->name, ch);
+        if (ch.isNull()) return true;
     }
-    if (ch != text[0]) return true;
-    return false;
+    if (ch == typed) return false;
+    if (auto* line = qobject_cast<QLineEdit*>(receiver)) line->insert(QString(ch));
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(receiver)) plain->insertPlainText(QString(ch));
+    return true;
 }
 
 }  // namespace qtui

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QObject>
+
+class QKeyEvent;
 #include <map>
 
 #include "forms/window_registry.h"
@@ -12,7 +14,8 @@ namespace qtui {
 
 class ViewManager : public QObject, public forms::WindowObserver {
 public:
-    ViewManager();
+    // `registry` is the one whose windows this shows; it tells when a handler is running.
+    explicit ViewManager(const forms::WindowRegistry* registry = nullptr);
     ~ViewManager() override;
 
     FormView* viewOf(const forms::Form& form) const;
@@ -30,8 +33,9 @@ protected:
 
 private:
     FormView* viewOfWidget(QObject* object) const;
+    bool previewKey(FormView& view, QWidget* receiver, QKeyEvent& key);
+    const forms::WindowRegistry* registry_;
     std::map<QString, FormView*> views_;
-    const QEvent* lastKey_ = nullptr;
 };
 
 }  // namespace qtui

@@ -47,10 +47,8 @@ const char* const kEditor =
     "#centralwidget { background: #0f7f80; }"
     "#Label5, #Label6, #Label11 { color: white; font-weight: bold; }";
 
-}  // namespace
-
-QMainWindow* buildWindow(const QString& formName) {
-    static const std::map<QString, std::function<QMainWindow*()>> builders = {
+std::map<QString, std::function<QMainWindow*()>>& builders() {
+    static std::map<QString, std::function<QMainWindow*()>> table = {
         {QStringLiteral("lang"), [] { return make<Ui::StartupWindowUi>(kStartup); }},
         {QStringLiteral("hatter"), [] { return make<Ui::BackgroundWindowUi>(kBackground); }},
         {QStringLiteral("sobre"), [] { return make<Ui::AboutWindowUi>(kAbout); }},
@@ -60,8 +58,18 @@ QMainWindow* buildWindow(const QString& formName) {
         {QStringLiteral("Sptest"), [] { return make<Ui::TestWindowUi>(nullptr); }},
         {QStringLiteral("Form1"), [] { return make<Ui::EditorWindowUi>(kEditor); }},
     };
-    auto it = builders.find(formName);
-    return it == builders.end() ? nullptr : it->second();
+    return table;
+}
+
+}  // namespace
+
+QMainWindow* buildWindow(const QString& formName) {
+    auto it = builders().find(formName);
+    return it == builders().end() ? nullptr : it->second();
+}
+
+void defineWindowBuilder(const QString& formName, std::function<QMainWindow*()> builder) {
+    builders()[formName] = std::move(builder);
 }
 
 }  // namespace qtui

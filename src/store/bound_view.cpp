@@ -51,15 +51,28 @@ const Row& BoundView::rowAt(int index) const {
     return rows_[i];
 }
 
+void BoundView::beforeMove() {
+    if (buffer_) update();
+}
+
+void BoundView::afterMove() {
+    // The row the cursor arrives on is read afresh at its first look.
+    if (pos_ >= 0 && pos_ < size()) loaded_[static_cast<size_t>(pos_)] = false;
+}
+
 void BoundView::prepareScan() const {
-    // One read of the whole table is far cheaper than a read per row.
+    // A search sees every row as the file holds it now; one read of the whole table is far
+    // cheaper than a read per row. A row deleted elsewhere matches nothing.
     QSqlQuery q(db_->db());
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT rowid, %1 FROM %2").arg(fields().names.join(QStringLiteral(", ")), fields().table)))
         throwQueryError(q);
     std::unordered_map<qint64, size_t> position;
-    for (size_t i = 0; i < rows_.size(); ++i)
-        if (!loaded_[i]) position.emplace(rows_[i].rowid, i);
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        position.emplace(rows_[i].rowid, i);
+        rows_[i].values.assign(static_cast<size_t>(fields().count()), QVariant());
+        loaded_[i] = true;
+    }
     if (position.empty()) return;
     while (q.next()) {
         auto it = position.find(q.value(0).toLongLong());
@@ -132,6 +145,10 @@ void BoundView::update() {
         loaded_.push_back(true);
         if (atEnd) pos_ = size();
     } else {
+        if (bof() || eof() || onDeleted_) {
+            buffer_.reset();
+            throw StoreError(QStringLiteral("There is no current record."));
+        }
         const size_t at = static_cast<size_t>(pos_);
         if (mask != 0) {
             QSqlQuery*& cached = updates_[mask];

@@ -1,6 +1,9 @@
 // An updatable cursor over one table in its natural order, as a data-bound window holds it:
 // refreshed from the file on demand, edits and new rows written through at update. It reads the
-// order of the rows at once and their fields only when they are looked at.
+// order of the rows at refresh, and a row's fields each time the cursor moves onto it, so every
+// row shows the file as it was when the cursor arrived there (rows added elsewhere appear only
+// at the next refresh). An edit still pending when the cursor moves is stored into the row it
+// was made on before the cursor leaves; if the store refuses it, the cursor stays.
 #pragma once
 
 #include <QSqlQuery>
@@ -41,6 +44,8 @@ protected:
     int size() const override { return static_cast<int>(rows_.size()); }
     const Row& rowAt(int index) const override;
     void prepareScan() const override;
+    void beforeMove() override;
+    void afterMove() override;
 
 private:
     QSqlQuery& statement(const QString& sql) const;

@@ -1,6 +1,8 @@
 // Tokenizer, recursive-descent parser and evaluator of the condition language.
 #include "criteria.h"
 
+#include <QStringList>
+
 #include "store_error.h"
 
 namespace store {
@@ -66,10 +68,16 @@ std::vector<Token> tokenize(const QString& s) {
             const int start = i++;
             while (i < n && s[i].isDigit()) ++i;
             tokens.push_back({Token::Kind::Number, s.mid(start, i - start), start});
-        } else if (ch == u'=' || ch == u'<' || ch == u'>') {
+        } else if (ch == u'=' || ch == u'<' || ch == u'>' || ch == u'!') {
+            // The whole run of operator characters is one operator, so "==" or "=>" is refused
+            // rather than read as something else.
             const int start = i++;
-            if (i < n && (s[i] == u'=' || (ch == u'<' && s[i] == u'>'))) ++i;
-            tokens.push_back({Token::Kind::Op, s.mid(start, i - start), start});
+            while (i < n && (s[i] == u'=' || s[i] == u'<' || s[i] == u'>' || s[i] == u'!')) ++i;
+            const QString op = s.mid(start, i - start);
+            static const QStringList known = {QStringLiteral("="), QStringLiteral("<>"), QStringLiteral("<"),
+                                              QStringLiteral("<="), QStringLiteral(">"), QStringLiteral(">=")};
+            if (!known.contains(op)) fail(QStringLiteral("Unknown operator \"%1\"").arg(op), start);
+            tokens.push_back({Token::Kind::Op, op, start});
         } else if (ch.isLetter() || ch == u'_') {
             const int start = i++;
             while (i < n && (s[i].isLetterOrNumber() || s[i] == u'_')) ++i;
@@ -81,6 +89,11 @@ std::vector<Token> tokenize(const QString& s) {
     tokens.push_back({Token::Kind::End, {}, static_cast<int>(n)});
     return tokens;
 }
+
+// Limits that keep a typed condition from exhausting the stack of the parser or the evaluator;
+// a learner's search never comes near them.
+constexpr int kMaxDepth = 64;
+constexpr int kMaxComparisons = 256;
 
 class Parser {
 public:
@@ -134,17 +147,22 @@ private:
     }
 
     NodePtr parseNot() {
-        if (keyword("not")) {
-            take();
-            return join(Node::Kind::Not, parseNot(), nullptr);
+        if (keyword("not") || peek().kind == Token::Kind::Open) {
+            if (++depth_ > kMaxDepth) fail(QStringLiteral("The condition is nested too deeply"));
+            NodePtr node;
+            if (keyword("not")) {
+                take();
+                node = join(Node::Kind::Not, parseNot(), nullptr);
+            } else {
+                take();
+                node = parseOr();
+                if (peek().kind != Token::Kind::Close) fail(QStringLiteral("A closing parenthesis is missing"));
+                take();
+            }
+            --depth_;
+            return node;
         }
-        if (peek().kind == Token::Kind::Open) {
-            take();
-            NodePtr inner = parseOr();
-            if (peek().kind != Token::Kind::Close) fail(QStringLiteral("A closing parenthesis is missing"));
-            take();
-            return inner;
-        }
+        if (++comparisons_ > kMaxComparisons) fail(QStringLiteral("The condition has too many comparisons"));
         return parseComparison();
     }
 
@@ -193,6 +211,8 @@ private:
     const Fields& fields_;
     std::vector<Token> tokens_;
     size_t pos_ = 0;
+    int depth_ = 0;
+    int comparisons_ = 0;
 };
 
 bool holds(Op op, int cmp) {

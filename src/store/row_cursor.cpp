@@ -7,29 +7,37 @@
 namespace store {
 
 void RowCursor::moveFirst() {
+    beforeMove();
     if (size() == 0) throw StoreError(QStringLiteral("There is no current record."));
     pos_ = 0;
     onDeleted_ = false;
+    afterMove();
 }
 
 void RowCursor::moveLast() {
+    beforeMove();
     if (size() == 0) throw StoreError(QStringLiteral("There is no current record."));
     pos_ = size() - 1;
     onDeleted_ = false;
+    afterMove();
 }
 
 void RowCursor::moveNext() {
+    beforeMove();
     if (eof() && !onDeleted_) throw StoreError(QStringLiteral("There is no current record."));
     if (onDeleted_) onDeleted_ = false;  // the row after the deleted one is already in place
     else ++pos_;
     if (pos_ > size()) pos_ = size();
+    afterMove();
 }
 
 void RowCursor::movePrevious() {
+    beforeMove();
     if (bof()) throw StoreError(QStringLiteral("There is no current record."));
     onDeleted_ = false;
     --pos_;
     if (pos_ < -1) pos_ = -1;
+    afterMove();
 }
 
 bool RowCursor::eof() const { return size() == 0 || pos_ >= size(); }
@@ -58,12 +66,14 @@ void RowCursor::findNext(const QString& condition) {
 
 void RowCursor::findFrom(int start, const QString& condition) {
     const Criteria criteria = Criteria::parse(condition, *fields_);
+    beforeMove();
     if (start < size()) prepareScan();
     for (int i = start; i < size(); ++i) {
         if (criteria.matches(rowAt(i).values)) {
             pos_ = i;
             onDeleted_ = false;
             noMatch_ = false;
+            afterMove();
             return;
         }
     }

@@ -50,6 +50,9 @@ protected:
     // Called before a search walks many rows, so that a set that reads rows lazily can read them
     // all at once.
     virtual void prepareScan() const {}
+    // Called before the cursor leaves its row (a move or a search), and after it has moved.
+    virtual void beforeMove() {}
+    virtual void afterMove() {}
     // Where the cursor stands: -1 before the first row, size() after the last.
     int pos_ = -1;
     // After a delete the position already names the row that followed; nothing is current.

@@ -1,17 +1,18 @@
 // The one error type of the record store. `refused` marks a write the store turned down because
-// of the data (a constraint), as opposed to a file or engine failure.
+// of the data (a constraint), as opposed to a file or engine failure. It is a data error of the
+// window runtime, so a handler registered to end quietly ends on it without a word.
 #pragma once
 
 #include <QString>
-#include <stdexcept>
+
+#include "forms/event_errors.h"
 
 namespace store {
 
-class StoreError : public std::runtime_error {
+class StoreError : public forms::DataError {
 public:
     explicit StoreError(const QString& message, bool refused = false)
-        : std::runtime_error(message.toStdString()), refused_(refused) {}
-    QString message() const { return QString::fromStdString(what()); }
+        : forms::DataError(message), refused_(refused) {}
     bool refused() const { return refused_; }
 
 private:

@@ -10,8 +10,7 @@ namespace store {
 
 TableView::TableView(Database& db, const QString& table) : db_(&db), fields_(&fieldsOf(table)) {
     // Open on the first row in stored order, as a table opens.
-    fetch(QString(), {}, false);
-    if (state_ != State::On) state_ = State::Bof;
+    if (!fetch(QString(), {}, false)) state_ = State::Empty;
 }
 
 void TableView::selectIndex(const QString& indexName) {
@@ -63,7 +62,7 @@ void TableView::moveLast() {
 }
 
 void TableView::moveNext() {
-    if (state_ == State::Eof) throw StoreError(QStringLiteral("There is no current record."));
+    if (eof()) throw StoreError(QStringLiteral("There is no current record."));
     bool found;
     if (state_ == State::Bof) {
         found = fetch(QString(), {}, false);
@@ -79,7 +78,7 @@ void TableView::moveNext() {
 }
 
 void TableView::movePrevious() {
-    if (state_ == State::Bof) throw StoreError(QStringLiteral("There is no current record."));
+    if (bof()) throw StoreError(QStringLiteral("There is no current record."));
     bool found;
     if (state_ == State::Eof) {
         found = fetch(QString(), {}, true);

@@ -27,8 +27,9 @@ public:
     void moveLast();
     void moveNext();
     void movePrevious();
-    bool eof() const { return state_ == State::Eof; }
-    bool bof() const { return state_ == State::Bof; }
+    // On an empty table both flags are set, as on every other empty record set.
+    bool eof() const { return state_ == State::Eof || state_ == State::Empty; }
+    bool bof() const { return state_ == State::Bof || state_ == State::Empty; }
 
     QVariant field(const QString& name) const;
     const std::vector<QVariant>& current() const;
@@ -37,7 +38,7 @@ public:
     void deleteCurrent();
 
 private:
-    enum class State { Bof, On, Eof, Deleted };
+    enum class State { Bof, On, Eof, Deleted, Empty };
     bool fetch(const QString& where, const std::vector<QVariant>& binds, bool descending);
     QString keyColumn() const { return keyColumn_.isEmpty() ? QStringLiteral("rowid") : keyColumn_; }
 

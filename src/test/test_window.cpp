@@ -12,13 +12,13 @@ TestWindow::TestWindow(app::Context& ctx) : app::TaskWindow(app::kTest, ctx, tex
                 {"Command5", "E&valuation", false}, {"Command6", "&Close", true}});
     addLabels({{"Label17", "", false}, {"Label19", "", false}, {"Label20", "", false}});
 
-    addTasksMenu(QStringLiteral("mnuTest"), QStringLiteral("mnuDatabase"));
+    mnuTest.enabled = false;
+    mnuDatabase.enabled = false;
     addMenu(QStringLiteral("mnuSettings"), QStringLiteral("Settin&gs"));
     addParameterMenus({"10sec", "20sec", "30sec"});
     addStartMenu(QStringLiteral("mnuStart"), {"&1", "51", "1&01", "151", "&201", "251", "&301", "351", "&401", "451", "&501"});
-    addOnTopItem();
 
-    onClick(QStringLiteral("Command6"), [this] { Command6_Click(); });
+    onClick(c(QStringLiteral("Command6")), [this] { Command6_Click(); });
 }
 
 void TestWindow::Form_Load() { loadCommon(text::testTexts()); }

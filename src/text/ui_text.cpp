@@ -356,6 +356,10 @@ const std::map<int, Texts>& catalogue() {
           "Az adatbázisfájlt nem sikerült megnyitni:\n%1\n%2",
           "No se ha podido abrir el archivo de la base de datos:\n%1\n%2",
           "Impossible d'ouvrir le fichier de la base de données:\n%1\n%2"}},
+    {120, {"This action could not be completed:\n%1\nEverything already saved in the database is safe. You can go on working; if the problem comes back, close the window and open it again.",
+          "Ezt a műveletet nem sikerült befejezni:\n%1\nAz adatbázisban már elmentett adatok épek. Folytathatja a munkát; ha a hiba újra jelentkezik, zárja be az ablakot, és nyissa meg újra!",
+          "No se ha podido completar esta acción:\n%1\nTodo lo que ya estaba guardado en la base de datos está a salvo. Puede seguir trabajando; si el problema se repite, cierre la ventana y vuelva a abrirla.",
+          "Cette action n'a pas pu être menée à bien:\n%1\nTout ce qui était déjà enregistré dans la base de données est intact. Vous pouvez continuer; si le problème se reproduit, fermez la fenêtre et ouvrez-la de nouveau."}},
     };
     return table;
 }

@@ -26,6 +26,9 @@ enum Key : int {
     KeyWriteFailed = 97,
     KeyNothingToReorder = 98,
     KeyCannotOpen = 99,
+    // 100-119: the database file at start and the import of material.
+    // 120-139: the window runtime.
+    KeyActionFailed = 120,
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 

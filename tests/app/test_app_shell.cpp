@@ -14,7 +14,7 @@ class AppShellTest : public QObject {
 private slots:
     void startupWindowOffersFourLanguages() {
         AppFixture f;
-        forms::Form& lang = f.windows.show(kStartup);
+        forms::Form& lang = *f.windows.show(kStartup);
         QCOMPARE(lang.caption, QStringLiteral("Plurquiz  Español"));
         QVERIFY(f.windows.isVisible(kBackground));
         QVERIFY(f.form(kBackground).maximised);
@@ -149,7 +149,7 @@ private slots:
         AppFixture f;
         f.startInLanguage("Command1");
         f.ctx.windows.unload(kLauncher);
-        forms::Form& window = f.windows.show(from);
+        forms::Form& window = *f.windows.show(from);
         window.click(item);
         QVERIFY(f.windows.isVisible(to));
         QVERIFY(!f.windows.isLoaded(from));
@@ -169,7 +169,7 @@ private slots:
         QFETCH(QString, item);
         AppFixture f;
         f.startInLanguage("Command1");
-        forms::Form& w = f.windows.show(window);
+        forms::Form& w = *f.windows.show(window);
         QVERIFY(!w.c(item).enabled);
         w.click(item);
         QVERIFY(f.windows.isLoaded(window));
@@ -201,7 +201,7 @@ private slots:
         forms::Form& about = f.form(kAbout);
         QCOMPARE(about.pointer, forms::MousePointer::Default);
         QVERIFY(about.c(QStringLiteral("Command1")).visible);
-        QVERIFY(!about.c(QStringLiteral("Timer1")).enabled);
+        QVERIFY(!about.timerControl(QStringLiteral("Timer1")).enabled());
         QCOMPARE(about.caption, QStringLiteral("Acerca de"));
         QCOMPARE(about.c(QStringLiteral("Command1")).caption, QStringLiteral("&ACEPTAR"));
         about.timer(QStringLiteral("Timer1"));  // a tick that was already queued changes nothing
@@ -280,7 +280,7 @@ private slots:
 
     void centringKeepsTheSizeAndAcceptsLargeWindows() {
         AppFixture f;
-        forms::Form& w = f.windows.show(kHowTo);
+        forms::Form& w = *f.windows.show(kHowTo);
         w.width = 600;
         w.height = 400;
         CentreOnScreen(w, QSize(1280, 1024));

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "app_fixture.h"
+#include "fake_platform.h"
 #include "qtui/form_view.h"
 #include "qtui/view_manager.h"
 #include "qtui/window_builder.h"
@@ -31,7 +32,6 @@ bool rightKind(ControlKind kind, QObject* o) {
         case ControlKind::Edit: return qobject_cast<QLineEdit*>(o) || qobject_cast<QPlainTextEdit*>(o);
         case ControlKind::Menu: return qobject_cast<QMenu*>(o);
         case ControlKind::MenuItem: return qobject_cast<QAction*>(o);
-        case ControlKind::Timer: return true;
     }
     return false;
 }
@@ -56,7 +56,6 @@ private slots:
         QVERIFY2(widget, qPrintable(window));
         qtui::FormView view(form, widget.get());
         for (const auto& c : form.controls()) {
-            if (c->kind == ControlKind::Timer) continue;
             QObject* o = view.find(*c);
             QVERIFY2(o, qPrintable(window + ": no widget " + qtui::FormView::widgetName(*c)));
             QVERIFY2(rightKind(c->kind, o), qPrintable(window + ": wrong kind of widget for " + c->key()));
@@ -90,24 +89,46 @@ private slots:
         view.detach();
     }
 
-    void enterPressesTheDefaultButtonAndKeysReachTheWindowFirst() {
+    void theRealLauncherOpensTheChosenWindowOnEnter() {
         AppFixture f;
-        qtui::ViewManager views;
+        qtui::ViewManager views(&f.windows);
         f.windows.setObserver(&views);
         forms::Form& launcher = f.startInLanguage("Command1");
         QMainWindow* window = views.viewOf(launcher)->window();
-        QVERIFY(window->isVisible());
-        // Enter, with the focus on an option, presses OK: the practice window opens in its place.
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        window->activateWindow();
+        // Enter, with the focus on the Test option, presses OK: the chosen window opens.
         auto* test = window->findChild<QRadioButton*>(QStringLiteral("test"));
         test->setFocus();
-        QTest::keyClick(test, Qt::Key_Return);
-        QVERIFY(f.windows.isVisible(app::kPractice));
+        test->click();
+        QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+        QVERIFY(f.windows.isVisible(app::kTest));
         QVERIFY(!f.windows.isLoaded(app::kLauncher));
-        QApplication::processEvents();
-        QVERIFY(views.viewOf(app::kPractice));
-        QVERIFY(!views.viewOf(app::kLauncher));
         f.windows.endProgram();
         f.windows.setObserver(nullptr);
+    }
+
+    void everyHandlerOfEveryWindowNamesADeclaredControl_data() { everyControlHasItsWidget_data(); }
+    void everyHandlerOfEveryWindowNamesADeclaredControl() {
+        QFETCH(QString, window);
+        AppFixture f;
+        f.ctx.g.LangBase = text::English;
+        forms::Form* form = f.windows.load(window);
+        QVERIFY(form);
+        for (const QString& key : form->clickHandlerKeys())
+            QVERIFY2(form->has(key) || form->has(key, 0), qPrintable(window + "." + key));
+    }
+
+    void aWindowWithoutALayoutIsAnError() {
+        forms::WindowRegistry windows;
+        FakePlatform platform;
+        forms::RandomSource random(1);
+        forms::Runtime rt{platform, windows, random};
+        windows.define(QStringLiteral("Nowhere"), [&] { return std::make_unique<forms::Form>(QStringLiteral("Nowhere"), rt); });
+        qtui::ViewManager views(&windows);
+        windows.setObserver(&views);
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, windows.show(QStringLiteral("Nowhere")));
+        windows.setObserver(nullptr);
     }
 
     void labelsUnderlineTheLetterAfterTheMarker_data() {

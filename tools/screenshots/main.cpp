@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
     for (const auto& [button, code] : languages) {
         const QString lang = QString::fromLatin1(code);
         forms::WindowRegistry windows;
-        qtui::ViewManager views;
+        qtui::ViewManager views(&windows);
         windows.setObserver(&views);
         QuietPlatform platform(views);
         forms::RandomSource random;

@@ -1,0 +1,242 @@
+// The binder and the key preview as the running program meets them: keys sent to the window
+// handle as the window system sends them, option buttons toggled through the accessibility
+// interface, a window the user moved, timers restarted inside a handler, events that arrive while
+// a handler runs a nested event loop, and the end of the program when its last window closes.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include "fake_platform.h"
+#include "forms/random_source.h"
+#include "forms/window_registry.h"
+#include "qtui/form_view.h"
+#include "qtui/view_manager.h"
+#include "qtui/window_builder.h"
+
+using namespace forms;
+
+namespace {
+
+const QString kProbe = QStringLiteral("Probe");
+
+// A small window with a key preview that records and swallows a-d, as the answer windows do.
+struct Probe : Form {
+    explicit Probe(Runtime& runtime) : Form(kProbe, runtime) {
+        ok.isDefault = true;
+        None.visible = false;
+        onClick(ok, [this] { log << QStringLiteral("ok"); });
+        onClick(other, [this] { log << QStringLiteral("other"); });
+        onClick(clear, [this] { selectOption(None); });
+        onClick(restart, [this] {
+            Tick.setEnabled(false);
+            Tick.setEnabled(true);
+        });
+        onClick(modal, [this] {
+            // A message box runs a nested event loop inside this handler.
+            QTimer::singleShot(0, [this] { nestedClicks += 1; });
+            QEventLoop loop;
+            QTimer::singleShot(0, [&] {
+                rt.windows.find(kProbe)->click(QStringLiteral("other"));  // a programmatic click is no view event
+                emitDuringModal();
+                loop.quit();
+            });
+            loop.exec();
+        });
+        onTimer(Tick, [this] { log << QStringLiteral("tick"); });
+        onKeyPress([this](QChar& k) {
+            if (k >= u'a' && k <= u'd') {
+                log << QStringLiteral("key ") + k;
+                k = QChar();
+            }
+        });
+    }
+    std::function<void()> emitDuringModal = [] {};
+    int nestedClicks = 0;
+    QStringList log;
+    Control& ok = addButton(QStringLiteral("ok"), QStringLiteral("&OK"));
+    Control& other = addButton(QStringLiteral("other"), QStringLiteral("&Other"));
+    Control& clear = addButton(QStringLiteral("clear"), QStringLiteral("&Clear"));
+    Control& restart = addButton(QStringLiteral("restart"), QStringLiteral("&Restart"));
+    Control& modal = addButton(QStringLiteral("modal"), QStringLiteral("&Modal"));
+    Control& Panel = add(ControlKind::Frame, QStringLiteral("Panel"));
+    Control& A = addOption(Panel, QStringLiteral("A"), QStringLiteral("A"));
+    Control& B = addOption(Panel, QStringLiteral("B"), QStringLiteral("B"));
+    Control& None = addOption(Panel, QStringLiteral("None"));
+    Control& Text1 = add(ControlKind::Edit, QStringLiteral("Text1"));
+    Timer& Tick = addTimer(QStringLiteral("Tick"), 0);
+};
+
+QMainWindow* buildProbe() {
+    auto* window = new QMainWindow;
+    auto* central = new QWidget(window);
+    auto* layout = new QVBoxLayout(central);
+    for (const char* name : {"ok", "other", "clear", "restart", "modal"}) {
+        auto* b = new QPushButton(QString::fromLatin1(name), central);
+        b->setObjectName(QString::fromLatin1(name));
+        layout->addWidget(b);
+    }
+    for (const char* name : {"A", "B", "None"}) {
+        auto* r = new QRadioButton(QString::fromLatin1(name), central);
+        r->setObjectName(QString::fromLatin1(name));
+        layout->addWidget(r);
+    }
+    auto* edit = new QLineEdit(central);
+    edit->setObjectName(QStringLiteral("Text1"));
+    layout->addWidget(edit);
+    window->setCentralWidget(central);
+    window->resize(300, 300);
+    return window;
+}
+
+}  // namespace
+
+class ViewBindingTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<WindowRegistry> windows;
+    std::unique_ptr<qtui::ViewManager> views;
+    FakePlatform platform;
+    RandomSource random{1};
+    std::unique_ptr<Runtime> rt;
+    Probe* probe = nullptr;
+    QMainWindow* window = nullptr;
+
+    template <typename T>
+    T* widget(const char* name) {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+
+private slots:
+    void initTestCase() { qtui::defineWindowBuilder(kProbe, buildProbe); }
+
+    void init() {
+        windows = std::make_unique<WindowRegistry>();
+        views = std::make_unique<qtui::ViewManager>(windows.get());
+        windows->setObserver(views.get());
+        rt = std::make_unique<Runtime>(Runtime{platform, *windows, random});
+        windows->define(kProbe, [this] { return std::make_unique<Probe>(*rt); });
+        probe = static_cast<Probe*>(windows->show(kProbe));
+        window = views->viewOf(kProbe)->window();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+    void cleanup() {
+        windows->endProgram();
+        windows->setObserver(nullptr);
+        views.reset();
+        windows.reset();
+        QApplication::processEvents();
+    }
+
+    void keysSentToTheWindowReachThePreviewOnce_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("log");
+        QTest::addColumn<QString>("typed");
+        QTest::addRow("one letter") << "ok" << "b" << QStringList{"key b"} << "";
+        QTest::addRow("a sequence of letters") << "A" << "abcd" << QStringList{"key a", "key b", "key c", "key d"} << "";
+        QTest::addRow("the same letter twice") << "ok" << "aa" << QStringList{"key a", "key a"} << "";
+        QTest::addRow("Enter on an option presses the default button") << "A" << "\n" << QStringList{"ok"} << "";
+        QTest::addRow("Enter in an edit box presses the default button") << "Text1" << "\n" << QStringList{"ok"} << "";
+        QTest::addRow("Enter on another button presses that button") << "other" << "\n" << QStringList{"other"} << "";
+        QTest::addRow("letters the preview lets through reach the edit box")
+            << "Text1" << "xay" << QStringList{"key a"} << "xy";
+        QTest::addRow("letter then Enter") << "B" << "c\n" << QStringList{"key c", "ok"} << "";
+    }
+    void keysSentToTheWindowReachThePreviewOnce() {
+        QFETCH(QString, focus);
+        QFETCH(QString, keys);
+        QFETCH(QStringList, log);
+        QFETCH(QString, typed);
+        window->findChild<QWidget*>(focus)->setFocus();
+        for (QChar k : keys) {
+            if (k == u'\n') QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+            else QTest::keyClick(window->windowHandle(), k.toLatin1());
+        }
+        QCOMPARE(probe->log, log);
+        QCOMPARE(widget<QLineEdit>("Text1")->text(), typed);
+        QCOMPARE(probe->Text1.caption, typed);
+    }
+
+    void anOptionToggledByAScreenReaderReachesTheModel() {
+        auto* b = widget<QRadioButton>("B");
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(b);
+        QVERIFY(access && access->actionInterface());
+        access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(b->isChecked());
+        QVERIFY(probe->B.checked);
+        QVERIFY(!probe->A.checked);
+    }
+
+    void anOptionClearedByTheModelIsClearedOnScreen() {
+        widget<QRadioButton>("A")->click();
+        QVERIFY(probe->A.checked);
+        widget<QPushButton>("clear")->click();
+        QVERIFY(!probe->A.checked);
+        QVERIFY(!widget<QRadioButton>("A")->isChecked());
+        QVERIFY(!widget<QRadioButton>("B")->isChecked());
+    }
+
+    void everyControlCanBeReadByItsName() {
+        QCOMPARE(widget<QPushButton>("ok")->accessibleName(), QStringLiteral("OK"));
+        QCOMPARE(widget<QRadioButton>("B")->accessibleName(), QStringLiteral("B"));
+    }
+
+    void aWindowTheUserMovedStaysWhereItWas() {
+        probe->left = 40;
+        probe->top = 30;
+        widget<QPushButton>("other")->click();  // an event: the model's place is applied
+        QCOMPARE(window->pos(), QPoint(40, 30));
+        window->move(200, 150);  // the user drags it
+        QApplication::processEvents();
+        widget<QPushButton>("other")->click();
+        QCOMPARE(window->pos(), QPoint(200, 150));
+        QCOMPARE(QPoint(probe->left, probe->top), QPoint(200, 150));
+        probe->left = 10;  // the model moves it again
+        widget<QPushButton>("other")->click();
+        QCOMPARE(window->pos(), QPoint(10, 150));
+    }
+
+    void aTimerTurnedOffAndOnInAHandlerStartsItsFullInterval() {
+        probe->Tick.setInterval(1000);
+        widget<QPushButton>("other")->click();
+        QTimer* clock = views->viewOf(kProbe)->findChild<QTimer*>();
+        QVERIFY(clock && clock->isActive());
+        QTest::qWait(400);
+        QVERIFY(clock->remainingTime() < 800);
+        widget<QPushButton>("restart")->click();
+        QVERIFY(clock->remainingTime() > 900);
+    }
+
+    void nothingFromTheDesktopEntersWhileAHandlerRuns() {
+        probe->emitDuringModal = [this] {
+            // A click and a key that arrive while the handler waits are dropped, not run inside it.
+            widget<QPushButton>("ok")->click();
+            QTest::keyClick(window->windowHandle(), 'a');
+        };
+        widget<QPushButton>("modal")->click();
+        QCOMPARE(probe->log, QStringList{"other"});
+        QCOMPARE(probe->nestedClicks, 1);
+        widget<QPushButton>("ok")->click();
+        QCOMPARE(probe->log, (QStringList{"other", "ok"}));
+    }
+
+    void closingTheLastWindowEndsTheEventLoop() {
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        guard.start(5000);
+        QTimer::singleShot(0, window, [this] { window->close(); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(windows->ended());
+    }
+};
+
+QTEST_MAIN(ViewBindingTest)
+#include "test_view_binding.moc"
