@@ -65,6 +65,15 @@ private slots:
         QTest::addRow("stray character") << "szint = 1; drop table test1" << "Unexpected";
         QTest::addRow("like is not a comparison") << "a Like 'se*'" << "operator";
         QTest::addRow("trailing words") << "szint = 1 szint = 2" << "Unexpected";
+        QTest::addRow("doubled equals is no operator") << "szint == 1" << "operator";
+        QTest::addRow("reversed at least") << "szint => 1" << "operator";
+        QTest::addRow("not equal in C style") << "szint != 1" << "operator";
+        QTest::addRow("three signs") << "szint <>= 1" << "operator";
+        QTest::addRow("deep parentheses") << QString(20000, u'(') + "szint = 1" + QString(20000, u')') << "deeply";
+        QTest::addRow("deep negation") << QString("not ").repeated(5000) + "szint = 1" << "deeply";
+        QString chain = "szint = 1";
+        for (int i = 0; i < 5000; ++i) chain += " and szint = 1";
+        QTest::addRow("endless chain") << chain << "too many";
     }
     void refuses() {
         QFETCH(QString, condition);
@@ -75,6 +84,14 @@ private slots:
         } catch (const StoreError& e) {
             QVERIFY2(e.message().contains(mentions, Qt::CaseInsensitive), qPrintable(e.message()));
         }
+    }
+
+    void nestingWithinTheLimitsIsAccepted() {
+        const QString nested = QString(60, u'(') + "szint = 2" + QString(60, u')');
+        QVERIFY(Criteria::parse(nested, test1Fields()).matches(row()));
+        QString chain = "szint = 2";
+        for (int i = 0; i < 200; ++i) chain += " and sorszam = 7";
+        QVERIFY(Criteria::parse(chain, test1Fields()).matches(row()));
     }
 
     void emptyFieldsSatisfyNoComparison() {
