@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QTest>
 #include <deque>
 #include <map>
 
@@ -26,15 +27,22 @@ struct FakePlatform : forms::Platform {
     void messageBox(const QString& text, const QString& caption, forms::MsgIcon icon) override {
         messages.push_back({text, caption, icon});
     }
-    std::optional<QString> inputBox(const QString& prompt, const QString&, const QString& def) override {
+    std::optional<QString> inputBox(const QString& prompt, const QString&, const QString&) override {
         inputPrompts.push_back(prompt);
-        if (inputAnswers.empty()) return def;
+        if (inputAnswers.empty()) {
+            // A test that does not say what the learner answers has not thought about it.
+            QTest::qFail(qPrintable("unscripted input box: " + prompt), __FILE__, __LINE__);
+            return std::nullopt;
+        }
         auto a = inputAnswers.front();
         inputAnswers.pop_front();
         return a;
     }
     std::optional<forms::FontSpec> fontDialog() override {
-        if (fontAnswers.empty()) return std::nullopt;
+        if (fontAnswers.empty()) {
+            QTest::qFail("unscripted font dialog", __FILE__, __LINE__);
+            return std::nullopt;
+        }
         auto a = fontAnswers.front();
         fontAnswers.pop_front();
         return a;
