@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcutEvent>
 #include <QTimer>
 
 #include "pictures.h"
@@ -116,6 +117,12 @@ void FormView::connectControl(Control& control, QObject* object) {
         case ControlKind::Option:
             // Whatever selects the option (mouse, keyboard, a screen reader's toggle action)
             // selects it in the model; the model's answer is then mirrored back.
+            if (auto* b = qobject_cast<QAbstractButton*>(object)) {
+                // Its mnemonic selects it at once (not after a click animation), so that an
+                // Enter typed right after it opens what was just chosen.
+                b->installEventFilter(this);
+                optionWidgets_.insert(b);
+            }
             if (auto* b = qobject_cast<QAbstractButton*>(object))
                 connect(b, &QAbstractButton::toggled, this, [this, name, index](bool on) {
                     if (!on) return;
@@ -162,6 +169,15 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
         if (it != labelClicks_.end() && mouse->button() == Qt::LeftButton) {
             const QString name = it->second;
             dispatch([&] { form_->click(name); });
+            return true;
+        }
+    }
+    if (event->type() == QEvent::Shortcut && optionWidgets_.count(watched)) {
+        auto* shortcut = static_cast<QShortcutEvent*>(event);
+        auto* option = static_cast<QAbstractButton*>(watched);
+        if (!shortcut->isAmbiguous() && option->isEnabled()) {
+            option->setFocus(Qt::ShortcutFocusReason);
+            option->click();
             return true;
         }
     }

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <map>
 #include <optional>
+#include <set>
 
 #include "forms/form.h"
 #include "forms/window_registry.h"
@@ -60,6 +61,7 @@ private:
     // changes it, never back over where the user dragged it.
     std::optional<QPoint> placed_;
     std::map<QObject*, QString> labelClicks_;
+    std::set<QObject*> optionWidgets_;
     bool syncing_ = false;
 };
 

@@ -1,0 +1,142 @@
+"""The real program on a virtual display, driven as a learner drives it: keys through xdotool,
+names, texts and buttons through the accessibility interface (AT-SPI).
+
+Every wait polls for a condition with a deadline; nothing sleeps a fixed time to hope."""
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+import pyatspi
+
+DEADLINE = 20.0
+
+
+class Timeout(AssertionError):
+    pass
+
+
+def wait_for(what, condition, deadline=DEADLINE):
+    end = time.monotonic() + deadline
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise Timeout("timed out waiting for " + what)
+        time.sleep(0.05)
+
+
+def plain(text):
+    return (text or "").replace("&", "")
+
+
+class Program:
+    """build/plurquiz copied into a fresh folder, so it makes its own database there."""
+
+    def __init__(self, build_dir, display, lang_env="C.UTF-8"):
+        self.folder = tempfile.mkdtemp(prefix="plurquiz-e2e-")
+        for name in ("plurquiz", "plurquiz-import"):
+            shutil.copy2(os.path.join(build_dir, name), self.folder)
+        env = dict(os.environ)
+        env.update(DISPLAY=display, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   QT_ACCESSIBILITY="1", LANG=lang_env, NO_AT_BRIDGE="0")
+        env.pop("QT_SCALE_FACTOR", None)
+        self.display = display
+        self.env = env
+        self.process = subprocess.Popen([os.path.join(self.folder, "plurquiz")], cwd=self.folder, env=env,
+                                        stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        self.app = wait_for("the program on the accessibility bus", self._find_app)
+
+    @property
+    def database(self):
+        return os.path.join(self.folder, "st_data.sqlite")
+
+    def _find_app(self):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            try:
+                if app and app.get_process_id() == self.process.pid:
+                    return app
+            except Exception:
+                continue
+        return None
+
+    # --- windows -------------------------------------------------------------------------
+    def windows(self):
+        out = []
+        for i in range(self.app.childCount):
+            w = self.app.getChildAtIndex(i)
+            if w is not None:
+                out.append(w)
+        return out
+
+    def window(self, title_part):
+        def find():
+            for w in self.windows():
+                try:
+                    if title_part in (w.name or "") and w.getState().contains(pyatspi.STATE_SHOWING):
+                        return w
+                except Exception:
+                    continue
+            return None
+        return wait_for("a window titled like " + repr(title_part), find)
+
+    def gone(self, title_part):
+        def check():
+            for w in self.windows():
+                try:
+                    if title_part in (w.name or "") and w.getState().contains(pyatspi.STATE_SHOWING):
+                        return False
+                except Exception:
+                    continue
+            return True
+        wait_for("the window " + repr(title_part) + " to close", check)
+
+    # --- controls ------------------------------------------------------------------------
+    @staticmethod
+    def find(window, name, role=None):
+        def match(node):
+            try:
+                return plain(node.name) == name and (role is None or node.getRoleName() == role)
+            except Exception:
+                return False
+        return wait_for("a control named " + repr(name), lambda: pyatspi.findDescendant(window, match))
+
+    @staticmethod
+    def press(node):
+        action = node.queryAction()
+        for i in range(action.nActions):
+            if action.getName(i) in ("press", "click", "toggle", "SetFocus"):
+                if action.getName(i) != "SetFocus":
+                    action.doAction(i)
+                    return
+        action.doAction(0)
+
+    # --- keys ----------------------------------------------------------------------------
+    def keys(self, *keys):
+        subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], env=self.env, check=True)
+
+    def focus(self, title_part):
+        """Gives the window of that title the keyboard focus, as a click on it would."""
+        ids = wait_for("an X window titled like " + repr(title_part), lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--name", title_part], env=self.env,
+            capture_output=True, text=True).stdout.split())
+        subprocess.run(["xdotool", "windowactivate", "--sync", ids[-1]], env=self.env, check=False)
+        subprocess.run(["xdotool", "windowfocus", "--sync", ids[-1]], env=self.env, check=False)
+
+    def end(self):
+        if self.process.poll() is None:
+            self.process.send_signal(signal.SIGTERM)
+            try:
+                self.process.wait(5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def exit_status(self, deadline=DEADLINE):
+        wait_for("the program to end", lambda: self.process.poll() is not None, deadline)
+        return self.process.returncode
