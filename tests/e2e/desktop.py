@@ -74,27 +74,21 @@ class Program:
                 out.append(w)
         return out
 
+    def showing(self, title_part):
+        """The shown window whose title contains title_part, or None."""
+        for w in self.windows():
+            try:
+                if title_part in (w.name or "") and w.getState().contains(pyatspi.STATE_SHOWING):
+                    return w
+            except Exception:
+                continue
+        return None
+
     def window(self, title_part):
-        def find():
-            for w in self.windows():
-                try:
-                    if title_part in (w.name or "") and w.getState().contains(pyatspi.STATE_SHOWING):
-                        return w
-                except Exception:
-                    continue
-            return None
-        return wait_for("a window titled like " + repr(title_part), find)
+        return wait_for("a window titled like " + repr(title_part), lambda: self.showing(title_part))
 
     def gone(self, title_part):
-        def check():
-            for w in self.windows():
-                try:
-                    if title_part in (w.name or "") and w.getState().contains(pyatspi.STATE_SHOWING):
-                        return False
-                except Exception:
-                    continue
-            return True
-        wait_for("the window " + repr(title_part) + " to close", check)
+        wait_for("the window " + repr(title_part) + " to close", lambda: self.showing(title_part) is None)
 
     # --- controls ------------------------------------------------------------------------
     @staticmethod
