@@ -47,6 +47,7 @@ struct Control {
     QString picture;         // image: name of the picture shown
     FontSpec font;           // empty family: the design font
     bool substitutesKeys = false;  // edit: key presses go through the window's KeyPress handler first
+    QString spokenName;  // what a screen reader says, where the caption does not say it
 
     QString key() const { return controlKey(name, index); }
 };

@@ -1,31 +1,204 @@
-// The practice window's controls and menus.
+// The practice window: loading, Start, answering, the solution and the two Next buttons.
 #include "practice_window.h"
 
 #include "app/window_names.h"
+#include "forms/platform.h"
+#include "forms/random_source.h"
+#include "store/random_pick.h"
+#include "store/store_error.h"
+#include "store/table_view.h"
+#include "text/ui_text.h"
 
 namespace practice {
 
+using forms::OnError;
+
 PracticeWindow::PracticeWindow(app::Context& ctx) : app::TaskWindow(app::kPractice, ctx, text::TitleWindow::Practice) {
     caption = QStringLiteral("Practice");
-    addButtons({{"Command3", "&S t a r t", true}, {"Command1", "S&olution", false}, {"Command2", "Ne&xt", false},
-                {"Command10", "Ne&xt", false}, {"Command5", "&First", false}, {"Command7", "&Previous", false},
-                {"Command8", "&Next", false}, {"Command9", "&Last", false}, {"Command6", "&Close", true}});
-    addLabels({{"Label23", "Record:", false}, {"Label24", "", false}, {"Label28", "Level:", false},
-               {"Label29", "Topic:", false}});
-
     mnuPractice.enabled = false;
     mnuDatabase.enabled = false;
-    addMenu(QStringLiteral("mnuSettings"), QStringLiteral("Settin&gs"));
-    addParameterMenus({"&10sec", "&20sec", "&30sec"});
-    c(QStringLiteral("mnuParameters")).enabled = false;  // present, but never reachable here
-    addMenu(QStringLiteral("mnuLevel"), QStringLiteral("&Level"));
-    addCheckedArray(QStringLiteral("mnuNivelItem"), {"&1", "&2", "&3", "&1-3"});
-    addTopicMenu();
-    addStartMenu(QStringLiteral("mnustart"), {"&1", "&51", "1&01", "151", "&201", "251", "&301", "351", "&401", "451", "&501"});
+    mnuParameters.enabled = false;  // present, but never reachable here
 
-    onClick(c(QStringLiteral("Command6")), [this] { Command6_Click(); });
+    // Everything but Start and Close waits for Start; a few controls are never shown.
+    for (forms::Control* c : {&Label13, &Frame3D1, &Label1, &Label2, &Label3, &Label4, &Label14, &Label12, &Label15,
+                              &Label16, &Label11, &Label9, &Label10, &Label19, &Label20, &Label17, &Label18, &Label22,
+                              &Label23, &Label30, &Label32, &Label31, &Label27, &Label28, &Label21, &Label29, &Label24,
+                              &Label26, &Command1, &Command2, &Command10, &Command5, &Command7, &Command8, &Command9})
+        c->visible = false;
+    Option3D1.visible = false;
+    Option3D1.checked = true;
+    const char* letters[] = {"A", "B", "C", "D"};
+    forms::Control* options[] = {&Option3D2, &Option3D3, &Option3D4, &Option3D5};
+    for (int i = 0; i < 4; ++i) options[i]->spokenName = QString::fromLatin1(letters[i]);
+    Label19.caption = QStringLiteral("✔");
+    Label20.caption = QStringLiteral("✘");
+
+    onClick(Command3, &PracticeWindow::Command3_Click, OnError::EndQuietly);
+    for (int i = 0; i < 4; ++i) onClick(*options[i], [this, i] { Option_Click(i); });
+    onKeyPress([this](QChar& key) { Form_KeyPress(key); });
+    onClick(Command1, &PracticeWindow::Command1_Click);
+    onClick(Command2, &PracticeWindow::Command2_Click, OnError::EndQuietly);
+    onClick(Command10, &PracticeWindow::Command10_Click, OnError::EndQuietly);
+    onClick(Command6, &PracticeWindow::Command6_Click);
+    onClick(Command5, &PracticeWindow::Command5_Click);
+    onClick(Command7, &PracticeWindow::Command7_Click);
+    onClick(Command8, &PracticeWindow::Command8_Click);
+    onClick(Command9, &PracticeWindow::Command9_Click);
+    onClick(beg, &PracticeWindow::beg_Click);
+    onClick(Label28, &PracticeWindow::Label28_Click);
+    onClick(mnuNivelItem, &PracticeWindow::mnuNivelItem_Click);
+    onClick(mnuTopicItem, &PracticeWindow::mnuTopicItem_Click);
 }
 
-void PracticeWindow::Form_Load() { loadCommon(text::practiceTexts()); }
+void PracticeWindow::message(int key, forms::MsgIcon icon) { AppForm::message(uiText(key), icon, PracticeTitle); }
+
+void PracticeWindow::Form_Load() {
+    openConventionally();
+    PracticeMode = RandomMode;
+    applyTexts(text::practiceTexts());
+    applyTitle(title_);
+    Label19.spokenName = uiText(text::KeyRightAnswer);
+    Label20.spokenName = uiText(text::KeyWrongAnswer);
+    // The learner hears at once when there is nothing to practise, not at the first button.
+    try {
+        db_ = std::make_unique<store::Database>(ctx.g.DatabasePath, true);
+        rebuildSelection(QStringLiteral("szint >= 1"));
+    } catch (const store::StoreError& e) {
+        AppForm::message(uiText(text::KeyPracticeCannotRead).arg(ctx.g.DatabasePath, e.message()),
+                         forms::MsgIcon::Critical, PracticeTitle);
+        Command3.enabled = false;
+        return;
+    }
+    if (Selection->recordCount() == 0) {
+        message(text::KeyPracticeNothingToPractise, forms::MsgIcon::Exclamation);
+        Command3.enabled = false;
+    }
+}
+
+void PracticeWindow::rebuildSelection(const QString& condition) {
+    // Always from the whole table, never by narrowing the current selection.
+    store::Snapshot all = store::Snapshot::ofTable(*db_, QStringLiteral("Test1"));
+    all.setSort(QStringLiteral("sorrend2"));
+    store::Snapshot sorted = all.copy();
+    sorted.setFilter(condition);
+    Selection = sorted.copy();
+    Selection->moveFirst();
+}
+
+void PracticeWindow::showCounter() { Label22.caption = QString::number(ctx.g.SentenceCounter); }
+
+void PracticeWindow::Command3_Click() {
+    ctx.g.SentenceCounter = 1;
+    showCounter();
+    Command1.visible = true;
+    Frame3D1.visible = true;
+    Command3.visible = false;
+    for (forms::Control* c : {&Command5, &Command7, &Command8, &Command9}) c->visible = true;
+    if (PracticeMode == SequentialMode) {
+        Command2.visible = true;
+        Command10.visible = false;
+        Label23.visible = true;
+    } else {
+        Command10.visible = true;
+        Command2.visible = false;
+        for (forms::Control* c : {&Command5, &Command7, &Command8, &Command9, &Label23}) c->visible = false;
+        mnustart.enabled = false;
+    }
+    for (forms::Control* c : {&Label12, &Label13, &Label14, &Label15, &Label16, &Label1, &Label2, &Label3, &Label4,
+                              &Label11, &Label22})
+        c->visible = true;
+    displaySelection();
+    if (PracticeMode == SequentialMode) {
+        setFocus(Command2);
+        Command2.isDefault = true;
+    }
+}
+
+void PracticeWindow::display(const std::function<QVariant(const QString&)>& field) {
+    auto text = [&](const char* name) { return field(QString::fromLatin1(name)).toString(); };
+    Label13.caption = QLatin1Char(' ') + text("mondat");
+    Label14.caption = QLatin1Char(' ') + text("a");
+    Label12.caption = QLatin1Char(' ') + text("b");
+    Label15.caption = QLatin1Char(' ') + text("c");
+    Label16.caption = QLatin1Char(' ') + text("d");
+    Label10.caption = text("felelet2");
+    Label18.caption = text("felelet2");
+    Label17.caption = QLatin1Char(' ') + text("felelet1");
+    Label26.caption = text("sorszam");
+    Label27.caption = text("szint");
+}
+
+void PracticeWindow::displaySelection() {
+    if (!Selection) throw store::StoreError(QStringLiteral("There is no selection."));
+    display([this](const QString& name) { return Selection->field(name); });
+}
+
+void PracticeWindow::Option_Click(int letter) {
+    Label9.caption = QString(QChar(u'A' + letter));
+    oke();
+}
+
+void PracticeWindow::Form_KeyPress(QChar& key) {
+    // Only the lower-case letters choose; every other key goes on to the focused control.
+    forms::Control* options[] = {&Option3D2, &Option3D3, &Option3D4, &Option3D5};
+    if (key < u'a' || key > u'd') return;
+    const int letter = key.unicode() - u'a';
+    key = QChar();
+    if (!Frame3D1.visible) return;
+    selectOption(*options[letter]);
+    Option_Click(letter);
+}
+
+void PracticeWindow::oke() {
+    // Exactly, letter case included: a lower-case right letter never matches.
+    const bool right = Label9.caption == Label10.caption;
+    Label19.visible = right;
+    Label20.visible = !right;
+    if (Command2.visible) setFocus(Command2);
+    else if (Command10.visible) setFocus(Command10);
+}
+
+void PracticeWindow::Command1_Click() {
+    Label17.visible = true;
+    Label18.visible = true;
+    setFocus(PracticeMode == SequentialMode ? Command2 : Command10);
+}
+
+void PracticeWindow::Command2_Click() {
+    selectOption(Option3D1);
+    ++ctx.g.SentenceCounter;
+    showCounter();
+    for (forms::Control* c : {&Label17, &Label18, &Label19, &Label20}) c->visible = false;
+    if (!Selection) return;
+    bool atEnd = Selection->eof();
+    if (!atEnd) {
+        const bool fromBefore = Selection->bof();
+        Selection->moveNext();
+        atEnd = Selection->eof();
+        if (!atEnd) RecordPosition = fromBefore ? 1 : RecordPosition + 1;
+    }
+    if (atEnd) {
+        message(80, forms::MsgIcon::Critical);
+        --ctx.g.SentenceCounter;
+        showCounter();
+        szam();
+    }
+    displaySelection();
+    Label30.caption = QString::number(RecordPosition);
+}
+
+void PracticeWindow::Command10_Click() {
+    store::Database db(ctx.g.DatabasePath, true);
+    store::TableView serials(db, QStringLiteral("test1"));
+    serials.selectIndex(QStringLiteral("sorszam"));
+    serials.moveLast();
+    if (LargestSerial == 0) LargestSerial = static_cast<qint16>(serials.field(QStringLiteral("sorszam")).toInt());
+    store::pickRandomRow(serials, LargestSerial, ctx.random);
+    selectOption(Option3D1);
+    ++ctx.g.SentenceCounter;
+    showCounter();
+    display([&](const QString& name) { return serials.field(name); });
+    for (forms::Control* c : {&Label17, &Label18, &Label19, &Label20, &Label21}) c->visible = false;
+}
 
 }  // namespace practice

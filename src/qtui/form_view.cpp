@@ -78,9 +78,10 @@ FormView::FormView(forms::Form& form, QMainWindow* window, const forms::WindowRe
         if (!object) continue;
         widgets_[control->key()] = object;
         if (auto* w = qobject_cast<QWidget*>(object)) {
-            // Hiding a control never moves its neighbours.
+            // Hiding a control never moves its neighbours, unless its layout says it may close
+            // the gap (a row of buttons of which only some show).
             QSizePolicy policy = w->sizePolicy();
-            policy.setRetainSizeWhenHidden(true);
+            policy.setRetainSizeWhenHidden(!w->property("collapseWhenHidden").toBool());
             w->setSizePolicy(policy);
         }
         connectControl(*control, object);
@@ -300,7 +301,7 @@ void FormView::sync() {
         w->setEnabled(c.enabled);
         if (w->isHidden() == c.visible) w->setVisible(c.visible);
         if (c.kind != ControlKind::Edit && c.kind != ControlKind::Frame) {
-            const QString spoken = plainCaption(c.caption);
+            const QString spoken = c.spokenName.isEmpty() ? plainCaption(c.caption) : c.spokenName;
             if (!spoken.isEmpty() && w->accessibleName() != spoken) w->setAccessibleName(spoken);
         }
     }

@@ -43,6 +43,22 @@ const char* const kLauncher =
     "#change { color: #0b4f8a; text-decoration: underline; }"
     "#ok, #Exi { font-size: 11pt; font-weight: bold; }"
     "#Frame3D1 QRadioButton { font-size: 11pt; }";
+// Practice: the sentence large on white, the fillers on white, green and red answer panels, the
+// solution on light yellow.
+const char* const kPractice =
+    "#centralwidget { background: #e9edf2; }"
+    "#Label13 { background: white; font-size: 17pt; border: 1px solid #c5ccd6; border-radius: 6px; }"
+    "#Frame3D1 { background: #f7f8fa; border: 1px solid #c5ccd6; border-radius: 6px; }"
+    "#Label14, #Label12, #Label15, #Label16 { background: white; font-size: 13pt; padding: 6px 8px;"
+    "  border: 1px solid #d8dde4; border-radius: 4px; }"
+    "#Label1, #Label2, #Label3, #Label4 { font-size: 13pt; font-weight: bold; color: #34495e; }"
+    "#Label19 { background: #2e9d4f; color: white; font-size: 28pt; border-radius: 8px; }"
+    "#Label20 { background: #d0342c; color: white; font-size: 28pt; border-radius: 8px; }"
+    "#Label18 { font-size: 16pt; font-weight: bold; color: #2e5e3a; }"
+    "#Label17 { background: #ffffe1; font-size: 13pt; border: 1px solid #d9d3a6; border-radius: 4px; }"
+    "#Label27, #Label21, #Label30, #Label31 { font-weight: bold; }"
+    "#Label11, #Label22 { color: #6b7480; }"
+    "#Command3 { font-size: 12pt; font-weight: bold; }";
 const char* const kEditor =
     "#centralwidget { background: #0f7f80; }"
     "#Label5, #Label6, #Label11 { color: white; font-weight: bold; }";
@@ -54,7 +70,7 @@ std::map<QString, std::function<QMainWindow*()>>& builders() {
         {QStringLiteral("sobre"), [] { return make<Ui::AboutWindowUi>(kAbout); }},
         {QStringLiteral("Form3"), [] { return make<Ui::HowToWindowUi>(kHowTo); }},
         {QStringLiteral("Plurqsp"), [] { return make<Ui::LauncherUi>(kLauncher); }},
-        {QStringLiteral("Spgyak"), [] { return make<Ui::PracticeWindowUi>(nullptr); }},
+        {QStringLiteral("Spgyak"), [] { return make<Ui::PracticeWindowUi>(kPractice); }},
         {QStringLiteral("Sptest"), [] { return make<Ui::TestWindowUi>(nullptr); }},
         {QStringLiteral("Form1"), [] { return make<Ui::EditorWindowUi>(kEditor); }},
     };

@@ -29,6 +29,13 @@ enum Key : int {
     // 100-119: the database file at start and the import of material.
     // 120-139: the window runtime.
     KeyActionFailed = 120,
+    // 140-159: the practice window.
+    KeyRightAnswer = 140,
+    KeyWrongAnswer = 141,
+    KeyPracticeCannotRead = 142,
+    KeyPracticeNothingToPractise = 143,
+    KeyEmptyLevel = 144,
+    KeyEmptySpecialGroup = 145,
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 

@@ -82,6 +82,21 @@ int main(int argc, char* argv[]) {
         }
         windows.find(app::kLauncher)->click(QStringLiteral("ok"));
         grab(views, app::kPractice, out, QStringLiteral("practice_") + lang);
+        {
+            forms::Form& practice = *windows.find(app::kPractice);
+            practice.click(QStringLiteral("Command3"));
+            grab(views, app::kPractice, out, QStringLiteral("practice_started_") + lang);
+            const QString right = practice.c(QStringLiteral("Label10")).caption;
+            const QString options = QStringLiteral("ABCD");
+            const int rightIndex = qMax(0, options.indexOf(right));
+            practice.click(QStringLiteral("Option3D%1").arg(2 + rightIndex));
+            grab(views, app::kPractice, out, QStringLiteral("practice_right_") + lang);
+            practice.click(QStringLiteral("Option3D%1").arg(2 + (rightIndex + 1) % 4));
+            practice.click(QStringLiteral("Command1"));
+            grab(views, app::kPractice, out, QStringLiteral("practice_wrong_solution_") + lang);
+            practice.click(QStringLiteral("mnuTopicItem"), 2);
+            grab(views, app::kPractice, out, QStringLiteral("practice_topic_") + lang);
+        }
         windows.find(app::kPractice)->click(QStringLiteral("mnuTest"));
         grab(views, app::kTest, out, QStringLiteral("test_") + lang);
         windows.find(app::kTest)->click(QStringLiteral("mnuPlurquiz"));
