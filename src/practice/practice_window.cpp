@@ -64,14 +64,13 @@ void PracticeWindow::Form_Load() {
         db_ = std::make_unique<store::Database>(ctx.g.DatabasePath, true);
         rebuildSelection(QStringLiteral("szint >= 1"));
     } catch (const store::StoreError& e) {
+        Command3.enabled = false;
+        if (Selection && Selection->recordCount() == 0) {
+            message(text::KeyPracticeNothingToPractise, forms::MsgIcon::Exclamation);
+            return;
+        }
         AppForm::message(uiText(text::KeyPracticeCannotRead).arg(ctx.g.DatabasePath, e.message()),
                          forms::MsgIcon::Critical, PracticeTitle);
-        Command3.enabled = false;
-        return;
-    }
-    if (Selection->recordCount() == 0) {
-        message(text::KeyPracticeNothingToPractise, forms::MsgIcon::Exclamation);
-        Command3.enabled = false;
     }
 }
 
@@ -165,6 +164,8 @@ void PracticeWindow::Command1_Click() {
 }
 
 void PracticeWindow::Command2_Click() {
+    // An empty selection was explained when it was chosen; there is nothing to restart.
+    if (!Selection || Selection->recordCount() == 0) return;
     selectOption(Option3D1);
     ++ctx.g.SentenceCounter;
     showCounter();
