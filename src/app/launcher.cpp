@@ -66,7 +66,7 @@ void Launcher::prepareDatabase() {
     if (ctx.databaseReady) return;
     // Found, created or refused: the learner hears about it once per run.
     ctx.databaseReady = true;
-    const SetupOutcome outcome = setUpDatabase(ctx.g.DatabasePath, ctx.appFolder(), ctx.g.LangBase);
+    const SetupOutcome outcome = setUpDatabase(ctx.g.DatabasePath, ctx.appFolder(), ctx.g.LangBase, ctx.importLegacy);
     if (!outcome.ok())
         ctx.platform.messageBox(outcome.message(ctx.g.LangBase), uiText(65), outcome.icon());
 }

@@ -356,6 +356,10 @@ const std::map<int, Texts>& catalogue() {
           "Az adatbázisfájlt nem sikerült megnyitni:\n%1\n%2",
           "No se ha podido abrir el archivo de la base de datos:\n%1\n%2",
           "Impossible d'ouvrir le fichier de la base de données:\n%1\n%2"}},
+    {100, {"There is an old database file beside the program, but this copy of the program cannot take it over:\n%1\nNo new database has been created, so that your sentences are not replaced by the built-in ones. Install the program again together with its import tool (plurquiz-import), then start it again.",
+          "A program mellett egy régi adatbázisfájl van, de a program e példánya nem tudja átvenni:\n%1\nÚj adatbázis nem jött létre, hogy a saját mondatait ne váltsák fel a beépítettek. Telepítse újra a programot az importálóeszközével (plurquiz-import) együtt, majd indítsa el újra!",
+          "Junto al programa hay un archivo antiguo de la base de datos, pero esta copia del programa no puede importarlo:\n%1\nNo se ha creado ninguna base de datos nueva, para que sus oraciones no se sustituyan por las incorporadas. Vuelva a instalar el programa junto con su herramienta de importación (plurquiz-import) e inícielo de nuevo.",
+          "Un ancien fichier de base de données se trouve à côté du programme, mais cette copie du programme ne peut pas le reprendre:\n%1\nAucune nouvelle base n'a été créée, afin que vos phrases ne soient pas remplacées par celles du programme. Réinstallez le programme avec son outil d'importation (plurquiz-import), puis relancez-le."}},
     };
     return table;
 }

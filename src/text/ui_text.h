@@ -26,6 +26,7 @@ enum Key : int {
     KeyWriteFailed = 97,
     KeyNothingToReorder = 98,
     KeyCannotOpen = 99,
+    KeyNoImporter = 100,
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 

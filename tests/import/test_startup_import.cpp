@@ -1,25 +1,13 @@
 // First start beside an old st_data.mdb: the program's set-up runs plurquiz-import as a process
-// and uses what it made, or reports the failure and makes nothing.
-#include <QCryptographicHash>
+// (through the program's own importer) and uses what it made, or reports the failure and makes
+// nothing; without an importer it makes nothing either.
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/database_setup.h"
 #include "import_tool.h"
+#include "qtui/legacy_import_process.h"
 #include "text/ui_text.h"
-
-namespace {
-
-// What the program does through qtui::importInSeparateProcess, without the progress window.
-QString importInProcess(const QString& mdbPath, const QString& targetPath, const QString&) {
-    const ToolRun run = runTool({mdbPath, targetPath});
-    if (run.crashed())
-        return QStringLiteral("The import program stopped unexpectedly while reading the file.");
-    if (run.code != 0) return run.errText().trimmed();
-    return {};
-}
-
-}  // namespace
 
 class StartupImportTest : public QObject {
     Q_OBJECT
@@ -33,17 +21,20 @@ class StartupImportTest : public QObject {
         explicit ProgramFolder(const QByteArray& bytes) { writeAll(mdb, bytes); }
     };
 
-private slots:
-    void initTestCase() {
-        QVERIFY2(QFileInfo(toolPath()).isExecutable(), qPrintable(toolPath()));
-        app::setLegacyImporter(importInProcess);
+    const app::LegacyImporter importer = qtui::importerWithProgress(toolPath());
+
+    app::SetupOutcome setUp(const ProgramFolder& program) {
+        return app::setUpDatabase(program.sqlite, program.folder, text::English, importer);
     }
+
+private slots:
+    void initTestCase() { QVERIFY2(QFileInfo(toolPath()).isExecutable(), qPrintable(toolPath())); }
 
     void oldFileBecomesTheDatabase() {
         SKIP_WITHOUT_SAMPLE();
         const QByteArray sample = readAll(sampleMdb());
         ProgramFolder program(sample);
-        const app::SetupOutcome outcome = app::setUpDatabase(program.sqlite, program.folder, text::English);
+        const app::SetupOutcome outcome = setUp(program);
         QVERIFY2(outcome.ok(), qPrintable(outcome.message(text::English)));
         QCOMPARE(outcome.path, program.sqlite);
         store::Database db(program.sqlite);
@@ -63,16 +54,31 @@ private slots:
     void damagedOldFileIsReportedAndNothingMade() {
         QFETCH(QByteArray, bytes);
         ProgramFolder program(bytes);
-        const app::SetupOutcome outcome = app::setUpDatabase(program.sqlite, program.folder, text::English);
+        const app::SetupOutcome outcome = setUp(program);
         QVERIFY(!outcome.ok());
-        QVERIFY(outcome.importFailed);
+        QCOMPARE(outcome.import, app::SetupOutcome::Import::Failed);
         QVERIFY2(outcome.detail.contains(program.mdb), qPrintable(outcome.detail));
         QVERIFY2(outcome.message(text::English).contains(outcome.detail),
                  qPrintable(outcome.message(text::English)));
         QCOMPARE(filesIn(program.folder), QStringList{QStringLiteral("st_data.mdb")});
         QCOMPARE(readAll(program.mdb), bytes);
     }
+
+    // A program that cannot take the old file over must not start on the built-in material.
+    void oldFileWithoutAnImporterIsReportedAndNothingMade() {
+        SKIP_WITHOUT_SAMPLE();
+        const QByteArray sample = readAll(sampleMdb());
+        ProgramFolder program(sample);
+        const app::SetupOutcome outcome = app::setUpDatabase(program.sqlite, program.folder, text::Spanish, {});
+        QVERIFY(!outcome.ok());
+        QCOMPARE(outcome.import, app::SetupOutcome::Import::Unavailable);
+        const QString message = outcome.message(text::Spanish);
+        QVERIFY2(message.contains(program.mdb) && message.contains(QStringLiteral("plurquiz-import")),
+                 qPrintable(message));
+        QCOMPARE(filesIn(program.folder), QStringList{QStringLiteral("st_data.mdb")});
+        QCOMPARE(readAll(program.mdb), sample);
+    }
 };
 
-QTEST_GUILESS_MAIN(StartupImportTest)
+QTEST_MAIN(StartupImportTest)
 #include "test_startup_import.moc"

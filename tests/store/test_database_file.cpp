@@ -20,7 +20,7 @@ private slots:
         const QString folder = dir.path() + QLatin1Char('/');
         const QString path = app::databasePathFor(folder, dir.filePath(QStringLiteral("appdata")));
         QCOMPARE(path, folder + QStringLiteral("st_data.sqlite"));
-        const app::SetupOutcome outcome = app::setUpDatabase(path, folder, text::English);
+        const app::SetupOutcome outcome = app::setUpDatabase(path, folder, text::English, {});
         QVERIFY2(outcome.ok(), qPrintable(outcome.message(text::English)));
         Database db(path);
         QCOMPARE(Snapshot::ofTable(db, QStringLiteral("test1")).recordCount(),
@@ -77,7 +77,7 @@ private slots:
         }
         const QByteArray before = fileBytes(path);
         const QString folder = dir.path() + QLatin1Char('/');
-        const app::SetupOutcome outcome = app::setUpDatabase(path, folder, text::Hungarian);
+        const app::SetupOutcome outcome = app::setUpDatabase(path, folder, text::Hungarian, {});
         QCOMPARE(int(outcome.problem), problem);
         const QString message = outcome.message(text::Hungarian);
         QVERIFY2(message.contains(path), qPrintable(message));
@@ -93,7 +93,7 @@ private slots:
         Database holder(path);
         QSqlQuery q(holder.db());
         QVERIFY(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-        const app::SetupOutcome outcome = app::setUpDatabase(path, dir.path() + QLatin1Char('/'), text::Spanish);
+        const app::SetupOutcome outcome = app::setUpDatabase(path, dir.path() + QLatin1Char('/'), text::Spanish, {});
         QCOMPARE(outcome.problem, Problem::Locked);
         QVERIFY(outcome.message(text::Spanish).contains(path));
         q.exec(QStringLiteral("ROLLBACK"));
@@ -122,7 +122,7 @@ private slots:
     void aFileThatCannotBeCreatedIsReported() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("no/such/folder/st_data.sqlite"));
-        const app::SetupOutcome outcome = app::setUpDatabase(path, dir.path() + QLatin1Char('/'), text::French);
+        const app::SetupOutcome outcome = app::setUpDatabase(path, dir.path() + QLatin1Char('/'), text::French, {});
         QCOMPARE(outcome.problem, Problem::CannotCreate);
         QVERIFY(outcome.message(text::French).contains(path));
         QVERIFY(!QFileInfo::exists(path));
