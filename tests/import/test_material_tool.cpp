@@ -37,9 +37,9 @@ private slots:
         const QByteArray canonical =
             kHeader +
             "1,1,1,0,\"Dijo: \"\"¿Vienes ...?\"\"\",sí,no,ya,\"o, u\",\"Dijo: \"\"¿Vienes sí?\"\"\",A\n"
-            "2,,,,\"Línea uno\nlínea ... dos\",a,b,c,d,\"x\ny\",b\n"
-            "7,3,a,2,Ñu ... pingüino.,el,la,lo,los,Ñu el pingüino.,D\n"
-            "32767,2,9,9,  blancos ... ,a,b,c,d,,C\n";
+            "2,1,7,0,\"Línea uno\nlínea ... dos\",a,b,c,d,\"Línea uno\nlínea b dos — con nota\",B\n"
+            "7,3,a,2,Ñu ... pingüino.,el,la,lo,los,Ñu los pingüino.,D\n"
+            "32767,2,9,9,  blancos ... ,a,b,c,d,  blancos c ,C\n";
         const QString source = path(QStringLiteral("canonical.csv"));
         QVERIFY(writeAll(source, canonical));
         const QString first = path(QStringLiteral("first.sqlite")),
@@ -74,9 +74,17 @@ private slots:
                                     "0,1,1,0,c ...,a,b,c,d,c a,A\n"
                                     "4,1,12,0,d ...,a,b,c,d,d a,A\n"
                                     "1,1,1,0,e ...,a,b,c,d,e a,A\n"
-                                    "6,1,1,0,too few fields\n");
+                                    "6,1,1,0,too few fields\n"
+                                    "7,1,1,0,g ...,a,b,c,d,g b,b\n"
+                                    "8,1,1,0,no gap,a,b,c,d,no gap,A\n"
+                                    "9,1,1,0,i ... and ...,a,b,c,d,i a and a,A\n"
+                                    "10,1,1,0,j ...,a,a,a,a,j a,A\n"
+                                    "11,1,1,0,k ...,,b,c,d,,A\n");
         const QStringList expected = {"line 3, field szint", "line 4, field sorszam", "line 5, field kulcs1",
-                                      "line 6, field sorszam", "line 7:"};
+                                      "line 6, field sorszam", "line 7:", "line 8, field felelet2",
+                                      "line 9, field mondat", "line 10, field mondat", "line 11, field b",
+                                      "line 11, field c", "line 11, field d", "line 12, field a",
+                                      "nothing has been written"};
         const QString fresh = path(QStringLiteral("never.sqlite"));
         const QString empty = path(QStringLiteral("empty.sqlite"));
         store::Database::create(empty);
@@ -119,8 +127,11 @@ private slots:
         writeAll(notOurs, "just some text, not a database at all, long enough to be read as one");
         const QString good = csvFile(QStringLiteral("good.csv"), "1,1,1,0,a ...,a,b,c,d,a a,A\n");
         const QString missing = path(QStringLiteral("missing.sqlite"));
+        const QString headerOnly = csvFile(QStringLiteral("header.csv"), "");
         QTest::addRow("CSV not in UTF-8")
             << QStringList{"--csv-in", latin1, path("l.sqlite")} << latin1 << "UTF-8";
+        QTest::addRow("CSV with the header only")
+            << QStringList{"--csv-in", headerOnly, path("h.sqlite")} << headerOnly << "no sentences";
         QTest::addRow("CSV file missing") << QStringList{"--csv-in", path("none.csv"), path("n.sqlite")}
                                           << path("none.csv") << "cannot be read";
         QTest::addRow("import into a file not ours")

@@ -92,6 +92,8 @@ void importMaterialCsv(const QString& csv, const QString& database) {
         QStringList lines;
         for (const QString& problem : material.problems)
             lines << display(csv) + QStringLiteral(": ") + problem;
+        lines << display(csv) + QStringLiteral(": nothing has been written; correct the rows above and run the "
+                                               "import again");
         throw ToolError(lines);
     }
     forms::RandomSource random;
