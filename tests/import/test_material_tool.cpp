@@ -115,6 +115,22 @@ private slots:
         QCOMPARE(test1Count(db), 1);
     }
 
+    void existingCsvIsReplacedOnlyWhenForced() {
+        const QString db = path(QStringLiteral("export.sqlite"));
+        QCOMPARE(runTool({QStringLiteral("--csv-in"), csvFile(QStringLiteral("export-in.csv"),
+                                                              "1,1,1,0,a ...,a,b,c,d,a a,A\n"), db}).code, 0);
+        const QString csv = path(QStringLiteral("edited.csv"));
+        QVERIFY(writeAll(csv, "the learner's edits"));
+        const ToolRun refused = runTool({QStringLiteral("--csv-out"), db, csv});
+        QCOMPARE(refused.code, 1);
+        QVERIFY2(refused.errText().startsWith(csv) && refused.errText().contains(QStringLiteral("--force")),
+                 refused.err.constData());
+        QCOMPARE(readAll(csv), QByteArray("the learner's edits"));
+        const ToolRun forced = runTool({QStringLiteral("--csv-out"), QStringLiteral("--force"), db, csv});
+        QVERIFY2(forced.code == 0, forced.err.constData());
+        QCOMPARE(readAll(csv), kHeader + "1,1,1,0,a ...,a,b,c,d,a a,A\n");
+    }
+
     void unusableInputsAreRefused_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("named");
@@ -162,6 +178,9 @@ private slots:
         QTest::addRow("unknown option") << QStringList{"--csv", "a.sqlite", "b.csv"};
         QTest::addRow("option without its files") << QStringList{"--csv-in", "a.csv"};
         QTest::addRow("help with more") << QStringList{"--help", "a.mdb"};
+        QTest::addRow("force with --csv-in") << QStringList{"--csv-in", "--force", "a.csv", "b.sqlite"};
+        QTest::addRow("force with an old file") << QStringList{"--force", "a.mdb", "b.sqlite"};
+        QTest::addRow("force twice") << QStringList{"--csv-out", "--force", "a.sqlite", "b.csv", "--force"};
     }
     void wrongArgumentsGiveTheUsage() {
         QFETCH(QStringList, args);
@@ -178,7 +197,7 @@ private slots:
         QCOMPARE(run.code, 0);
         QVERIFY(run.err.isEmpty());
         for (const char* use :
-             {"SOURCE.mdb TARGET.sqlite", "--csv-out DB.sqlite FILE.csv", "--csv-in FILE.csv DB.sqlite"})
+             {"SOURCE.mdb TARGET.sqlite", "--csv-out [--force] DB.sqlite FILE.csv", "--csv-in FILE.csv DB.sqlite"})
             QVERIFY2(run.out.contains(use), use);
     }
 };

@@ -14,9 +14,10 @@ const char kHelp[] =
     "  plurquiz-import SOURCE.mdb TARGET.sqlite\n"
     "      Takes over the tables test1 and hiba1 of an old Jet 3 or Jet 4 database into a new\n"
     "      database of Plurquiz Español. The old file is only read; TARGET must not exist.\n"
-    "  plurquiz-import --csv-out DB.sqlite FILE.csv\n"
+    "  plurquiz-import --csv-out [--force] DB.sqlite FILE.csv\n"
     "      Writes the sentences (table test1) of a database to a CSV file (UTF-8) with the\n"
-    "      columns sorszam,szint,kulcs1,kulcs2,mondat,a,b,c,d,felelet1,felelet2.\n"
+    "      columns sorszam,szint,kulcs1,kulcs2,mondat,a,b,c,d,felelet1,felelet2. An existing\n"
+    "      FILE.csv is left as it is unless --force is given, which replaces it.\n"
     "  plurquiz-import --csv-in FILE.csv DB.sqlite\n"
     "      Reads sentences from such a CSV file into a database whose test1 is empty, or into a\n"
     "      new database if DB.sqlite does not exist. Every row is checked first; if any is bad,\n"
@@ -40,15 +41,20 @@ int main(int argc, char** argv) {
         std::fputs(kHelp, stdout);
         return 0;
     }
-    if (args.size() != 3 && args.size() != 2) return usage();
+    QStringList rest = args;
+    // --force belongs to --csv-out alone, once.
+    const qsizetype forces = rest.removeAll(QStringLiteral("--force"));
+    if (forces > 1 || (forces == 1 && (rest.isEmpty() || rest[0] != QLatin1String("--csv-out")))) return usage();
+    const bool force = forces == 1;
+    if (rest.size() != 3 && rest.size() != 2) return usage();
     try {
-        if (args.size() == 2) {
-            if (args[0].startsWith(u'-') || args[1].startsWith(u'-')) return usage();
-            importtool::importLegacyFile(args[0], args[1]);
-        } else if (args[0] == QLatin1String("--csv-out")) {
-            importtool::exportMaterialCsv(args[1], args[2]);
-        } else if (args[0] == QLatin1String("--csv-in")) {
-            importtool::importMaterialCsv(args[1], args[2]);
+        if (rest.size() == 2) {
+            if (rest[0].startsWith(u'-') || rest[1].startsWith(u'-')) return usage();
+            importtool::importLegacyFile(rest[0], rest[1]);
+        } else if (rest[0] == QLatin1String("--csv-out")) {
+            importtool::exportMaterialCsv(rest[1], rest[2], force);
+        } else if (rest[0] == QLatin1String("--csv-in")) {
+            importtool::importMaterialCsv(rest[1], rest[2]);
         } else {
             return usage();
         }
