@@ -76,6 +76,7 @@ QString SetupOutcome::message(int langBase) const {
         case store::Problem::Damaged: return uiText(text::KeyDamaged, langBase).arg(path);
         case store::Problem::MissingTable: return uiText(text::KeyMissingTable, langBase).arg(path, detail);
         case store::Problem::CannotOpen: return uiText(text::KeyCannotOpen, langBase).arg(path, detail);
+        case store::Problem::Empty: return uiText(text::KeyEmptyFile, langBase).arg(path);
     }
     return {};
 }

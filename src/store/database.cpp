@@ -91,6 +91,8 @@ void Database::create(const QString& path) {
 FileStatus Database::check(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) return {Problem::Missing, {}};
+    // SQLite takes a file of no bytes for a new database; to us it is one that lost everything.
+    if (info.size() == 0) return {Problem::Empty, {}};
     if (!info.isReadable()) return {Problem::CannotOpen, QStringLiteral("The file cannot be read.")};
     try {
         Database database(path, true);

@@ -7,7 +7,7 @@
 
 namespace store {
 
-enum class Problem { None, Missing, CannotCreate, Locked, ReadOnly, Damaged, MissingTable, CannotOpen };
+enum class Problem { None, Missing, CannotCreate, Locked, ReadOnly, Damaged, MissingTable, CannotOpen, Empty };
 
 // What is wrong with a database file, as a value a window turns into a message.
 struct FileStatus {

@@ -360,6 +360,10 @@ const std::map<int, Texts>& catalogue() {
           "A program mellett egy régi adatbázisfájl van, de a program e példánya nem tudja átvenni:\n%1\nÚj adatbázis nem jött létre, hogy a saját mondatait ne váltsák fel a beépítettek. Telepítse újra a programot az importálóeszközével (plurquiz-import) együtt, majd indítsa el újra!",
           "Junto al programa hay un archivo antiguo de la base de datos, pero esta copia del programa no puede importarlo:\n%1\nNo se ha creado ninguna base de datos nueva, para que sus oraciones no se sustituyan por las incorporadas. Vuelva a instalar el programa junto con su herramienta de importación (plurquiz-import) e inícielo de nuevo.",
           "Un ancien fichier de base de données se trouve à côté du programme, mais cette copie du programme ne peut pas le reprendre:\n%1\nAucune nouvelle base n'a été créée, afin que vos phrases ne soient pas remplacées par celles du programme. Réinstallez le programme avec son outil d'importation (plurquiz-import), puis relancez-le."}},
+    {101, {"The database file is empty:\n%1\nIt holds no sentences and no failed items. If you have a copy of it, put the copy in its place. Otherwise delete the empty file: the next time the program starts, it creates a new one from its built-in sentences.",
+          "Az adatbázisfájl üres:\n%1\nNincsenek benne sem mondatok, sem hibás válaszok. Ha van róla másolata, tegye a helyére! Ha nincs, törölje az üres fájlt: a program a következő indításkor a beépített mondatokból újat hoz létre.",
+          "El archivo de la base de datos está vacío:\n%1\nNo contiene oraciones ni respuestas erróneas. Si tiene una copia, póngala en su lugar. Si no, borre el archivo vacío: la próxima vez que se inicie, el programa creará uno nuevo con sus oraciones incorporadas.",
+          "Le fichier de la base de données est vide:\n%1\nIl ne contient ni phrases ni erreurs. Si vous en avez une copie, remettez-la à sa place. Sinon, supprimez le fichier vide: au prochain démarrage, le programme en créera un nouveau à partir de ses phrases intégrées."}},
     };
     return table;
 }

@@ -27,6 +27,7 @@ enum Key : int {
     KeyNothingToReorder = 98,
     KeyCannotOpen = 99,
     KeyNoImporter = 100,
+    KeyEmptyFile = 101,
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 

@@ -173,7 +173,7 @@ private slots:
         const qsizetype test1Page = pageOf(sample, ucs2("sorszam"));
         const qsizetype rowsPage = pageOf(sample, numberFields(1, 1, 2490, 1));
         QVERIFY(test1Page > catalogPage && rowsPage > test1Page);
-        QTest::addRow("empty file") << QByteArray() << "too short";
+        QTest::addRow("empty file") << QByteArray() << "is empty";
         QTest::addRow("a text file") << QByteArray("sorszam,szint\n1,2\n") << "too short";
         QTest::addRow("cut in the middle of a page") << sample.left(sample.size() - 100) << "cut short";
         QTest::addRow("last page missing") << sample.left(sample.size() - 4096) << "hiba1";

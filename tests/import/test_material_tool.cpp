@@ -144,6 +144,8 @@ private slots:
         const QString good = csvFile(QStringLiteral("good.csv"), "1,1,1,0,a ...,a,b,c,d,a a,A\n");
         const QString missing = path(QStringLiteral("missing.sqlite"));
         const QString headerOnly = csvFile(QStringLiteral("header.csv"), "");
+        const QString noBytes = path(QStringLiteral("nobytes.sqlite"));
+        writeAll(noBytes, {});
         QTest::addRow("CSV not in UTF-8")
             << QStringList{"--csv-in", latin1, path("l.sqlite")} << latin1 << "UTF-8";
         QTest::addRow("CSV with the header only")
@@ -154,6 +156,10 @@ private slots:
             << QStringList{"--csv-in", good, notOurs} << notOurs << "damaged";
         QTest::addRow("export of a file not ours")
             << QStringList{"--csv-out", notOurs, path("x.csv")} << notOurs << "damaged";
+        QTest::addRow("export of a file of no bytes")
+            << QStringList{"--csv-out", noBytes, path("z.csv")} << noBytes << "is empty";
+        QTest::addRow("import into a file of no bytes")
+            << QStringList{"--csv-in", good, noBytes} << noBytes << "is empty";
         QTest::addRow("export of a missing database")
             << QStringList{"--csv-out", missing, path("y.csv")} << missing << "does not exist";
     }
@@ -169,6 +175,7 @@ private slots:
         QVERIFY2(run.errText().startsWith(named) && run.errText().contains(reason), run.err.constData());
         QCOMPARE(filesIn(dir.path()), before);
         QCOMPARE(readAll(path(QStringLiteral("notours.sqlite"))), notOurs);
+        QCOMPARE(QFileInfo(path(QStringLiteral("nobytes.sqlite"))).size(), 0);
     }
 
     void wrongArgumentsGiveTheUsage_data() {

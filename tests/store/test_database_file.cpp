@@ -52,6 +52,7 @@ private slots:
         QTest::addRow("log table missing") << "no-log" << int(Problem::MissingTable) << int(text::KeyMissingTable);
         QTest::addRow("empty database") << "empty-db" << int(Problem::MissingTable) << int(text::KeyMissingTable);
         QTest::addRow("read-only") << "read-only" << int(Problem::ReadOnly) << int(text::KeyReadOnly);
+        QTest::addRow("no bytes") << "empty-file" << int(Problem::Empty) << int(text::KeyEmptyFile);
     }
     void unusableFilesAreReportedAndLeftAlone() {
         QFETCH(QString, kind);
@@ -72,6 +73,8 @@ private slots:
             QSqlQuery q(db.db());
             q.exec(QStringLiteral("DROP TABLE hiba1"));
             if (kind == QLatin1String("empty-db")) q.exec(QStringLiteral("DROP TABLE test1"));
+        } else if (kind == QLatin1String("empty-file")) {
+            QFile(path).resize(0);
         } else if (kind == QLatin1String("read-only")) {
             QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
         }

@@ -44,6 +44,9 @@ QString describe(const store::FileStatus& status) {
             return {};
         case store::Problem::Missing:
             return QStringLiteral("the file does not exist");
+        case store::Problem::Empty:
+            return QStringLiteral("the file is empty (0 bytes), so it holds no database; delete it or give another "
+                                  "file name");
         case store::Problem::MissingTable:
             return QStringLiteral("the file has no table %1").arg(status.detail);
         case store::Problem::Locked:
