@@ -77,12 +77,14 @@ QString SetupOutcome::message(int langBase) const {
         case store::Problem::MissingTable: return uiText(text::KeyMissingTable, langBase).arg(path, detail);
         case store::Problem::CannotOpen: return uiText(text::KeyCannotOpen, langBase).arg(path, detail);
         case store::Problem::Empty: return uiText(text::KeyEmptyFile, langBase).arg(path);
+        case store::Problem::FolderReadOnly: return uiText(text::KeyFolderReadOnly, langBase).arg(path);
     }
     return {};
 }
 
 forms::MsgIcon SetupOutcome::icon() const {
-    return problem == store::Problem::ReadOnly ? forms::MsgIcon::Exclamation : forms::MsgIcon::Critical;
+    const bool canRead = problem == store::Problem::ReadOnly || problem == store::Problem::FolderReadOnly;
+    return canRead ? forms::MsgIcon::Exclamation : forms::MsgIcon::Critical;
 }
 
 }  // namespace app

@@ -32,6 +32,10 @@ bool mayWrite(const QString& path) {
     return info.isWritable() && (info.permissions() & writeBits);
 }
 
+bool mayChange(const QString& path) {
+    return mayWrite(path) && mayWrite(QFileInfo(path).absolutePath());
+}
+
 void throwQueryError(const QSqlQuery& query) {
     const QSqlError error = query.lastError();
     throw StoreError(error.text(), primaryCode(error) == kConstraint);
@@ -42,7 +46,7 @@ Database::Database(const QString& path, bool readOnly) : path_(path), connection
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db_.setDatabaseName(path);
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500");
-    if (readOnly || !mayWrite(path)) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    if (readOnly || !mayChange(path)) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     db_.setConnectOptions(options);
     if (!db_.open()) {
         const QString message = db_.lastError().text();
@@ -115,6 +119,7 @@ FileStatus Database::check(const QString& path) {
         return {Problem::CannotOpen, e.message()};
     }
     if (!mayWrite(path)) return {Problem::ReadOnly, {}};
+    if (!mayChange(path)) return {Problem::FolderReadOnly, {}};
     // A writer elsewhere holding the file: try to take the write lock for a moment.
     try {
         Database database(path);

@@ -7,7 +7,8 @@
 
 namespace store {
 
-enum class Problem { None, Missing, CannotCreate, Locked, ReadOnly, Damaged, MissingTable, CannotOpen, Empty };
+enum class Problem { None, Missing, CannotCreate, Locked, ReadOnly, Damaged, MissingTable, CannotOpen, Empty,
+                     FolderReadOnly };
 
 // What is wrong with a database file, as a value a window turns into a message.
 struct FileStatus {
@@ -53,6 +54,9 @@ private:
 // Whether a file (or folder) may be written: the system allows it and it is not marked
 // read-only for everyone (a mark the program respects even where the system would let it write).
 bool mayWrite(const QString& path);
+// Whether the database file at `path` may be changed: the file and its folder may be written
+// (SQLite keeps its rollback journal beside the file while it writes).
+bool mayChange(const QString& path);
 
 // Throws the store error for a failed statement, marking refusals by a constraint.
 [[noreturn]] void throwQueryError(const class QSqlQuery& query);

@@ -28,6 +28,7 @@ enum Key : int {
     KeyCannotOpen = 99,
     KeyNoImporter = 100,
     KeyEmptyFile = 101,
+    KeyFolderReadOnly = 102,
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 

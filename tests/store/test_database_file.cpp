@@ -11,6 +11,11 @@
 
 using namespace store;
 
+namespace {
+constexpr auto kReadAndEnter = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                               QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+}  // namespace
+
 class DatabaseFileTest : public QObject {
     Q_OBJECT
 
@@ -53,6 +58,9 @@ private slots:
         QTest::addRow("empty database") << "empty-db" << int(Problem::MissingTable) << int(text::KeyMissingTable);
         QTest::addRow("read-only") << "read-only" << int(Problem::ReadOnly) << int(text::KeyReadOnly);
         QTest::addRow("no bytes") << "empty-file" << int(Problem::Empty) << int(text::KeyEmptyFile);
+        // Marked read-only for everyone, so that it counts even where the system would let a write through.
+        QTest::addRow("read-only folder") << "read-only-folder" << int(Problem::FolderReadOnly)
+                                          << int(text::KeyFolderReadOnly);
     }
     void unusableFilesAreReportedAndLeftAlone() {
         QFETCH(QString, kind);
@@ -77,6 +85,8 @@ private slots:
             QFile(path).resize(0);
         } else if (kind == QLatin1String("read-only")) {
             QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        } else if (kind == QLatin1String("read-only-folder")) {
+            QFile::setPermissions(dir.path(), kReadAndEnter);
         }
         const QByteArray before = fileBytes(path);
         const QString folder = dir.path() + QLatin1Char('/');
@@ -88,6 +98,7 @@ private slots:
         if (kind == QLatin1String("no-log")) QVERIFY(message.contains(QStringLiteral("hiba1")));
         QCOMPARE(fileBytes(path), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"st_data.sqlite"});
+        QFile::setPermissions(dir.path(), kReadAndEnter | QFileDevice::WriteOwner);
     }
 
     void lockedFileIsReported() {

@@ -47,6 +47,9 @@ QString describe(const store::FileStatus& status) {
         case store::Problem::Empty:
             return QStringLiteral("the file is empty (0 bytes), so it holds no database; delete it or give another "
                                   "file name");
+        case store::Problem::FolderReadOnly:
+            return QStringLiteral("its folder cannot be written, and the database must keep a journal file beside it "
+                                  "while it writes; make the folder writable and run the command again");
         case store::Problem::MissingTable:
             return QStringLiteral("the file has no table %1").arg(status.detail);
         case store::Problem::Locked:
@@ -78,7 +81,7 @@ void exportMaterialCsv(const QString& database, const QString& csv, bool replace
     // A file that is only locked or read-only can still be read.
     const store::FileStatus status = store::Database::check(database);
     if (status.problem != store::Problem::None && status.problem != store::Problem::Locked &&
-        status.problem != store::Problem::ReadOnly)
+        status.problem != store::Problem::ReadOnly && status.problem != store::Problem::FolderReadOnly)
         throw ToolError(QStringLiteral("%1: %2").arg(display(database), describe(status)));
     QString text;
     try {
