@@ -43,7 +43,8 @@ SetupOutcome setUpDatabase(const QString& path, const QString& appFolder, int la
                 outcome.detail = result.failure;
                 return outcome;
             }
-            outcome.import = SetupOutcome::Import::Done;
+            outcome.import =
+                result.logStartedEmpty ? SetupOutcome::Import::LogStartedEmpty : SetupOutcome::Import::Done;
         } else {
             const store::MaterialRead material = store::builtInMaterial();
             try {
@@ -68,7 +69,9 @@ QString SetupOutcome::message(int langBase) const {
     if (import == Import::Failed) return uiText(text::KeyImportFailed, langBase).arg(legacyPath, detail);
     if (import == Import::Unavailable) return uiText(text::KeyNoImporter, langBase).arg(legacyPath);
     switch (problem) {
-        case store::Problem::None: return {};
+        case store::Problem::None:
+            if (import != Import::LogStartedEmpty) return {};
+            return uiText(text::KeyLogStartedEmpty, langBase).arg(legacyPath, path);
         case store::Problem::Missing:
         case store::Problem::CannotCreate: return uiText(text::KeyCannotCreate, langBase).arg(path);
         case store::Problem::Locked: return uiText(text::KeyLocked, langBase).arg(path);
@@ -83,6 +86,7 @@ QString SetupOutcome::message(int langBase) const {
 }
 
 forms::MsgIcon SetupOutcome::icon() const {
+    if (problem == store::Problem::None && import == Import::LogStartedEmpty) return forms::MsgIcon::Information;
     const bool canRead = problem == store::Problem::ReadOnly || problem == store::Problem::FolderReadOnly;
     return canRead ? forms::MsgIcon::Exclamation : forms::MsgIcon::Critical;
 }

@@ -17,7 +17,7 @@ QString databasePathFor(const QString& appFolder, const QString& appDataDir);
 
 struct SetupOutcome {
     // What became of an old st_data.mdb beside the program.
-    enum class Import { None, Done, Failed, Unavailable };
+    enum class Import { None, Done, LogStartedEmpty, Failed, Unavailable };
 
     store::Problem problem = store::Problem::None;
     Import import = Import::None;

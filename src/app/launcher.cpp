@@ -67,8 +67,9 @@ void Launcher::prepareDatabase() {
     // Found, created or refused: the learner hears about it once per run.
     ctx.databaseReady = true;
     const SetupOutcome outcome = setUpDatabase(ctx.g.DatabasePath, ctx.appFolder(), ctx.g.LangBase, ctx.importLegacy);
-    if (!outcome.ok())
-        ctx.platform.messageBox(outcome.message(ctx.g.LangBase), uiText(65), outcome.icon());
+    // A usable file can still come with news: an old file's failed-item log that was started empty.
+    if (const QString news = outcome.message(ctx.g.LangBase); !news.isEmpty())
+        ctx.platform.messageBox(news, uiText(65), outcome.icon());
 }
 
 void Launcher::ok_Click() {

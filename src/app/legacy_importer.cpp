@@ -9,7 +9,14 @@ namespace app {
 namespace {
 // Thousands of rows take well under a second; ten minutes is a process that will not finish.
 constexpr int kLongestImportMs = 10 * 60 * 1000;
+const QString kLogStartedEmpty =
+    QStringLiteral("the sentences were taken over, and the new database starts with an empty failed-item log");
 }  // namespace
+
+QString logStartedEmptyWarning(const QString& source, const QString& reason) {
+    return QStringLiteral("%1: warning: the failed-item log cannot be read (%2); %3.")
+        .arg(source, reason, kLogStartedEmpty);
+}
 
 LegacyImportResult runImportTool(const QString& toolPath, const QString& mdbPath, const QString& targetPath,
                                  const std::function<void(QProcess&)>& whileRunning) {
@@ -31,7 +38,9 @@ LegacyImportResult runImportTool(const QString& toolPath, const QString& mdbPath
     if (process.exitStatus() != QProcess::NormalExit)
         return {QStringLiteral("The import program stopped unexpectedly while reading the file.")};
     if (process.exitCode() != 0) return {errors.isEmpty() ? QStringLiteral("The import failed.") : errors};
-    return {};
+    LegacyImportResult result;
+    result.logStartedEmpty = errors.contains(kLogStartedEmpty);
+    return result;
 }
 
 }  // namespace app

@@ -10,7 +10,8 @@ class QProcess;
 namespace app {
 
 struct LegacyImportResult {
-    QString failure;  // why nothing was taken over; empty when the new file was made
+    QString failure;               // why nothing was taken over; empty when the new file was made
+    bool logStartedEmpty = false;  // the sentences came over, but the old failed-item log could not
     bool ok() const { return failure.isEmpty(); }
 };
 
@@ -25,5 +26,9 @@ using LegacyImporter =
 // without it the call waits for the process. A process still running afterwards is killed.
 LegacyImportResult runImportTool(const QString& toolPath, const QString& mdbPath, const QString& targetPath,
                                  const std::function<void(QProcess&)>& whileRunning = {});
+
+// The line plurquiz-import prints on standard error, exiting with success, when it took over the
+// sentences of `source` but could not read its failed-item log (`reason`).
+QString logStartedEmptyWarning(const QString& source, const QString& reason);
 
 }  // namespace app

@@ -29,6 +29,7 @@ enum Key : int {
     KeyNoImporter = 100,
     KeyEmptyFile = 101,
     KeyFolderReadOnly = 102,
+    KeyLogStartedEmpty = 103,
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 

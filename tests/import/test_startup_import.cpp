@@ -1,10 +1,12 @@
 // First start beside an old st_data.mdb: the program's set-up runs plurquiz-import as a process
 // (through the program's own importer) and uses what it made, or reports the failure and makes
-// nothing; without an importer it makes nothing either.
+// nothing; without an importer it makes nothing either. A damaged failed-item log alone costs
+// the log, not the sentences, and the launcher says so once.
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/database_setup.h"
+#include "app_fixture.h"
 #include "import_tool.h"
 #include "qtui/legacy_import_process.h"
 #include "text/ui_text.h"
@@ -48,7 +50,7 @@ private slots:
     void damagedOldFileIsReportedAndNothingMade_data() {
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray sample = readAll(sampleMdb());
-        QTest::addRow("cut short") << sample.left(sample.size() - 4096);
+        QTest::addRow("cut short") << sample.left(20 * 4096);
         QTest::addRow("not a Jet file") << QByteArray(8192, 'x');
     }
     void damagedOldFileIsReportedAndNothingMade() {
@@ -62,6 +64,23 @@ private slots:
                  qPrintable(outcome.message(text::English)));
         QCOMPARE(filesIn(program.folder), QStringList{QStringLiteral("st_data.mdb")});
         QCOMPARE(readAll(program.mdb), bytes);
+    }
+
+    void damagedLogIsStartedEmptyAndTheLauncherSaysSo() {
+        SKIP_WITHOUT_SAMPLE();
+        const QByteArray sample = readAll(sampleMdb());
+        const QByteArray damaged = sample.left(sample.size() - 4096);  // the page that holds the log's rows
+        AppFixture f(importer);
+        const QString mdb = f.dir.filePath(QStringLiteral("st_data.mdb"));
+        writeAll(mdb, damaged);
+        f.startInLanguage("Command6");
+        QCOMPARE(f.platform.messages.size(), size_t(1));
+        QCOMPARE(f.platform.messages[0].text,
+                 text::uiText(text::KeyLogStartedEmpty, text::Hungarian).arg(mdb, f.ctx.g.DatabasePath));
+        store::Database db(f.ctx.g.DatabasePath);
+        QCOMPARE(tableRows(db, QStringLiteral("SELECT count(*) FROM test1"))[0][0].toInt(), 40);
+        QCOMPARE(tableRows(db, QStringLiteral("SELECT count(*) FROM hiba1"))[0][0].toInt(), 1);
+        QCOMPARE(readAll(mdb), damaged);
     }
 
     // A program that cannot take the old file over must not start on the built-in material.

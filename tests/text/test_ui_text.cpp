@@ -94,7 +94,7 @@ private slots:
 
     void addedMessagesNameTheFile() {
         for (int key : {90, 91, 92, 93, 94, 95, 97, 99, int(KeyNoImporter), int(KeyEmptyFile),
-                        int(KeyFolderReadOnly)})
+                        int(KeyFolderReadOnly), int(KeyLogStartedEmpty)})
             for (int base : {English, Hungarian, Spanish, French})
                 QVERIFY2(uiText(key, base).contains(QStringLiteral("%1")), qPrintable(QString::number(key)));
         for (int base : {English, Hungarian, Spanish, French})

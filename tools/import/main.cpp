@@ -14,6 +14,8 @@ const char kHelp[] =
     "  plurquiz-import SOURCE.mdb TARGET.sqlite\n"
     "      Takes over the tables test1 and hiba1 of an old Jet 3 or Jet 4 database into a new\n"
     "      database of Plurquiz Español. The old file is only read; TARGET must not exist.\n"
+    "      If only the log of failed items (hiba1) cannot be read, the sentences are taken over,\n"
+    "      the new log starts empty, and a warning line says so (the exit status is still 0).\n"
     "  plurquiz-import --csv-out [--force] DB.sqlite FILE.csv\n"
     "      Writes the sentences (table test1) of a database to a CSV file (UTF-8) with the\n"
     "      columns sorszam,szint,kulcs1,kulcs2,mondat,a,b,c,d,felelet1,felelet2. An existing\n"
@@ -24,7 +26,8 @@ const char kHelp[] =
     "      each bad row is listed and nothing is written.\n"
     "  plurquiz-import --help\n"
     "      Shows this text.\n"
-    "Exit status: 0 done, 1 failed (the reason on standard error), 2 wrong arguments.\n";
+    "Exit status: 0 done (warnings on standard error), 1 failed (the reason on standard error),\n"
+    "2 wrong arguments.\n";
 
 int usage() {
     std::fputs("plurquiz-import: wrong arguments\n", stderr);
@@ -50,7 +53,8 @@ int main(int argc, char** argv) {
     try {
         if (rest.size() == 2) {
             if (rest[0].startsWith(u'-') || rest[1].startsWith(u'-')) return usage();
-            importtool::importLegacyFile(rest[0], rest[1]);
+            for (const QString& warning : importtool::importLegacyFile(rest[0], rest[1]))
+                std::fprintf(stderr, "%s\n", qUtf8Printable(warning));
         } else if (rest[0] == QLatin1String("--csv-out")) {
             importtool::exportMaterialCsv(rest[1], rest[2], force);
         } else if (rest[0] == QLatin1String("--csv-in")) {
