@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "forms/form.h"
+#include "database_setup.h"
 #include "legacy_importer.h"
 #include "mt_test.h"
 
@@ -24,7 +26,8 @@ struct Context : forms::Runtime {
     // Takes over an st_data.mdb found beside the program; an empty one makes such a file a
     // start-up failure rather than a reason to start on the built-in material.
     const LegacyImporter importLegacy;
-    bool databaseReady = false;  // the database file has been found or created in this run
+    // How start-up found the database file; set once per run, when the launcher first loads.
+    std::optional<SetupOutcome> databaseAtStart;
     QString appFolder() const { return AppFolder(programDir); }
 };
 

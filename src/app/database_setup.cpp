@@ -64,6 +64,17 @@ SetupOutcome setUpDatabase(const QString& path, const QString& appFolder, int la
     return outcome;
 }
 
+SetupOutcome databaseNow(const SetupOutcome& atStart) {
+    const bool nothingMade = atStart.importRefused() || atStart.problem == store::Problem::CannotCreate;
+    if (nothingMade && !QFileInfo::exists(atStart.path)) return atStart;
+    SetupOutcome now;
+    now.path = atStart.path;
+    const store::FileStatus status = store::Database::check(now.path);
+    now.problem = status.problem;
+    now.detail = status.detail;
+    return now;
+}
+
 QString SetupOutcome::message(int langBase) const {
     using text::uiText;
     if (import == Import::Failed) return uiText(text::KeyImportFailed, langBase).arg(legacyPath, detail);
@@ -72,7 +83,7 @@ QString SetupOutcome::message(int langBase) const {
         case store::Problem::None:
             if (import != Import::LogStartedEmpty) return {};
             return uiText(text::KeyLogStartedEmpty, langBase).arg(legacyPath, path);
-        case store::Problem::Missing:
+        case store::Problem::Missing: return uiText(text::KeyFileGone, langBase).arg(path);
         case store::Problem::CannotCreate: return uiText(text::KeyCannotCreate, langBase).arg(path);
         case store::Problem::Locked: return uiText(text::KeyLocked, langBase).arg(path);
         case store::Problem::ReadOnly: return uiText(text::KeyReadOnly, langBase).arg(path);

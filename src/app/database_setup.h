@@ -38,4 +38,8 @@ struct SetupOutcome {
 SetupOutcome setUpDatabase(const QString& path, const QString& appFolder, int langBase,
                            const LegacyImporter& importLegacy);
 
+// The database as it is now, for a change after start-up: while no file has been made, the reason
+// start-up gave holds; otherwise the file is looked at again.
+SetupOutcome databaseNow(const SetupOutcome& atStart);
+
 }  // namespace app

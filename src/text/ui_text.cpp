@@ -372,6 +372,14 @@ const std::map<int, Texts>& catalogue() {
           "A régi adatbázisfájl mondatai átkerültek az új adatbázisba:\n%1\nA hibás válaszok listája sérült volt, és nem lehetett beolvasni, ezért az új adatbázisfájl üres listával indul:\n%2\nÖnnek nincs teendője. A régi fájl nem változott.",
           "Se han importado las oraciones del antiguo archivo de la base de datos:\n%1\nSu lista de respuestas erróneas estaba dañada y no se ha podido leer, así que el nuevo archivo de la base de datos empieza con la lista vacía:\n%2\nNo tiene que hacer nada. El archivo antiguo no se ha modificado.",
           "Les phrases de l'ancien fichier de la base de données ont été reprises:\n%1\nSa liste d'erreurs était endommagée et n'a pas pu être lue. Le nouveau fichier de la base de données commence donc avec une liste vide:\n%2\nVous n'avez rien à faire. L'ancien fichier n'a pas été modifié."}},
+    {104, {"The database file is not there any more:\n%1\nPut it back where it was, or start the program again to create a new one.",
+          "Az adatbázisfájl már nincs a helyén:\n%1\nTegye vissza oda, ahol volt, vagy indítsa újra a programot, hogy újat hozzon létre!",
+          "El archivo de la base de datos ya no está en su sitio:\n%1\nVuelva a ponerlo donde estaba o reinicie el programa para crear uno nuevo.",
+          "Le fichier de la base de données n'est plus là:\n%1\nRemettez-le à sa place, ou relancez le programme pour en créer un nouveau."}},
+    {105, {"The new order of the sentences could not be saved in the database file:\n%1\nThe old order has been kept. Close any other program that may be using the file, then try again.",
+          "A mondatok új sorrendjét nem sikerült menteni az adatbázisfájlba:\n%1\nA régi sorrend megmaradt. Zárjon be minden más programot, amely a fájlt használhatja, majd próbálja újra!",
+          "No se ha podido guardar el nuevo orden de las oraciones en el archivo de la base de datos:\n%1\nSe ha conservado el orden anterior. Cierre cualquier otro programa que pueda estar usando el archivo y vuelva a intentarlo.",
+          "Impossible d'enregistrer le nouvel ordre des phrases dans le fichier de la base de données:\n%1\nL'ordre précédent a été conservé. Fermez tout autre programme qui pourrait utiliser le fichier, puis réessayez."}},
     };
     return table;
 }

@@ -30,6 +30,8 @@ enum Key : int {
     KeyEmptyFile = 101,
     KeyFolderReadOnly = 102,
     KeyLogStartedEmpty = 103,
+    KeyFileGone = 104,
+    KeyReorderFailed = 105,
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 
