@@ -18,8 +18,7 @@ QString newConnectionName() {
     return QStringLiteral("plurquiz-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
-// SQLite's primary result codes that matter here.
-constexpr int kBusy = 5, kLocked = 6, kCorrupt = 11, kNotADb = 26, kConstraint = 19;
+using namespace engine;
 
 int primaryCode(const QSqlError& error) { return error.nativeErrorCode().toInt() & 0xff; }
 
@@ -36,9 +35,12 @@ bool mayChange(const QString& path) {
     return mayWrite(path) && mayWrite(QFileInfo(path).absolutePath());
 }
 
-void throwQueryError(const QSqlQuery& query) {
-    const QSqlError error = query.lastError();
-    throw StoreError(error.text(), primaryCode(error) == kConstraint);
+void throwQueryError(const QSqlQuery& query) { throwEngineError(query.lastError()); }
+
+void throwEngineError(const QSqlError& error) {
+    // The driver leaves out the code of a few failures; they are still the engine's.
+    const int code = primaryCode(error) != 0 ? primaryCode(error) : kUnknown;
+    throw StoreError(error.text(), code == kConstraint, code);
 }
 
 Database::Database(const QString& path, bool readOnly) : path_(path), connection_(newConnectionName()) {
@@ -49,10 +51,10 @@ Database::Database(const QString& path, bool readOnly) : path_(path), connection
     if (readOnly || !mayChange(path)) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     db_.setConnectOptions(options);
     if (!db_.open()) {
-        const QString message = db_.lastError().text();
+        const QSqlError error = db_.lastError();
         db_ = QSqlDatabase();
         QSqlDatabase::removeDatabase(connection_);
-        throw StoreError(message);
+        throwEngineError(error);
     }
     QSqlQuery q(db_);
     q.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
@@ -71,17 +73,19 @@ void Database::create(const QString& path) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         if (!db.open()) {
-            const QString message = db.lastError().text();
+            const QSqlError error = db.lastError();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name);
-            throw StoreError(message);
+            throwEngineError(error);
         }
         try {
-            db.transaction();
+            // Statements rather than the driver's transaction calls, whose errors lack the engine's code.
+            QSqlQuery q(db);
+            if (!q.exec(QStringLiteral("BEGIN"))) throwQueryError(q);
             createSchema(db);
-            if (!db.commit()) throw StoreError(db.lastError().text());
+            if (!q.exec(QStringLiteral("COMMIT"))) throwQueryError(q);
         } catch (...) {
-            db.rollback();
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
             db.close();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name);

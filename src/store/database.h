@@ -60,5 +60,14 @@ bool mayChange(const QString& path);
 
 // Throws the store error for a failed statement, marking refusals by a constraint.
 [[noreturn]] void throwQueryError(const class QSqlQuery& query);
+// Throws the store error for any failure of the engine, with its result code.
+[[noreturn]] void throwEngineError(const class QSqlError& error);
+
+// SQLite's primary result codes that callers tell apart.
+namespace engine {
+constexpr int kPerm = 3, kBusy = 5, kLocked = 6, kNoMem = 7, kReadOnly = 8, kIoErr = 10, kCorrupt = 11, kFull = 13,
+              kCantOpen = 14, kConstraint = 19, kAuth = 23, kNotADb = 26;
+constexpr int kUnknown = -1;  // a failure of the engine that came without its code
+}
 
 }  // namespace store

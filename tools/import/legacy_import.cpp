@@ -9,6 +9,7 @@
 #include "app/legacy_importer.h"
 #include "jet_reader.h"
 #include "library_guard.h"
+#include "plain_failure.h"
 #include "store/database.h"
 #include "store/schema.h"
 #include "store/store_error.h"
@@ -56,11 +57,15 @@ void writeLegacyDatabase(const QString& target, const Rows& test1, const Rows& h
             insertRows(db, store::hiba1Fields(), hiba1);
             transaction.commit();
         }
-        if (QFileInfo::exists(target)) throw store::StoreError(QStringLiteral("it exists already"));
-        if (!QFile::rename(temp, target)) throw store::StoreError(QStringLiteral("it cannot be written"));
+        if (QFileInfo::exists(target))
+            throw store::StoreError(QStringLiteral("a file of this name appeared while the import was writing; it is "
+                                                   "left as it is, and nothing has been written"));
+        if (!QFile::rename(temp, target))
+            throw store::StoreError(QStringLiteral("the new file could not be put in place; check that you may write "
+                                                   "in the folder, then run the import again"));
     } catch (const store::StoreError& e) {
         removeTemporary(temp);
-        throw ToolError(QStringLiteral("%1: %2").arg(display(target), e.message()));
+        throw ToolError(plainFailure(target, e));
     } catch (...) {
         removeTemporary(temp);
         throw;
@@ -68,9 +73,7 @@ void writeLegacyDatabase(const QString& target, const Rows& test1, const Rows& h
 }
 
 QStringList importLegacyFile(const QString& source, const QString& target) {
-    if (QFileInfo::exists(target))
-        throw ToolError(
-            QStringLiteral("%1: the file exists already; it is left as it is").arg(display(target)));
+    checkNewFile(target);
     Rows test1, hiba1;
     QString logProblem;
     try {
