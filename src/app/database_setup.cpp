@@ -37,7 +37,7 @@ SetupOutcome setUpDatabase(const QString& path, const QString& appFolder, int la
                 outcome.import = SetupOutcome::Import::Unavailable;
                 return outcome;
             }
-            const LegacyImportResult result = importLegacy(legacy, path, uiText(text::KeyImporting, langBase));
+            const LegacyImportResult result = importLegacy(legacy, path, text::uiText(text::KeyImporting, langBase));
             if (!result.ok()) {
                 outcome.import = SetupOutcome::Import::Failed;
                 outcome.detail = result.failure;
