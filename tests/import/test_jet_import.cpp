@@ -86,16 +86,6 @@ qsizetype logDefinitionPage(const QByteArray& bytes) {
     return bytes.lastIndexOf(ucs2("felelet2")) / 4096;
 }
 
-// The first data page (type 1) that belongs to the table defined on page `definition`.
-qsizetype dataPageOf(const QByteArray& bytes, qsizetype definition) {
-    for (qsizetype page = 0; page < bytes.size() / 4096; ++page) {
-        const char* p = bytes.constData() + page * 4096;
-        const quint32 owner = quint8(p[4]) | quint8(p[5]) << 8 | quint8(p[6]) << 16 | quint32(quint8(p[7])) << 24;
-        if (p[0] == 1 && owner == definition) return page;
-    }
-    return -1;
-}
-
 }  // namespace
 
 class JetImportTest : public QObject {
@@ -232,10 +222,8 @@ private slots:
     void damagedLogAloneStartsEmpty_data() {
         QTest::addColumn<QByteArray>("bytes");
         const qsizetype definition = logDefinitionPage(sample);
-        const qsizetype rows = dataPageOf(sample, definition);
-        QVERIFY(definition > pageOf(sample, ucs2("sorszam")) && rows > definition);
+        QVERIFY(definition > pageOf(sample, ucs2("sorszam")));
         QTest::addRow("last page missing") << sample.left(sample.size() - 4096);
-        QTest::addRow("log rows page flipped") << flipped(sample, rows * 4096);
         QTest::addRow("log definition page flipped") << flipped(sample, definition * 4096);
         QTest::addRow("cut before the log's definition") << sample.left(definition * 4096);
     }

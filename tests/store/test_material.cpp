@@ -160,28 +160,6 @@ private slots:
         QVERIFY2(read.problems[0].startsWith(problem), qPrintable(read.problems[0]));
     }
 
-    void quotedFieldsAndNotesArriveWhole() {
-        const MaterialRead read = readMaterialCsv(materialColumns().join(u',') +
-                                                  QStringLiteral("\n7,2,a,1,\"Sí, ...\",\"o, u\",b,c,d,"
-                                                                 "\"Sí, o, u — dos comas\",A\n"));
-        QVERIFY2(read.ok(), qPrintable(read.problems.join(u'\n')));
-        QCOMPARE(field(read.rows[0], Felelet1), QStringLiteral("Sí, o, u — dos comas"));
-        QCOMPARE(read.rows[0].values[Szint], QVariant(2));
-    }
-
-    void textWithoutSentencesIsRefused_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addRow("header only") << materialColumns().join(u',') + u'\n';
-        QTest::addRow("nothing") << QString();
-        QTest::addRow("another header") << QStringLiteral("a,b,c\n1,2,3\n");
-    }
-    void textWithoutSentencesIsRefused() {
-        QFETCH(QString, text);
-        const MaterialRead read = readMaterialCsv(text);
-        QVERIFY(!read.ok());
-        QVERIFY(read.rows.empty());
-    }
-
     void spreadOrderCoversTheRangeEvenly() {
         forms::RandomSource random(4);
         std::vector<int> values = spreadOrder(550, random);
