@@ -26,8 +26,8 @@ QString display(const QString& path) {
 QString readUtf8(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw ToolError(
-            QStringLiteral("%1: the file cannot be read: %2").arg(display(path), file.errorString()));
+        throw ToolError(QStringLiteral("%1: the file cannot be read (%2); check its name and that you may read it")
+                            .arg(display(path), file.errorString()));
     QStringDecoder decoder(QStringDecoder::Utf8);
     QString text = decoder.decode(file.readAll());
     // A spreadsheet that saved in its own code page would turn every accented letter into a
