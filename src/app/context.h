@@ -1,23 +1,33 @@
 // What the windows of one run share: the desktop, the window registry, the random source, the
-// globals and where the program lives.
+// globals, where the program lives and how it takes over an old database file.
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "forms/form.h"
+#include "database_setup.h"
+#include "legacy_importer.h"
 #include "mt_test.h"
 
 namespace app {
 
 struct Context : forms::Runtime {
     Context(forms::Platform& p, forms::WindowRegistry& w, forms::RandomSource& r, QString programDirectory,
-            QString appDataDirectory)
-        : forms::Runtime{p, w, r}, programDir(std::move(programDirectory)), appDataDir(std::move(appDataDirectory)) {}
+            QString appDataDirectory, LegacyImporter legacyImporter)
+        : forms::Runtime{p, w, r},
+          programDir(std::move(programDirectory)),
+          appDataDir(std::move(appDataDirectory)),
+          importLegacy(std::move(legacyImporter)) {}
 
     Globals g;
     QString programDir;   // the folder of the running program
     QString appDataDir;   // where the database lives when the program's folder is not writable
-    bool databaseReady = false;  // the database file has been found or created in this run
+    // Takes over an st_data.mdb found beside the program; an empty one makes such a file a
+    // start-up failure rather than a reason to start on the built-in material.
+    const LegacyImporter importLegacy;
+    // How start-up found the database file; set once per run, when the launcher first loads.
+    std::optional<SetupOutcome> databaseAtStart;
     QString appFolder() const { return AppFolder(programDir); }
 };
 

@@ -14,14 +14,7 @@ namespace app {
 namespace {
 const QString kFileName = QStringLiteral("st_data.sqlite");
 const QString kLegacyName = QStringLiteral("st_data.mdb");
-
-LegacyImporter& importer() {
-    static LegacyImporter instance;
-    return instance;
-}
 }  // namespace
-
-void setLegacyImporter(LegacyImporter imp) { importer() = std::move(imp); }
 
 QString databasePathFor(const QString& appFolder, const QString& appDataDir) {
     const QString local = appFolder + kFileName;
@@ -31,20 +24,27 @@ QString databasePathFor(const QString& appFolder, const QString& appDataDir) {
     return QDir(appDataDir).filePath(kFileName);
 }
 
-SetupOutcome setUpDatabase(const QString& path, const QString& appFolder, int langBase) {
+SetupOutcome setUpDatabase(const QString& path, const QString& appFolder, int langBase,
+                           const LegacyImporter& importLegacy) {
     SetupOutcome outcome;
     outcome.path = path;
     if (!QFileInfo::exists(path)) {
         const QString legacy = appFolder + kLegacyName;
-        if (QFileInfo::exists(legacy) && importer()) {
-            const QString reason = importer()(legacy, path, text::uiText(text::KeyImporting, langBase));
-            if (!reason.isEmpty()) {
-                // The learner's own material must not be replaced by the built-in one.
-                outcome.importFailed = true;
-                outcome.path = legacy;
-                outcome.detail = reason;
+        if (QFileInfo::exists(legacy)) {
+            // The learner's own material must not be replaced by the built-in one.
+            outcome.legacyPath = legacy;
+            if (!importLegacy) {
+                outcome.import = SetupOutcome::Import::Unavailable;
                 return outcome;
             }
+            const LegacyImportResult result = importLegacy(legacy, path, text::uiText(text::KeyImporting, langBase));
+            if (!result.ok()) {
+                outcome.import = SetupOutcome::Import::Failed;
+                outcome.detail = result.failure;
+                return outcome;
+            }
+            outcome.import =
+                result.logStartedEmpty ? SetupOutcome::Import::LogStartedEmpty : SetupOutcome::Import::Done;
         } else {
             const store::MaterialRead material = store::builtInMaterial();
             try {
@@ -64,23 +64,42 @@ SetupOutcome setUpDatabase(const QString& path, const QString& appFolder, int la
     return outcome;
 }
 
+SetupOutcome databaseNow(const SetupOutcome& atStart) {
+    const bool nothingMade = atStart.importRefused() || atStart.problem == store::Problem::CannotCreate;
+    if (nothingMade && !QFileInfo::exists(atStart.path)) return atStart;
+    SetupOutcome now;
+    now.path = atStart.path;
+    const store::FileStatus status = store::Database::check(now.path);
+    now.problem = status.problem;
+    now.detail = status.detail;
+    return now;
+}
+
 QString SetupOutcome::message(int langBase) const {
-    if (importFailed) return text::uiText(text::KeyImportFailed, langBase).arg(path, detail);
+    using text::uiText;
+    if (import == Import::Failed) return uiText(text::KeyImportFailed, langBase).arg(legacyPath, detail);
+    if (import == Import::Unavailable) return uiText(text::KeyNoImporter, langBase).arg(legacyPath);
     switch (problem) {
-        case store::Problem::None: return {};
-        case store::Problem::Missing:
-        case store::Problem::CannotCreate: return text::uiText(text::KeyCannotCreate, langBase).arg(path);
-        case store::Problem::Locked: return text::uiText(text::KeyLocked, langBase).arg(path);
-        case store::Problem::ReadOnly: return text::uiText(text::KeyReadOnly, langBase).arg(path);
-        case store::Problem::Damaged: return text::uiText(text::KeyDamaged, langBase).arg(path);
-        case store::Problem::MissingTable: return text::uiText(text::KeyMissingTable, langBase).arg(path, detail);
-        case store::Problem::CannotOpen: return text::uiText(text::KeyCannotOpen, langBase).arg(path, detail);
+        case store::Problem::None:
+            if (import != Import::LogStartedEmpty) return {};
+            return uiText(text::KeyLogStartedEmpty, langBase).arg(legacyPath, path);
+        case store::Problem::Missing: return uiText(text::KeyFileGone, langBase).arg(path);
+        case store::Problem::CannotCreate: return uiText(text::KeyCannotCreate, langBase).arg(path);
+        case store::Problem::Locked: return uiText(text::KeyLocked, langBase).arg(path);
+        case store::Problem::ReadOnly: return uiText(text::KeyReadOnly, langBase).arg(path);
+        case store::Problem::Damaged: return uiText(text::KeyDamaged, langBase).arg(path);
+        case store::Problem::MissingTable: return uiText(text::KeyMissingTable, langBase).arg(path, detail);
+        case store::Problem::CannotOpen: return uiText(text::KeyCannotOpen, langBase).arg(path, detail);
+        case store::Problem::Empty: return uiText(text::KeyEmptyFile, langBase).arg(path);
+        case store::Problem::FolderReadOnly: return uiText(text::KeyFolderReadOnly, langBase).arg(path);
     }
     return {};
 }
 
 forms::MsgIcon SetupOutcome::icon() const {
-    return problem == store::Problem::ReadOnly ? forms::MsgIcon::Exclamation : forms::MsgIcon::Critical;
+    if (problem == store::Problem::None && import == Import::LogStartedEmpty) return forms::MsgIcon::Information;
+    const bool canRead = problem == store::Problem::ReadOnly || problem == store::Problem::FolderReadOnly;
+    return canRead ? forms::MsgIcon::Exclamation : forms::MsgIcon::Critical;
 }
 
 }  // namespace app

@@ -4,9 +4,9 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 #include "forms/platform.h"
+#include "legacy_importer.h"
 #include "store/database.h"
 
 namespace app {
@@ -16,23 +16,30 @@ namespace app {
 QString databasePathFor(const QString& appFolder, const QString& appDataDir);
 
 struct SetupOutcome {
+    // What became of an old st_data.mdb beside the program.
+    enum class Import { None, Done, LogStartedEmpty, Failed, Unavailable };
+
     store::Problem problem = store::Problem::None;
-    QString path;
+    Import import = Import::None;
+    QString path;        // the database file
+    QString legacyPath;  // the old file, when there was one to take over
     QString detail;
-    bool importFailed = false;
-    bool ok() const { return problem == store::Problem::None && !importFailed; }
+    bool ok() const { return problem == store::Problem::None && !importRefused(); }
+    bool importRefused() const { return import == Import::Failed || import == Import::Unavailable; }
+    // The one message for the learner; empty when there is nothing to say.
     QString message(int langBase) const;
     forms::MsgIcon icon() const;
 };
 
-// Takes over an old .mdb file into a new database file; returns an empty string on success,
-// else the reason. Set by the program (it runs the import in a separate process).
-using LegacyImporter =
-    std::function<QString(const QString& mdbPath, const QString& targetPath, const QString& progressText)>;
-void setLegacyImporter(LegacyImporter importer);
+// Makes sure the file at `path` exists (taking over st_data.mdb from `appFolder` with
+// `importLegacy`, else creating it from the built-in material) and checks it. Never overwrites or
+// deletes an existing file, and never creates one from the built-in material beside an old file
+// it could not take over.
+SetupOutcome setUpDatabase(const QString& path, const QString& appFolder, int langBase,
+                           const LegacyImporter& importLegacy);
 
-// Makes sure the file at `path` exists (importing st_data.mdb from `appFolder`, else from the
-// built-in material) and checks it. Never overwrites or deletes an existing file.
-SetupOutcome setUpDatabase(const QString& path, const QString& appFolder, int langBase);
+// The database as it is now, for a change after start-up: while no file has been made, the reason
+// start-up gave holds; otherwise the file is looked at again.
+SetupOutcome databaseNow(const SetupOutcome& atStart);
 
 }  // namespace app

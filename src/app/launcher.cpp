@@ -44,12 +44,13 @@ void Launcher::Form_Load() {
 
 void Launcher::prepareDatabase() {
     ctx.g.DatabasePath = databasePathFor(ctx.appFolder(), ctx.appDataDir);
-    if (ctx.databaseReady) return;
+    if (ctx.databaseAtStart) return;
     // Found, created or refused: the learner hears about it once per run.
-    ctx.databaseReady = true;
-    const SetupOutcome outcome = setUpDatabase(ctx.g.DatabasePath, ctx.appFolder(), ctx.g.LangBase);
-    if (!outcome.ok())
-        ctx.platform.messageBox(outcome.message(ctx.g.LangBase), uiText(65), outcome.icon());
+    const SetupOutcome& outcome = ctx.databaseAtStart.emplace(
+        setUpDatabase(ctx.g.DatabasePath, ctx.appFolder(), ctx.g.LangBase, ctx.importLegacy));
+    // A usable file can still come with news: an old file's failed-item log that was started empty.
+    if (const QString news = outcome.message(ctx.g.LangBase); !news.isEmpty())
+        ctx.platform.messageBox(news, uiText(65), outcome.icon());
 }
 
 void Launcher::ok_Click() {
@@ -84,6 +85,15 @@ void Launcher::mnuabout_Click() {
 }
 
 void Launcher::change_Click() {
+    SetupOutcome atStart;  // Form_Load has set it; a plain file outcome otherwise
+    atStart.path = ctx.g.DatabasePath;
+    if (ctx.databaseAtStart) atStart = *ctx.databaseAtStart;
+    // A file that cannot take the new order is not touched: the learner hears why and what to do,
+    // as at start-up, rather than the engine's words after a failed write.
+    if (const SetupOutcome now = databaseNow(atStart); !now.ok()) {
+        message(now.message(ctx.g.LangBase), now.icon(), uiText(65));
+        return;
+    }
     const ReshuffleOutcome outcome = reshuffleOrder(ctx.g.DatabasePath, ctx.random);
     switch (outcome.status) {
         case ReshuffleOutcome::Done:
@@ -93,8 +103,11 @@ void Launcher::change_Click() {
             message(uiText(text::KeyNothingToReorder), forms::MsgIcon::Information, uiText(65));
             break;
         case ReshuffleOutcome::Failed:
-            message(uiText(text::KeyWriteFailed).arg(ctx.g.DatabasePath, outcome.detail),
-                    forms::MsgIcon::Critical, uiText(65));
+            // The file may have changed under the program since the look above; say what it is now.
+            if (const SetupOutcome now = databaseNow(atStart); !now.ok())
+                message(now.message(ctx.g.LangBase), now.icon(), uiText(65));
+            else
+                message(uiText(text::KeyReorderFailed).arg(ctx.g.DatabasePath), forms::MsgIcon::Critical, uiText(65));
             break;
     }
 }

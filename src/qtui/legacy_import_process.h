@@ -4,9 +4,12 @@
 
 #include <QString>
 
+#include "app/legacy_importer.h"
+
 namespace qtui {
 
-// Returns an empty string on success, else the importer's reason.
-QString importInSeparateProcess(const QString& mdbPath, const QString& targetPath, const QString& progressText);
+// The program's importer: plurquiz-import at `toolPath`, with a progress window that appears if
+// the import takes more than a moment.
+app::LegacyImporter importerWithProgress(const QString& toolPath);
 
 }  // namespace qtui

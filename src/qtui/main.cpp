@@ -1,5 +1,6 @@
 // The program: Qt application, the desktop layer, the window models, and the start-up window.
 #include <QApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <QStyleFactory>
 
@@ -28,10 +29,11 @@ int main(int argc, char* argv[]) {
     windows.setObserver(&views);
     qtui::QtPlatform platform(views);
     forms::RandomSource random;
-    app::Context ctx(platform, windows, random, QApplication::applicationDirPath(),
-                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const QString programDir = QApplication::applicationDirPath();
+    app::Context ctx(platform, windows, random, programDir,
+                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                     qtui::importerWithProgress(QDir(programDir).filePath(QStringLiteral("plurquiz-import"))));
     app::defineWindows(ctx);
-    app::setLegacyImporter(qtui::importInSeparateProcess);
 
     windows.runEvent(nullptr, forms::OnError::Report, [&] { windows.show(app::kStartup); });
     if (windows.ended()) return 0;

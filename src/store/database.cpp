@@ -18,8 +18,7 @@ QString newConnectionName() {
     return QStringLiteral("plurquiz-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
-// SQLite's primary result codes that matter here.
-constexpr int kBusy = 5, kLocked = 6, kCorrupt = 11, kNotADb = 26, kConstraint = 19;
+using namespace engine;
 
 int primaryCode(const QSqlError& error) { return error.nativeErrorCode().toInt() & 0xff; }
 
@@ -32,9 +31,16 @@ bool mayWrite(const QString& path) {
     return info.isWritable() && (info.permissions() & writeBits);
 }
 
-void throwQueryError(const QSqlQuery& query) {
-    const QSqlError error = query.lastError();
-    throw StoreError(error.text(), primaryCode(error) == kConstraint);
+bool mayChange(const QString& path) {
+    return mayWrite(path) && mayWrite(QFileInfo(path).absolutePath());
+}
+
+void throwQueryError(const QSqlQuery& query) { throwEngineError(query.lastError()); }
+
+void throwEngineError(const QSqlError& error) {
+    // The driver leaves out the code of a few failures; they are still the engine's.
+    const int code = primaryCode(error) != 0 ? primaryCode(error) : kUnknown;
+    throw StoreError(error.text(), code == kConstraint, code);
 }
 
 Database::Database(const QString& path, bool readOnly) : path_(path), connection_(newConnectionName()) {
@@ -42,13 +48,13 @@ Database::Database(const QString& path, bool readOnly) : path_(path), connection
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db_.setDatabaseName(path);
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500");
-    if (readOnly || !mayWrite(path)) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    if (readOnly || !mayChange(path)) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     db_.setConnectOptions(options);
     if (!db_.open()) {
-        const QString message = db_.lastError().text();
+        const QSqlError error = db_.lastError();
         db_ = QSqlDatabase();
         QSqlDatabase::removeDatabase(connection_);
-        throw StoreError(message);
+        throwEngineError(error);
     }
     QSqlQuery q(db_);
     q.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
@@ -67,17 +73,19 @@ void Database::create(const QString& path) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         if (!db.open()) {
-            const QString message = db.lastError().text();
+            const QSqlError error = db.lastError();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name);
-            throw StoreError(message);
+            throwEngineError(error);
         }
         try {
-            db.transaction();
+            // Statements rather than the driver's transaction calls, whose errors lack the engine's code.
+            QSqlQuery q(db);
+            if (!q.exec(QStringLiteral("BEGIN"))) throwQueryError(q);
             createSchema(db);
-            if (!db.commit()) throw StoreError(db.lastError().text());
+            if (!q.exec(QStringLiteral("COMMIT"))) throwQueryError(q);
         } catch (...) {
-            db.rollback();
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
             db.close();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name);
@@ -91,6 +99,8 @@ void Database::create(const QString& path) {
 FileStatus Database::check(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) return {Problem::Missing, {}};
+    // SQLite takes a file of no bytes for a new database; to us it is one that lost everything.
+    if (info.size() == 0) return {Problem::Empty, {}};
     if (!info.isReadable()) return {Problem::CannotOpen, QStringLiteral("The file cannot be read.")};
     try {
         Database database(path, true);
@@ -113,6 +123,7 @@ FileStatus Database::check(const QString& path) {
         return {Problem::CannotOpen, e.message()};
     }
     if (!mayWrite(path)) return {Problem::ReadOnly, {}};
+    if (!mayChange(path)) return {Problem::FolderReadOnly, {}};
     // A writer elsewhere holding the file: try to take the write lock for a moment.
     try {
         Database database(path);

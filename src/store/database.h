@@ -7,7 +7,8 @@
 
 namespace store {
 
-enum class Problem { None, Missing, CannotCreate, Locked, ReadOnly, Damaged, MissingTable, CannotOpen };
+enum class Problem { None, Missing, CannotCreate, Locked, ReadOnly, Damaged, MissingTable, CannotOpen, Empty,
+                     FolderReadOnly };
 
 // What is wrong with a database file, as a value a window turns into a message.
 struct FileStatus {
@@ -53,8 +54,20 @@ private:
 // Whether a file (or folder) may be written: the system allows it and it is not marked
 // read-only for everyone (a mark the program respects even where the system would let it write).
 bool mayWrite(const QString& path);
+// Whether the database file at `path` may be changed: the file and its folder may be written
+// (SQLite keeps its rollback journal beside the file while it writes).
+bool mayChange(const QString& path);
 
 // Throws the store error for a failed statement, marking refusals by a constraint.
 [[noreturn]] void throwQueryError(const class QSqlQuery& query);
+// Throws the store error for any failure of the engine, with its result code.
+[[noreturn]] void throwEngineError(const class QSqlError& error);
+
+// SQLite's primary result codes that callers tell apart.
+namespace engine {
+constexpr int kPerm = 3, kBusy = 5, kLocked = 6, kNoMem = 7, kReadOnly = 8, kIoErr = 10, kCorrupt = 11, kFull = 13,
+              kCantOpen = 14, kConstraint = 19, kAuth = 23, kNotADb = 26;
+constexpr int kUnknown = -1;  // a failure of the engine that came without its code
+}
 
 }  // namespace store

@@ -4,9 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QSet>
+#include <QHash>
 #include <QSqlQuery>
 #include <algorithm>
+#include <optional>
 
 #include "csv.h"
 #include "store_error.h"
@@ -17,6 +18,105 @@ const QStringList& materialColumns() {
     static const QStringList columns = {"sorszam", "szint", "kulcs1", "kulcs2", "mondat", "a",
                                         "b",       "c",     "d",      "felelet1", "felelet2"};
     return columns;
+}
+
+namespace {
+
+enum Column { Sorszam, Szint, Kulcs1, Kulcs2, Mondat, A, B, C, D, Felelet1, Felelet2, ColumnCount };
+
+const QString kGap = QStringLiteral("...");
+const QString kNoteMark = QStringLiteral(" — ");
+
+int gapCount(const QString& sentence) {
+    int count = 0;
+    for (qsizetype at = sentence.indexOf(kGap); at >= 0; at = sentence.indexOf(kGap, at + kGap.size())) ++count;
+    return count;
+}
+
+QString quoted(const QString& value) {
+    return u'"' + value + u'"';
+}
+
+// The whole number in `text`, if it is one within low-high.
+std::optional<int> numberIn(const QString& text, int low, int high) {
+    bool isNumber = false;
+    const int n = text.trimmed().toInt(&isNumber);
+    if (!isNumber || n < low || n > high) return std::nullopt;
+    return n;
+}
+
+}  // namespace
+
+QStringList materialRowProblems(const QStringList& f) {
+    QStringList problems;
+    const QStringList& names = materialColumns();
+    auto bad = [&](int column, const QString& why) {
+        problems << QStringLiteral("field %1: %2").arg(names[column], why);
+    };
+    if (f.size() != ColumnCount) {
+        problems << QStringLiteral("%1 fields instead of %2").arg(f.size()).arg(ColumnCount);
+        return problems;
+    }
+    if (!numberIn(f[Sorszam], 1, 32767))
+        bad(Sorszam, QStringLiteral("%1 is not a whole number from 1 to 32767").arg(quoted(f[Sorszam])));
+    if (!numberIn(f[Szint], 1, 3)) bad(Szint, QStringLiteral("%1 is not a level from 1 to 3").arg(quoted(f[Szint])));
+    for (int column : {Kulcs1, Kulcs2})
+        if (f[column].size() != 1 || f[column].trimmed().isEmpty())
+            bad(column, QStringLiteral("%1 is not a topic code of one character").arg(quoted(f[column])));
+
+    const QString& sentence = f[Mondat];
+    const int gaps = gapCount(sentence);
+    if (sentence.contains(QChar(0x2026)))
+        bad(Mondat, QStringLiteral("the gap is the one character \"…\"; write it as three full stops \"...\""));
+    else if (gaps == 0)
+        bad(Mondat, QStringLiteral("the sentence has no gap; mark the missing word with \"...\""));
+    else if (gaps > 1)
+        bad(Mondat, QStringLiteral("the sentence has %1 gaps; it must have exactly one \"...\"").arg(gaps));
+
+    bool fillersGood = true;
+    for (int column = A; column <= D; ++column) {
+        if (f[column].trimmed().isEmpty()) {
+            bad(column, QStringLiteral("the filler is empty"));
+            fillersGood = false;
+        } else if (f[column] != f[column].trimmed()) {
+            bad(column, QStringLiteral("%1 begins or ends with a blank").arg(quoted(f[column])));
+            fillersGood = false;
+        } else {
+            for (int earlier = A; earlier < column; ++earlier) {
+                if (f[earlier] != f[column]) continue;
+                bad(column, QStringLiteral("%1 is the same as field %2; the four fillers must differ")
+                                .arg(quoted(f[column]), names[earlier]));
+                fillersGood = false;
+                break;
+            }
+        }
+    }
+
+    const QString& letter = f[Felelet2];
+    const bool letterGood = letter.size() == 1 && QStringLiteral("ABCD").contains(letter);
+    if (!letterGood)
+        bad(Felelet2, QStringLiteral("%1 is not one of the capital letters A, B, C, D").arg(quoted(letter)));
+
+    // The solution can only be checked against a sentence, fillers and letter that are good.
+    const QString& solution = f[Felelet1];
+    if (gaps == 1 && fillersGood && letterGood) {
+        const QString right = f[A + (letter[0].unicode() - u'A')];
+        const QString completed = QString(sentence).replace(sentence.indexOf(kGap), kGap.size(), right);
+        const QString rest = solution.mid(completed.size());
+        if (!solution.startsWith(completed))
+            bad(Felelet1, QStringLiteral("does not begin with the completed sentence %1").arg(quoted(completed)));
+        else if (!rest.isEmpty() && !(rest.startsWith(kNoteMark) && rest.size() > kNoteMark.size() + 1))
+            bad(Felelet1, QStringLiteral("after the completed sentence only \" — \" and a short note may follow"));
+    }
+
+    // Said once for the row: a wrong code page spoils every field it touches.
+    for (int column = Mondat; column <= Felelet1; ++column) {
+        if (!f[column].contains(QChar(0xFFFD)) && !f[column].contains(QStringLiteral("Ã"))) continue;
+        bad(column, QStringLiteral("holds letters that a wrong code page leaves behind (Ã or �); save the file "
+                                   "again as CSV UTF-8"));
+        break;
+    }
+    return problems;
 }
 
 MaterialRead readMaterialCsv(const QString& text) {
@@ -41,54 +141,39 @@ MaterialRead readMaterialCsv(const QString& text) {
                                .arg(materialColumns().join(u','));
         return result;
     }
-    QSet<int> serials;
-    const int columns = static_cast<int>(materialColumns().size());
+    if (records.size() == 1) {
+        result.problems << QStringLiteral("line 2: there are no sentences after the header line");
+        return result;
+    }
+    QHash<int, int> serials;       // serial number -> line
+    QHash<QString, int> sentences;  // sentence -> line
     for (size_t r = 1; r < records.size(); ++r) {
         const CsvRecord& rec = records[r];
-        auto bad = [&](const QString& field, const QString& why) {
-            result.problems << QStringLiteral("line %1, field %2: %3").arg(rec.line).arg(field, why);
-        };
-        if (rec.fields.size() != columns) {
-            result.problems << QStringLiteral("line %1: %2 fields instead of %3")
+        QStringList problems = materialRowProblems(rec.fields);
+        if (rec.fields.size() == ColumnCount) {
+            const std::optional<int> serial = numberIn(rec.fields[Sorszam], 1, 32767);
+            if (serial && serials.contains(*serial))
+                problems << QStringLiteral("field sorszam: %1 is used by line %2").arg(*serial).arg(serials[*serial]);
+            else if (serial)
+                serials.insert(*serial, rec.line);
+            const QString& sentence = rec.fields[Mondat];
+            if (!sentence.isEmpty() && sentences.contains(sentence))
+                problems << QStringLiteral("field mondat: the same sentence is on line %1").arg(sentences[sentence]);
+            else if (!sentence.isEmpty())
+                sentences.insert(sentence, rec.line);
+        }
+        for (const QString& problem : problems)
+            result.problems << QStringLiteral("line %1%2%3")
                                    .arg(rec.line)
-                                   .arg(rec.fields.size())
-                                   .arg(columns);
-            continue;
-        }
+                                   .arg(problem.startsWith(QLatin1String("field ")) ? QStringLiteral(", ")
+                                                                                     : QStringLiteral(": "))
+                                   .arg(problem);
+        if (!problems.isEmpty()) continue;
         MaterialRow row{rec.line, {}};
-        bool good = true;
-        for (int i = 0; i < columns; ++i) {
-            const QString& value = rec.fields[i];
-            row.values.push_back(value.isEmpty() ? QVariant() : QVariant(value));
-        }
-        bool isNumber = false;
-        const int serial = rec.fields[0].trimmed().toInt(&isNumber);
-        if (!isNumber || serial < 1 || serial > 32767) {
-            bad(QStringLiteral("sorszam"), QStringLiteral("\"%1\" is not a whole number from 1 to 32767").arg(rec.fields[0]));
-            good = false;
-        } else if (serials.contains(serial)) {
-            bad(QStringLiteral("sorszam"), QStringLiteral("%1 is used by an earlier row").arg(serial));
-            good = false;
-        } else {
-            serials.insert(serial);
-            row.values[0] = serial;
-        }
-        if (!rec.fields[1].isEmpty()) {
-            const int level = rec.fields[1].trimmed().toInt(&isNumber);
-            if (!isNumber || level < 1 || level > 3) {
-                bad(QStringLiteral("szint"), QStringLiteral("\"%1\" is not a level from 1 to 3").arg(rec.fields[1]));
-                good = false;
-            } else {
-                row.values[1] = level;
-            }
-        }
-        for (int i : {2, 3}) {
-            if (rec.fields[i].size() > 1) {
-                bad(materialColumns()[i], QStringLiteral("\"%1\" is longer than one character").arg(rec.fields[i]));
-                good = false;
-            }
-        }
-        if (good) result.rows.push_back(std::move(row));
+        for (const QString& value : rec.fields) row.values.push_back(value.isEmpty() ? QVariant() : QVariant(value));
+        row.values[Sorszam] = *numberIn(rec.fields[Sorszam], 1, 32767);
+        row.values[Szint] = *numberIn(rec.fields[Szint], 1, 3);
+        result.rows.push_back(std::move(row));
     }
     return result;
 }

@@ -26,8 +26,15 @@ struct MaterialRead {
     bool ok() const { return problems.isEmpty(); }
 };
 
-// Parses CSV text in the material layout and checks every row: sorszam a whole number in
-// 1-32767 and not repeated, szint empty or a whole number 1-3, one-character topic codes.
+// The rules every sentence of the material keeps, checked on one row of CSV fields in
+// materialColumns() order: sorszam a whole number 1-32767, szint 1-3, one-character topic codes,
+// exactly one gap "..." in mondat, four different fillers without blanks around them, felelet2 a
+// capital A-D, felelet1 the completed sentence optionally followed by " — " and a note, and no
+// letters that a wrong code page leaves behind. Each broken rule comes back as "field X: why".
+QStringList materialRowProblems(const QStringList& fields);
+
+// Parses CSV text in the material layout and checks every row by materialRowProblems, and across
+// rows that no serial number or sentence is repeated; text without any row is refused as well.
 MaterialRead readMaterialCsv(const QString& text);
 // The built-in material compiled into the program.
 MaterialRead builtInMaterial();

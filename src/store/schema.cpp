@@ -4,6 +4,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include "database.h"
 #include "store_error.h"
 
 namespace store {
@@ -45,7 +46,7 @@ QString naturalOrder(const Fields& fields) {
 namespace {
 void exec(QSqlDatabase& db, const QString& sql) {
     QSqlQuery q(db);
-    if (!q.exec(sql)) throw StoreError(q.lastError().text());
+    if (!q.exec(sql)) throwEngineError(q.lastError());
 }
 }  // namespace
 

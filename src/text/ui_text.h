@@ -27,6 +27,12 @@ enum Key : int {
     KeyNothingToReorder = 98,
     KeyCannotOpen = 99,
     // 100-119: the database file at start and the import of material.
+    KeyNoImporter = 100,
+    KeyEmptyFile = 101,
+    KeyFolderReadOnly = 102,
+    KeyLogStartedEmpty = 103,
+    KeyFileGone = 104,
+    KeyReorderFailed = 105,
     // 120-139: the window runtime.
     KeyActionFailed = 120,
     // 140-159: the practice window.

@@ -1,5 +1,5 @@
 // The reshuffle: new order numbers for every sentence, the stepping rule when the store refuses a
-// value, all or nothing in the file, and the launcher's label.
+// value, all or nothing in the file, and the launcher's label and messages.
 #include <QProcess>
 #include <QtTest>
 
@@ -128,6 +128,73 @@ private slots:
         launcher.click(QStringLiteral("ok"));
         f.form(app::kPractice).click(QStringLiteral("mnuPlurquiz"));
         QCOMPARE(f.form(app::kLauncher).c(QStringLiteral("change")).caption, text::uiText(74, f.ctx.g.LangBase));
+    }
+
+    // Whatever start-up found wrong, the reshuffle says it again in the working language and leaves
+    // the file as it is, instead of trying and showing the engine's words.
+    void launcherReshuffleOfAnUnusableFileSaysWhy_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("messagesAtStart");
+        QTest::addRow("read-only file") << "read-only" << int(text::KeyReadOnly) << 1;
+        QTest::addRow("read-only folder") << "read-only-folder" << int(text::KeyFolderReadOnly) << 1;
+        QTest::addRow("damaged file") << "damaged" << int(text::KeyDamaged) << 1;
+        QTest::addRow("file of no bytes") << "empty" << int(text::KeyEmptyFile) << 1;
+        QTest::addRow("locked file") << "locked" << int(text::KeyLocked) << 1;
+        QTest::addRow("old file not taken over") << "no-importer" << int(text::KeyNoImporter) << 1;
+        QTest::addRow("file removed after start") << "removed" << int(text::KeyFileGone) << 0;
+        QTest::addRow("every write refused") << "refused" << int(text::KeyReorderFailed) << 0;
+    }
+    void launcherReshuffleOfAnUnusableFileSaysWhy() {
+        QFETCH(QString, kind);
+        QFETCH(int, key);
+        QFETCH(int, messagesAtStart);
+        AppFixture f;
+        const QString path = app::AppFolder(f.dir.path()) + QStringLiteral("st_data.sqlite");
+        const QString mdb = app::AppFolder(f.dir.path()) + QStringLiteral("st_data.mdb");
+        const auto readAndEnter = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                  QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+        std::optional<Database> holder;
+        if (kind == QLatin1String("no-importer")) {
+            QFile file(mdb);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (kind != QLatin1String("removed")) {
+            makeDatabase(f.dir, {{1, 10}, {2, 20}});
+        }
+        if (kind == QLatin1String("read-only")) {
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        } else if (kind == QLatin1String("read-only-folder")) {
+            QFile::setPermissions(f.dir.path(), readAndEnter);
+        } else if (kind == QLatin1String("damaged")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            file.write("NOT SQLITE AT ALL");
+        } else if (kind == QLatin1String("empty")) {
+            QFile(path).resize(0);
+        } else if (kind == QLatin1String("locked")) {
+            holder.emplace(path);
+            QSqlQuery q(holder->db());
+            QVERIFY(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        } else if (kind == QLatin1String("refused")) {
+            Database db(path);
+            QSqlQuery q(db.db());
+            QVERIFY(q.exec(QStringLiteral("CREATE TRIGGER never BEFORE UPDATE OF sorrend2 ON test1 "
+                                          "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+        }
+        forms::Form& launcher = f.startInLanguage("Command5");
+        QCOMPARE(f.ctx.g.DatabasePath, path);
+        QCOMPARE(int(f.platform.messages.size()), messagesAtStart);
+        if (kind == QLatin1String("removed")) QVERIFY(QFile::remove(path));
+        const QByteArray before = fileBytes(path);
+
+        launcher.click(QStringLiteral("change"));
+        QCOMPARE(int(f.platform.messages.size()), messagesAtStart + 1);
+        const QString named = kind == QLatin1String("no-importer") ? mdb : path;
+        QCOMPARE(f.platform.messages.back().text, text::uiText(key, text::Spanish).arg(named));
+        if (messagesAtStart) QCOMPARE(f.platform.messages.back().text, f.platform.messages.front().text);
+        QCOMPARE(fileBytes(path), before);
+        QCOMPARE(launcher.c(QStringLiteral("change")).caption, text::uiText(74, text::Spanish));
+        QFile::setPermissions(f.dir.path(), readAndEnter | QFileDevice::WriteOwner);
     }
 
     void killedHalfWayLeavesTheOldOrderIntact() {

@@ -114,6 +114,24 @@ class Program:
     def keys(self, *keys):
         subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], env=self.env, check=True)
 
+    def menu(self, keys):
+        """Walks a menu by its mnemonics, each key once the menu it opens is on screen."""
+        for i, key in enumerate(keys):
+            self.keys(key)
+            if i + 1 < len(keys):
+                wait_for("a menu to open after " + key, lambda n=i + 1: self._open_menus() >= n)
+
+    def _open_menus(self):
+        count = 0
+        for w in self.windows():
+            try:
+                if w.getRoleName() in ("menu", "popup menu", "window") and not w.name and \
+                        w.getState().contains(pyatspi.STATE_SHOWING):
+                    count += 1
+            except Exception:
+                continue
+        return count
+
     def focus(self, title_part):
         """Gives the window of that title the keyboard focus, as a click on it would."""
         ids = wait_for("an X window titled like " + repr(title_part), lambda: subprocess.run(

@@ -75,3 +75,40 @@ ALL = [
     ("Enter opens the option chosen by its mnemonic", enter_opens_the_option_chosen_by_keys),
     ("EXIT ends the program with status 0", exit_ends_the_program),
 ]
+
+
+def labels(window):
+    import pyatspi
+    found = []
+    pyatspi.findAllDescendants(window, lambda n: n.getRoleName() == "label" and
+                               n.getState().contains(pyatspi.STATE_SHOWING) and found.append(n.name) and False)
+    return found
+
+
+def practice_answer_solution_and_level(build_dir, display):
+    program = start(build_dir, display)
+    try:
+        program.focus(LAUNCHER)
+        program.keys("Return")
+        practice = program.window("Practice")
+        program.focus("Practice")
+        program.keys("alt+s")
+        sentence = wait_for("a sentence", lambda: next((t for t in labels(practice) if "..." in t), None))
+        db = sqlite3.connect(program.database)
+        solution, = db.execute("SELECT felelet1 FROM test1 WHERE mondat = ?", (sentence.strip(),)).fetchone()
+        program.keys("c")
+        program.keys("alt+o")
+        wait_for("the solution of the sentence shown", lambda: " " + solution in labels(practice))
+        # Level 1, then Next: the second level-1 sentence in shuffled order, position 2 of all.
+        program.menu(["alt+g", "l", "1"])
+        level1 = [r[0] for r in db.execute("SELECT mondat FROM test1 WHERE szint = 1 ORDER BY sorrend2, sorszam")]
+        wait_for("the first level-1 sentence", lambda: " " + level1[0] in labels(practice))
+        program.keys("alt+x")
+        wait_for("the second level-1 sentence", lambda: " " + level1[1] in labels(practice))
+        shown = labels(practice)
+        assert "2" in shown and "/" in shown and str(len(level1)) in shown, shown
+    finally:
+        program.end()
+
+
+ALL.append(("practice: an answer, its solution, then level 1 in order", practice_answer_solution_and_level))

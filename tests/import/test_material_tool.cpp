@@ -37,9 +37,9 @@ private slots:
         const QByteArray canonical =
             kHeader +
             "1,1,1,0,\"Dijo: \"\"¿Vienes ...?\"\"\",sí,no,ya,\"o, u\",\"Dijo: \"\"¿Vienes sí?\"\"\",A\n"
-            "2,,,,\"Línea uno\nlínea ... dos\",a,b,c,d,\"x\ny\",b\n"
-            "7,3,a,2,Ñu ... pingüino.,el,la,lo,los,Ñu el pingüino.,D\n"
-            "32767,2,9,9,  blancos ... ,a,b,c,d,,C\n";
+            "2,1,7,0,\"Línea uno\nlínea ... dos\",a,b,c,d,\"Línea uno\nlínea b dos — con nota\",B\n"
+            "7,3,a,2,Ñu ... pingüino.,el,la,lo,los,Ñu los pingüino.,D\n"
+            "32767,2,9,9,  blancos ... ,a,b,c,d,  blancos c ,C\n";
         const QString source = path(QStringLiteral("canonical.csv"));
         QVERIFY(writeAll(source, canonical));
         const QString first = path(QStringLiteral("first.sqlite")),
@@ -74,9 +74,17 @@ private slots:
                                     "0,1,1,0,c ...,a,b,c,d,c a,A\n"
                                     "4,1,12,0,d ...,a,b,c,d,d a,A\n"
                                     "1,1,1,0,e ...,a,b,c,d,e a,A\n"
-                                    "6,1,1,0,too few fields\n");
+                                    "6,1,1,0,too few fields\n"
+                                    "7,1,1,0,g ...,a,b,c,d,g b,b\n"
+                                    "8,1,1,0,no gap,a,b,c,d,no gap,A\n"
+                                    "9,1,1,0,i ... and ...,a,b,c,d,i a and a,A\n"
+                                    "10,1,1,0,j ...,a,a,a,a,j a,A\n"
+                                    "11,1,1,0,k ...,,b,c,d,,A\n");
         const QStringList expected = {"line 3, field szint", "line 4, field sorszam", "line 5, field kulcs1",
-                                      "line 6, field sorszam", "line 7:"};
+                                      "line 6, field sorszam", "line 7:", "line 8, field felelet2",
+                                      "line 9, field mondat", "line 10, field mondat", "line 11, field b",
+                                      "line 11, field c", "line 11, field d", "line 12, field a",
+                                      "nothing has been written"};
         const QString fresh = path(QStringLiteral("never.sqlite"));
         const QString empty = path(QStringLiteral("empty.sqlite"));
         store::Database::create(empty);
@@ -107,6 +115,22 @@ private slots:
         QCOMPARE(test1Count(db), 1);
     }
 
+    void existingCsvIsReplacedOnlyWhenForced() {
+        const QString db = path(QStringLiteral("export.sqlite"));
+        QCOMPARE(runTool({QStringLiteral("--csv-in"), csvFile(QStringLiteral("export-in.csv"),
+                                                              "1,1,1,0,a ...,a,b,c,d,a a,A\n"), db}).code, 0);
+        const QString csv = path(QStringLiteral("edited.csv"));
+        QVERIFY(writeAll(csv, "the learner's edits"));
+        const ToolRun refused = runTool({QStringLiteral("--csv-out"), db, csv});
+        QCOMPARE(refused.code, 1);
+        QVERIFY2(refused.errText().startsWith(csv) && refused.errText().contains(QStringLiteral("--force")),
+                 refused.err.constData());
+        QCOMPARE(readAll(csv), QByteArray("the learner's edits"));
+        const ToolRun forced = runTool({QStringLiteral("--csv-out"), QStringLiteral("--force"), db, csv});
+        QVERIFY2(forced.code == 0, forced.err.constData());
+        QCOMPARE(readAll(csv), kHeader + "1,1,1,0,a ...,a,b,c,d,a a,A\n");
+    }
+
     void unusableInputsAreRefused_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("named");
@@ -119,14 +143,23 @@ private slots:
         writeAll(notOurs, "just some text, not a database at all, long enough to be read as one");
         const QString good = csvFile(QStringLiteral("good.csv"), "1,1,1,0,a ...,a,b,c,d,a a,A\n");
         const QString missing = path(QStringLiteral("missing.sqlite"));
+        const QString headerOnly = csvFile(QStringLiteral("header.csv"), "");
+        const QString noBytes = path(QStringLiteral("nobytes.sqlite"));
+        writeAll(noBytes, {});
         QTest::addRow("CSV not in UTF-8")
             << QStringList{"--csv-in", latin1, path("l.sqlite")} << latin1 << "UTF-8";
+        QTest::addRow("CSV with the header only")
+            << QStringList{"--csv-in", headerOnly, path("h.sqlite")} << headerOnly << "no sentences";
         QTest::addRow("CSV file missing") << QStringList{"--csv-in", path("none.csv"), path("n.sqlite")}
                                           << path("none.csv") << "cannot be read";
         QTest::addRow("import into a file not ours")
             << QStringList{"--csv-in", good, notOurs} << notOurs << "damaged";
         QTest::addRow("export of a file not ours")
             << QStringList{"--csv-out", notOurs, path("x.csv")} << notOurs << "damaged";
+        QTest::addRow("export of a file of no bytes")
+            << QStringList{"--csv-out", noBytes, path("z.csv")} << noBytes << "is empty";
+        QTest::addRow("import into a file of no bytes")
+            << QStringList{"--csv-in", good, noBytes} << noBytes << "is empty";
         QTest::addRow("export of a missing database")
             << QStringList{"--csv-out", missing, path("y.csv")} << missing << "does not exist";
     }
@@ -142,6 +175,7 @@ private slots:
         QVERIFY2(run.errText().startsWith(named) && run.errText().contains(reason), run.err.constData());
         QCOMPARE(filesIn(dir.path()), before);
         QCOMPARE(readAll(path(QStringLiteral("notours.sqlite"))), notOurs);
+        QCOMPARE(QFileInfo(path(QStringLiteral("nobytes.sqlite"))).size(), 0);
     }
 
     void wrongArgumentsGiveTheUsage_data() {
@@ -151,6 +185,9 @@ private slots:
         QTest::addRow("unknown option") << QStringList{"--csv", "a.sqlite", "b.csv"};
         QTest::addRow("option without its files") << QStringList{"--csv-in", "a.csv"};
         QTest::addRow("help with more") << QStringList{"--help", "a.mdb"};
+        QTest::addRow("force with --csv-in") << QStringList{"--csv-in", "--force", "a.csv", "b.sqlite"};
+        QTest::addRow("force with an old file") << QStringList{"--force", "a.mdb", "b.sqlite"};
+        QTest::addRow("force twice") << QStringList{"--csv-out", "--force", "a.sqlite", "b.csv", "--force"};
     }
     void wrongArgumentsGiveTheUsage() {
         QFETCH(QStringList, args);
@@ -167,7 +204,7 @@ private slots:
         QCOMPARE(run.code, 0);
         QVERIFY(run.err.isEmpty());
         for (const char* use :
-             {"SOURCE.mdb TARGET.sqlite", "--csv-out DB.sqlite FILE.csv", "--csv-in FILE.csv DB.sqlite"})
+             {"SOURCE.mdb TARGET.sqlite", "--csv-out [--force] DB.sqlite FILE.csv", "--csv-in FILE.csv DB.sqlite"})
             QVERIFY2(run.out.contains(use), use);
     }
 };

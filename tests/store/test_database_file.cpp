@@ -11,6 +11,11 @@
 
 using namespace store;
 
+namespace {
+constexpr auto kReadAndEnter = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                               QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+}  // namespace
+
 class DatabaseFileTest : public QObject {
     Q_OBJECT
 
@@ -20,7 +25,7 @@ private slots:
         const QString folder = dir.path() + QLatin1Char('/');
         const QString path = app::databasePathFor(folder, dir.filePath(QStringLiteral("appdata")));
         QCOMPARE(path, folder + QStringLiteral("st_data.sqlite"));
-        const app::SetupOutcome outcome = app::setUpDatabase(path, folder, text::English);
+        const app::SetupOutcome outcome = app::setUpDatabase(path, folder, text::English, {});
         QVERIFY2(outcome.ok(), qPrintable(outcome.message(text::English)));
         Database db(path);
         QCOMPARE(Snapshot::ofTable(db, QStringLiteral("test1")).recordCount(),
@@ -52,6 +57,10 @@ private slots:
         QTest::addRow("log table missing") << "no-log" << int(Problem::MissingTable) << int(text::KeyMissingTable);
         QTest::addRow("empty database") << "empty-db" << int(Problem::MissingTable) << int(text::KeyMissingTable);
         QTest::addRow("read-only") << "read-only" << int(Problem::ReadOnly) << int(text::KeyReadOnly);
+        QTest::addRow("no bytes") << "empty-file" << int(Problem::Empty) << int(text::KeyEmptyFile);
+        // Marked read-only for everyone, so that it counts even where the system would let a write through.
+        QTest::addRow("read-only folder") << "read-only-folder" << int(Problem::FolderReadOnly)
+                                          << int(text::KeyFolderReadOnly);
     }
     void unusableFilesAreReportedAndLeftAlone() {
         QFETCH(QString, kind);
@@ -72,12 +81,16 @@ private slots:
             QSqlQuery q(db.db());
             q.exec(QStringLiteral("DROP TABLE hiba1"));
             if (kind == QLatin1String("empty-db")) q.exec(QStringLiteral("DROP TABLE test1"));
+        } else if (kind == QLatin1String("empty-file")) {
+            QFile(path).resize(0);
         } else if (kind == QLatin1String("read-only")) {
             QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        } else if (kind == QLatin1String("read-only-folder")) {
+            QFile::setPermissions(dir.path(), kReadAndEnter);
         }
         const QByteArray before = fileBytes(path);
         const QString folder = dir.path() + QLatin1Char('/');
-        const app::SetupOutcome outcome = app::setUpDatabase(path, folder, text::Hungarian);
+        const app::SetupOutcome outcome = app::setUpDatabase(path, folder, text::Hungarian, {});
         QCOMPARE(int(outcome.problem), problem);
         const QString message = outcome.message(text::Hungarian);
         QVERIFY2(message.contains(path), qPrintable(message));
@@ -85,6 +98,7 @@ private slots:
         if (kind == QLatin1String("no-log")) QVERIFY(message.contains(QStringLiteral("hiba1")));
         QCOMPARE(fileBytes(path), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"st_data.sqlite"});
+        QFile::setPermissions(dir.path(), kReadAndEnter | QFileDevice::WriteOwner);
     }
 
     void lockedFileIsReported() {
@@ -93,7 +107,7 @@ private slots:
         Database holder(path);
         QSqlQuery q(holder.db());
         QVERIFY(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-        const app::SetupOutcome outcome = app::setUpDatabase(path, dir.path() + QLatin1Char('/'), text::Spanish);
+        const app::SetupOutcome outcome = app::setUpDatabase(path, dir.path() + QLatin1Char('/'), text::Spanish, {});
         QCOMPARE(outcome.problem, Problem::Locked);
         QVERIFY(outcome.message(text::Spanish).contains(path));
         q.exec(QStringLiteral("ROLLBACK"));
@@ -122,7 +136,7 @@ private slots:
     void aFileThatCannotBeCreatedIsReported() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("no/such/folder/st_data.sqlite"));
-        const app::SetupOutcome outcome = app::setUpDatabase(path, dir.path() + QLatin1Char('/'), text::French);
+        const app::SetupOutcome outcome = app::setUpDatabase(path, dir.path() + QLatin1Char('/'), text::French, {});
         QCOMPARE(outcome.problem, Problem::CannotCreate);
         QVERIFY(outcome.message(text::French).contains(path));
         QVERIFY(!QFileInfo::exists(path));

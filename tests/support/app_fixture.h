@@ -1,5 +1,6 @@
 // A whole program without a display: registry, fake desktop, globals and a temporary program
-// folder, with the windows of the program defined.
+// folder, with the windows of the program defined. An old file put in the folder is taken over
+// with `importLegacy` (none by default).
 #pragma once
 
 #include <QTemporaryDir>
@@ -15,9 +16,12 @@ struct AppFixture {
     FakePlatform platform;
     forms::WindowRegistry windows;
     forms::RandomSource random{7};
-    app::Context ctx{platform, windows, random, dir.path(), dir.filePath(QStringLiteral("appdata"))};
+    app::Context ctx;
 
-    AppFixture() { app::defineWindows(ctx); }
+    explicit AppFixture(app::LegacyImporter importLegacy = {})
+        : ctx(platform, windows, random, dir.path(), dir.filePath(QStringLiteral("appdata")), std::move(importLegacy)) {
+        app::defineWindows(ctx);
+    }
 
     forms::Form& form(const QString& name) {
         forms::Form* f = windows.find(name);

@@ -27,6 +27,7 @@ void checkFirstPage(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw JetError(QStringLiteral("the file cannot be opened for reading"));
+    if (file.size() == 0) throw JetError(QStringLiteral("the file is empty (0 bytes); it holds no tables"));
     const QByteArray head = file.read(0x15);
     static const QByteArray jet = QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20);
     static const QByteArray ace = QByteArray("\x00\x01\x00\x00Standard ACE DB\x00", 20);

@@ -6,8 +6,10 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 
+#include "app/legacy_importer.h"
 #include "jet_reader.h"
 #include "library_guard.h"
+#include "plain_failure.h"
 #include "store/database.h"
 #include "store/schema.h"
 #include "store/store_error.h"
@@ -55,22 +57,25 @@ void writeLegacyDatabase(const QString& target, const Rows& test1, const Rows& h
             insertRows(db, store::hiba1Fields(), hiba1);
             transaction.commit();
         }
-        if (QFileInfo::exists(target)) throw store::StoreError(QStringLiteral("it exists already"));
-        if (!QFile::rename(temp, target)) throw store::StoreError(QStringLiteral("it cannot be written"));
+        if (QFileInfo::exists(target))
+            throw store::StoreError(QStringLiteral("a file of this name appeared while the import was writing; it is "
+                                                   "left as it is, and nothing has been written"));
+        if (!QFile::rename(temp, target))
+            throw store::StoreError(QStringLiteral("the new file could not be put in place; check that you may write "
+                                                   "in the folder, then run the import again"));
     } catch (const store::StoreError& e) {
         removeTemporary(temp);
-        throw ToolError(QStringLiteral("%1: %2").arg(display(target), e.message()));
+        throw ToolError(plainFailure(target, e));
     } catch (...) {
         removeTemporary(temp);
         throw;
     }
 }
 
-void importLegacyFile(const QString& source, const QString& target) {
-    if (QFileInfo::exists(target))
-        throw ToolError(
-            QStringLiteral("%1: the file exists already; it is left as it is").arg(display(target)));
+QStringList importLegacyFile(const QString& source, const QString& target) {
+    checkNewFile(target);
     Rows test1, hiba1;
+    QString logProblem;
     try {
         // Thousands of rows take well under a second; two minutes is a loop, not a large file.
         const LibraryGuard guard(120);
@@ -79,15 +84,26 @@ void importLegacyFile(const QString& source, const QString& target) {
             file.readTable(QStringLiteral("test1"), store::test1Fields().names);
         if (!questions) throw ToolError(QStringLiteral("there is no table test1"));
         test1 = test1Rows(*questions);
-        const std::optional<jet::JetTable> log =
-            file.readTable(QStringLiteral("hiba1"), store::hiba1Fields().names);
-        hiba1 = hiba1Rows(log ? &*log : nullptr);
+        // The sentences are the learner's material; the log of failed items only its history, which
+        // is not worth losing them for.
+        try {
+            const std::optional<jet::JetTable> log =
+                file.readTable(QStringLiteral("hiba1"), store::hiba1Fields().names);
+            hiba1 = hiba1Rows(log ? &*log : nullptr);
+        } catch (const jet::JetError& e) {
+            logProblem = e.message();
+        } catch (const ToolError& e) {
+            logProblem = e.lines().join(u' ');
+        }
+        if (!logProblem.isEmpty()) hiba1 = Rows{hiba1Placeholder()};
     } catch (const jet::JetError& e) {
         throw ToolError(QStringLiteral("%1: %2").arg(display(source), e.message()));
     } catch (const ToolError& e) {
         throw ToolError(QStringLiteral("%1: %2").arg(display(source), e.lines().join(u' ')));
     }
     writeLegacyDatabase(target, test1, hiba1);
+    if (logProblem.isEmpty()) return {};
+    return {app::logStartedEmptyWarning(display(source), logProblem)};
 }
 
 }  // namespace importtool

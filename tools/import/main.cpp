@@ -14,16 +14,20 @@ const char kHelp[] =
     "  plurquiz-import SOURCE.mdb TARGET.sqlite\n"
     "      Takes over the tables test1 and hiba1 of an old Jet 3 or Jet 4 database into a new\n"
     "      database of Plurquiz Español. The old file is only read; TARGET must not exist.\n"
-    "  plurquiz-import --csv-out DB.sqlite FILE.csv\n"
+    "      If only the log of failed items (hiba1) cannot be read, the sentences are taken over,\n"
+    "      the new log starts empty, and a warning line says so (the exit status is still 0).\n"
+    "  plurquiz-import --csv-out [--force] DB.sqlite FILE.csv\n"
     "      Writes the sentences (table test1) of a database to a CSV file (UTF-8) with the\n"
-    "      columns sorszam,szint,kulcs1,kulcs2,mondat,a,b,c,d,felelet1,felelet2.\n"
+    "      columns sorszam,szint,kulcs1,kulcs2,mondat,a,b,c,d,felelet1,felelet2. An existing\n"
+    "      FILE.csv is left as it is unless --force is given, which replaces it.\n"
     "  plurquiz-import --csv-in FILE.csv DB.sqlite\n"
     "      Reads sentences from such a CSV file into a database whose test1 is empty, or into a\n"
     "      new database if DB.sqlite does not exist. Every row is checked first; if any is bad,\n"
     "      each bad row is listed and nothing is written.\n"
     "  plurquiz-import --help\n"
     "      Shows this text.\n"
-    "Exit status: 0 done, 1 failed (the reason on standard error), 2 wrong arguments.\n";
+    "Exit status: 0 done (warnings on standard error), 1 failed (the reason on standard error),\n"
+    "2 wrong arguments.\n";
 
 int usage() {
     std::fputs("plurquiz-import: wrong arguments\n", stderr);
@@ -40,15 +44,21 @@ int main(int argc, char** argv) {
         std::fputs(kHelp, stdout);
         return 0;
     }
-    if (args.size() != 3 && args.size() != 2) return usage();
+    QStringList rest = args;
+    // --force belongs to --csv-out alone, once.
+    const qsizetype forces = rest.removeAll(QStringLiteral("--force"));
+    if (forces > 1 || (forces == 1 && (rest.isEmpty() || rest[0] != QLatin1String("--csv-out")))) return usage();
+    const bool force = forces == 1;
+    if (rest.size() != 3 && rest.size() != 2) return usage();
     try {
-        if (args.size() == 2) {
-            if (args[0].startsWith(u'-') || args[1].startsWith(u'-')) return usage();
-            importtool::importLegacyFile(args[0], args[1]);
-        } else if (args[0] == QLatin1String("--csv-out")) {
-            importtool::exportMaterialCsv(args[1], args[2]);
-        } else if (args[0] == QLatin1String("--csv-in")) {
-            importtool::importMaterialCsv(args[1], args[2]);
+        if (rest.size() == 2) {
+            if (rest[0].startsWith(u'-') || rest[1].startsWith(u'-')) return usage();
+            for (const QString& warning : importtool::importLegacyFile(rest[0], rest[1]))
+                std::fprintf(stderr, "%s\n", qUtf8Printable(warning));
+        } else if (rest[0] == QLatin1String("--csv-out")) {
+            importtool::exportMaterialCsv(rest[1], rest[2], force);
+        } else if (rest[0] == QLatin1String("--csv-in")) {
+            importtool::importMaterialCsv(rest[1], rest[2]);
         } else {
             return usage();
         }

@@ -6,8 +6,9 @@
 
 namespace importtool {
 
-// Writes test1 of the database to the CSV file, replacing it whole. Throws ToolError.
-void exportMaterialCsv(const QString& database, const QString& csv);
+// Writes test1 of the database to the CSV file. An existing CSV file is refused unless `replace`
+// is set; then it is replaced whole, and only once the new text is complete. Throws ToolError.
+void exportMaterialCsv(const QString& database, const QString& csv, bool replace);
 
 // Checks every row of the CSV file and, if all are good, appends them in one transaction to the
 // empty test1 of an existing database, or writes a new database when there is none. Throws

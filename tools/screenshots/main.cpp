@@ -60,7 +60,9 @@ int main(int argc, char* argv[]) {
         windows.setObserver(&views);
         QuietPlatform platform(views);
         forms::RandomSource random;
-        app::Context ctx(platform, windows, random, programDir.path(), programDir.filePath(QStringLiteral("data")));
+        // The program folder is new and empty: there is no old file to take over.
+        app::Context ctx(platform, windows, random, programDir.path(), programDir.filePath(QStringLiteral("data")),
+                         app::LegacyImporter{});
         app::defineWindows(ctx);
 
         windows.show(app::kStartup);
