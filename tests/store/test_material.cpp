@@ -1,8 +1,9 @@
-// The built-in teaching material: the mechanical rules every sentence keeps, its spread over
-// topics, levels and right letters, and what a new database made from it selects. Prints the
-// distribution.
+// The built-in teaching material: the mechanical rules every sentence keeps, the editorial checks
+// (near-duplicates, reordered options, give-aways), its spread over topics, levels and right
+// letters, and what a new database made from it selects. Prints the distribution.
 #include <QtTest>
 
+#include "material_checks.h"
 #include "store/criteria.h"
 #include "store/material.h"
 #include "store/snapshot.h"
@@ -20,6 +21,23 @@ std::vector<QVariant> asTest1(const MaterialRow& r) {
     const auto& v = r.values;
     return {v[Sorszam], v[Sorszam], 1, v[Szint], v[Kulcs1], v[Kulcs2], v[Mondat], v[A], v[B], v[C], v[D], v[Felelet1],
             v[Felelet2]};
+}
+// A planted row written "serial|kulcs1|kulcs2|sentence|a|b|c|d|right letter".
+materialcheck::Item planted(const QString& spec) {
+    const QStringList f = spec.split(u'|');
+    materialcheck::Item item{f[0].toInt(), f[1], f[2], f[3], {f[4], f[5], f[6], f[7]}, f[8][0].unicode() - u'A'};
+    return item;
+}
+QStringList keysOf(const std::vector<materialcheck::Finding>& findings) {
+    QStringList keys;
+    for (const auto& f : findings) keys << f.key();
+    return keys;
+}
+std::vector<materialcheck::Finding> allFindings(const std::vector<materialcheck::Item>& items) {
+    std::vector<materialcheck::Finding> all = materialcheck::nearDuplicates(items);
+    for (auto&& more : {materialcheck::reorderedOptions(items), materialcheck::giveAways(items)})
+        all.insert(all.end(), more.begin(), more.end());
+    return all;
 }
 }  // namespace
 
@@ -43,6 +61,79 @@ private slots:
     void everySentenceKeepsTheRules() {
         QCOMPARE(material.problems, QStringList());
         qInfo("%zu sentences", material.rows.size());
+    }
+
+    void editorialChecksCatchPlantedRows_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("expected");
+        const QString dup = QStringLiteral("near-duplicate 1/2");
+        QTest::newRow("copied sentence, one word changed")
+            << QStringList{"1|a|2|Mi piso es ... grande que el tuyo y tiene dos balcones.|tan|más|muy|mucho|B",
+                           "2|a|2|Mi piso es ... grande como el tuyo y tiene dos balcones.|tan|más|muy|mucho|A"}
+            << QStringList{dup};
+        QTest::newRow("same lexical answer among the same options")
+            << QStringList{"1|3|0|La paella estaba ...; repetí dos veces.|ricísima|riquísima|riquísimo|muy riquísima|B",
+                           "2|3|0|Esta tarta está ...: ¿me das la receta?|riquísima|ricísima|muy riquísima|riquísimo|A"}
+            << QStringList{dup};
+        QTest::newRow("longer answer holds the shorter one")
+            << QStringList{"1|a|1|Es ...: nos conocemos desde niños.|un amigo viejo|viejo un amigo|un viejo amigo|amigo un viejo|C",
+                           "2|a|1|Luis es un ... mío del colegio.|amigo viejo|vieja amigo|viejos amigo|viejo amigo|D"}
+            << QStringList{dup};
+        QTest::newRow("same collocation, other forms of the verb")
+            << QStringList{"1|9|0|Los sábados me gusta ... un paseo por el río.|hacer|tomar|ir|dar|D",
+                           "2|1|7|Mis tíos siempre ... un paseo por la playa.|toman|dan|tienen|juegan|B"}
+            << QStringList{dup};
+        QTest::newRow("same grammar point in other words")
+            << QStringList{"1|1|1|Mis padres ... en la cocina.|es|están|hay|son|B",
+                           "2|1|1|¿Dónde ... las tijeras?|hay|están|es|son|B"}
+            << QStringList{};
+        QTest::newRow("same words after the gap, unrelated fillers")
+            << QStringList{"1|1|3|Si tuviera coche, te ... a casa.|lleve|llevaste|llevaría|llevaré|C",
+                           "2|1|8|Al ... a casa, encontré un paquete.|llegar|llegando|llegado|llegue|A"}
+            << QStringList{};
+        QTest::newRow("an accent makes another answer")
+            << QStringList{"1|4|0|... los cocineros más expertos se queman.|Aún|Ya|Todavía|Aun|D",
+                           "2|4|0|No ha llegado ... el paquete.|aun|aún|ya|también|B"}
+            << QStringList{};
+        QTest::newRow("reordered answer outside the word-order topic")
+            << QStringList{"1|7|0|Esa carta es privada: no ... sin permiso.|ábrela|la abras|la abres|abras la|B"}
+            << QStringList{QStringLiteral("reordering 1")};
+        QTest::newRow("reordered answer in the word-order topic")
+            << QStringList{"1|a|1|Esa carta es privada: no ... sin permiso.|ábrela|la abras|la abres|abras la|B"}
+            << QStringList{};
+        QTest::newRow("right word stands in the sentence")
+            << QStringList{"1|3|0|Esta sopa está ...; la otra también está riquísima.|riquísima|ricísima|rica|muy rica|A"}
+            << QStringList{QStringLiteral("give-away 1")};
+        QTest::newRow("correlative gives itself away")
+            << QStringList{"1|6|0|No como ... carne ni pescado.|o|y|ni|no|C"}
+            << QStringList{QStringLiteral("give-away 1")};
+        QTest::newRow("common preposition elsewhere, word inside a longer word")
+            << QStringList{"1|8|0|Saco ... mi perro a pasear.|con|a|de|por|B",
+                           "2|1|1|Mi padre ... profesor en una escuela.|está|es|hay|son|B"}
+            << QStringList{};
+    }
+
+    void editorialChecksCatchPlantedRows() {
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, expected);
+        std::vector<materialcheck::Item> items;
+        for (const QString& spec : rows) items.push_back(planted(spec));
+        QCOMPARE(keysOf(allFindings(items)), expected);
+    }
+
+    // Lists every offending row, not only the first, so one run gives the whole worklist.
+    void materialPassesTheEditorialChecks() {
+        std::vector<materialcheck::Item> items;
+        for (const MaterialRow& r : material.rows) items.push_back(materialcheck::itemOf(r));
+        const auto findings = allFindings(items);
+        QMap<QString, int> kinds;
+        for (const auto& f : findings) {
+            qInfo("%s", qPrintable(f.text()));
+            ++kinds[f.kind];
+        }
+        QStringList counts;
+        for (auto it = kinds.begin(); it != kinds.end(); ++it) counts << QStringLiteral("%1 %2").arg(it.value()).arg(it.key());
+        QVERIFY2(findings.empty(), qPrintable(counts.join(QStringLiteral(", ")) + QStringLiteral(" (listed above)")));
     }
 
     void topicsLevelsAndLettersAreSpread() {
