@@ -101,6 +101,18 @@ class Program:
         return wait_for("a control named " + repr(name), lambda: pyatspi.findDescendant(window, match))
 
     @staticmethod
+    def find_in(window, path):
+        """A menu item by the names along its menu path, such as ["Settings", "Level", "1"]."""
+        def walk():
+            node = window
+            for name in path:
+                node = pyatspi.findDescendant(node, lambda n, name=name: plain(n.name) == name)
+                if node is None:
+                    return None
+            return node
+        return wait_for("the menu item " + " > ".join(path), walk)
+
+    @staticmethod
     def press(node):
         action = node.queryAction()
         for i in range(action.nActions):
@@ -113,24 +125,6 @@ class Program:
     # --- keys ----------------------------------------------------------------------------
     def keys(self, *keys):
         subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], env=self.env, check=True)
-
-    def menu(self, keys):
-        """Walks a menu by its mnemonics, each key once the menu it opens is on screen."""
-        for i, key in enumerate(keys):
-            self.keys(key)
-            if i + 1 < len(keys):
-                wait_for("a menu to open after " + key, lambda n=i + 1: self._open_menus() >= n)
-
-    def _open_menus(self):
-        count = 0
-        for w in self.windows():
-            try:
-                if w.getRoleName() in ("menu", "popup menu", "window") and not w.name and \
-                        w.getState().contains(pyatspi.STATE_SHOWING):
-                    count += 1
-            except Exception:
-                continue
-        return count
 
     def focus(self, title_part):
         """Gives the window of that title the keyboard focus, as a click on it would."""

@@ -100,10 +100,10 @@ def practice_answer_solution_and_level(build_dir, display):
         program.keys("alt+o")
         wait_for("the solution of the sentence shown", lambda: " " + solution in labels(practice))
         # Level 1, then Next: the second level-1 sentence in shuffled order, position 2 of all.
-        program.menu(["alt+g", "l", "1"])
+        program.press(program.find_in(practice, ["Settings", "Level", "1"]))
         level1 = [r[0] for r in db.execute("SELECT mondat FROM test1 WHERE szint = 1 ORDER BY sorrend2, sorszam")]
         wait_for("the first level-1 sentence", lambda: " " + level1[0] in labels(practice))
-        program.keys("alt+x")
+        program.keys("alt+n")
         wait_for("the second level-1 sentence", lambda: " " + level1[1] in labels(practice))
         shown = labels(practice)
         assert "2" in shown and "/" in shown and str(len(level1)) in shown, shown
