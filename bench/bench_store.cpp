@@ -23,7 +23,8 @@ constexpr int kRows = 100000;
 QString makeTable(const QTemporaryDir& dir) {
     const QString path = dir.filePath(QStringLiteral("bench.sqlite"));
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-create"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-create"));
         db.setDatabaseName(path);
         db.open();
         store::createSchema(db, false);
@@ -36,10 +37,13 @@ QString makeTable(const QTemporaryDir& dir) {
             // Every seventh serial number is missing, as after deletions.
             const int serial = i + i / 7;
             for (const QVariant& v : std::initializer_list<QVariant>{
-                     serial, serial, random.draw1ToN(3000), random.draw1ToN(3), QString::fromLatin1(topics[i % 10]),
-                     QString::number(i % 9), QStringLiteral("Frase número %1 con su hueco ... en medio.").arg(i),
-                     QStringLiteral("uno"), QStringLiteral("dos"), QStringLiteral("tres"), QStringLiteral("cuatro"),
-                     QStringLiteral("Frase número %1 con su hueco uno en medio. — nota").arg(i), QStringLiteral("A")})
+                     serial, serial, random.draw1ToN(3000), random.draw1ToN(3),
+                     QString::fromLatin1(topics[i % 10]), QString::number(i % 9),
+                     QStringLiteral("Frase número %1 con su hueco ... en medio.").arg(i),
+                     QStringLiteral("uno"), QStringLiteral("dos"), QStringLiteral("tres"),
+                     QStringLiteral("cuatro"),
+                     QStringLiteral("Frase número %1 con su hueco uno en medio. — nota").arg(i),
+                     QStringLiteral("A")})
                 q.addBindValue(v);
             q.exec();
         }
@@ -104,6 +108,7 @@ int main(int argc, char* argv[]) {
         store::BoundView rows(db, QStringLiteral("test1"));
         app::reshuffle(rows, random);
     });
-    std::printf("reshuffle of every row (one transaction):         %8.1f ms  (target < 1000 ms)\n", reshuffle);
+    std::printf("reshuffle of every row (one transaction):         %8.1f ms  (target < 1000 ms)\n",
+                reshuffle);
     return 0;
 }

@@ -33,7 +33,9 @@ void AboutWindow::Form_Load() {
     Image1.picture = Image3.picture;
 }
 
-void AboutWindow::Form_Unload() { Timer1.setEnabled(false); }
+void AboutWindow::Form_Unload() {
+    Timer1.setEnabled(false);
+}
 
 void AboutWindow::language() {
     caption = uiText(text::kAboutCaptionKey);
@@ -51,9 +53,12 @@ void AboutWindow::Timer2_Timer() {
     const QString& f3 = Image3.picture;
     const QString& f4 = Image4.picture;
     const QString& f5 = Image5.picture;
-    if (shown == f3) shown = f4;
-    else if (shown == f4) shown = f5;
-    else shown = f3;
+    if (shown == f3)
+        shown = f4;
+    else if (shown == f4)
+        shown = f5;
+    else
+        shown = f3;
 }
 
 void AboutWindow::Command1_Click() {
@@ -85,35 +90,37 @@ QString AboutWindow::aboutMessage() {
 
 HowToWindow::HowToWindow(Context& context) : AppForm(kHowTo, context) {
     caption = QStringLiteral("How to ...");
-    Label1.caption =
-             QStringLiteral(
-                 "A program két gyakorlási forma közül kínál választást: az egyik a Gyakorlás (Practice), a "
-                 "másik a Teszt (Test). Mindkét esetben egy hiányos mondatot és négy lehetséges kiegészítést lát "
-                 "a képernyőn. A választ az a, b, c, d billentyűk valamelyikével, vagy a betű előtti kis karikára "
-                 "kattintva adhatja meg, majd az Enter billentyűvel vagy a \"Következő\" gombbal léphet tovább a "
-                 "következő mondatra. Gyakorlásban a választás után rögtön egy zöld vagy egy piros mező jelzi, "
-                 "hogy jó vagy rossz választ adott, és a \"Megoldás\" gombbal a teljes megoldást is megnézheti. "
-                 "Tesztben a rossz válaszokat csak a teszt végén, az értékelés után lehet megnézni. Gyakorlásban a "
-                 "Beállítások menüben kiválaszthatja a szintet (1, 2, 3), a nyelvtani témát, és ha kívánja, a "
-                 "kezdőpontot is az adatbázison belül. Az anyag tizenegy, egyenként ötven mondatból álló blokkra "
-                 "oszlik; a kezdőpontok ezeknek a blokkoknak az elejére visznek.");
-    Label2.caption =
-             QStringLiteral(
-                 "Ha nem választ kezdőpontot, a mondatok véletlenszerű sorrendben követik egymást, és ugyanaz a "
-                 "mondat többször is előfordulhat. Ilyenkor nem lehet szabadon előre-hátra lépkedni az anyagban: "
-                 "az \"Első\", \"Előző\", \"Következő\" és \"Utolsó\" gomb nem működik. Tesztben beállíthatja a "
-                 "mondatok számát, az egy mondatra jutó várakozási időt másodpercben, valamint a kezdőpontot; "
-                 "kezdőpont nélkül itt is véletlenszerű a mondatok sorrendje. Ha nem állított be mondatszámot, az "
-                 "\"Értékelés\" gombbal bármikor befejezheti a tesztet, és a program azonnal megmutatja az "
-                 "értékelést: a jó válaszok számát és százalékos arányát. Ha beállította a mondatok számát, az "
-                 "értékelés csak a beállított számú mondat után jelenik meg. Ha a tesztben rossz válaszok is "
-                 "voltak, a megfelelő mezőre kattintva megnézheti a hibás mondatokat a megoldásukkal együtt, újra "
-                 "megválaszolhatja őket, majd onnan visszatérhet a teszthez, és új tesztet kezdhet.");
+    Label1.caption = QStringLiteral(
+        "A program két gyakorlási forma közül kínál választást: az egyik a Gyakorlás (Practice), a "
+        "másik a Teszt (Test). Mindkét esetben egy hiányos mondatot és négy lehetséges kiegészítést lát "
+        "a képernyőn. A választ az a, b, c, d billentyűk valamelyikével, vagy a betű előtti kis karikára "
+        "kattintva adhatja meg, majd az Enter billentyűvel vagy a \"Következő\" gombbal léphet tovább a "
+        "következő mondatra. Gyakorlásban a választás után rögtön egy zöld vagy egy piros mező jelzi, "
+        "hogy jó vagy rossz választ adott, és a \"Megoldás\" gombbal a teljes megoldást is megnézheti. "
+        "Tesztben a rossz válaszokat csak a teszt végén, az értékelés után lehet megnézni. Gyakorlásban a "
+        "Beállítások menüben kiválaszthatja a szintet (1, 2, 3), a nyelvtani témát, és ha kívánja, a "
+        "kezdőpontot is az adatbázison belül. Az anyag tizenegy, egyenként ötven mondatból álló blokkra "
+        "oszlik; a kezdőpontok ezeknek a blokkoknak az elejére visznek.");
+    Label2.caption = QStringLiteral(
+        "Ha nem választ kezdőpontot, a mondatok véletlenszerű sorrendben követik egymást, és ugyanaz a "
+        "mondat többször is előfordulhat. Ilyenkor nem lehet szabadon előre-hátra lépkedni az anyagban: "
+        "az \"Első\", \"Előző\", \"Következő\" és \"Utolsó\" gomb nem működik. Tesztben beállíthatja a "
+        "mondatok számát, az egy mondatra jutó várakozási időt másodpercben, valamint a kezdőpontot; "
+        "kezdőpont nélkül itt is véletlenszerű a mondatok sorrendje. Ha nem állított be mondatszámot, az "
+        "\"Értékelés\" gombbal bármikor befejezheti a tesztet, és a program azonnal megmutatja az "
+        "értékelést: a jó válaszok számát és százalékos arányát. Ha beállította a mondatok számát, az "
+        "értékelés csak a beállított számú mondat után jelenik meg. Ha a tesztben rossz válaszok is "
+        "voltak, a megfelelő mezőre kattintva megnézheti a hibás mondatokat a megoldásukkal együtt, újra "
+        "megválaszolhatja őket, majd onnan visszatérhet a teszthez, és új tesztet kezdhet.");
     onClick(Command1, &HowToWindow::Command1_Click);
 }
 
-void HowToWindow::Form_Load() { openConventionally(); }
+void HowToWindow::Form_Load() {
+    openConventionally();
+}
 
-void HowToWindow::Command1_Click() { ctx.windows.unload(name()); }
+void HowToWindow::Command1_Click() {
+    ctx.windows.unload(name());
+}
 
 }  // namespace app

@@ -25,7 +25,8 @@ public:
     forms::Control& Label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("Plurquiz Español"));
     forms::Control& Label4 = addLabel(QStringLiteral("Label4"), QStringLiteral("Author:"));
     forms::Control& Label2 =
-        addLabel(QStringLiteral("Label2"), QStringLiteral("Plurquiz team · Spanish language workshop, Budapest, 2001"));
+        addLabel(QStringLiteral("Label2"),
+                 QStringLiteral("Plurquiz team · Spanish language workshop, Budapest, 2001"));
     forms::Control& Label3 = addLabel(
         QStringLiteral("Label3"),
         QStringLiteral("If you want to get some additional information about the program, click here:"));

@@ -7,10 +7,13 @@
 
 namespace app {
 
-QString AppForm::uiText(int key) const { return text::uiText(key, ctx.g.LangBase); }
+QString AppForm::uiText(int key) const {
+    return text::uiText(key, ctx.g.LangBase);
+}
 
 void AppForm::applyTexts(std::span<const text::TextBinding> table) {
-    for (const text::TextBinding& b : table) c(QString::fromLatin1(b.control), b.index).caption = uiText(b.key);
+    for (const text::TextBinding& b : table)
+        c(QString::fromLatin1(b.control), b.index).caption = uiText(b.key);
 }
 
 void AppForm::applyTitle(text::TitleWindow window) {

@@ -5,8 +5,8 @@
 #include <QString>
 #include <optional>
 
-#include "forms/form.h"
 #include "database_setup.h"
+#include "forms/form.h"
 #include "legacy_importer.h"
 #include "mt_test.h"
 
@@ -21,8 +21,8 @@ struct Context : forms::Runtime {
           importLegacy(std::move(legacyImporter)) {}
 
     Globals g;
-    QString programDir;   // the folder of the running program
-    QString appDataDir;   // where the database lives when the program's folder is not writable
+    QString programDir;  // the folder of the running program
+    QString appDataDir;  // where the database lives when the program's folder is not writable
     // Takes over an st_data.mdb found beside the program; an empty one makes such a file a
     // start-up failure rather than a reason to start on the built-in material.
     const LegacyImporter importLegacy;

@@ -37,7 +37,8 @@ SetupOutcome setUpDatabase(const QString& path, const QString& appFolder, int la
                 outcome.import = SetupOutcome::Import::Unavailable;
                 return outcome;
             }
-            const LegacyImportResult result = importLegacy(legacy, path, text::uiText(text::KeyImporting, langBase));
+            const LegacyImportResult result =
+                importLegacy(legacy, path, text::uiText(text::KeyImporting, langBase));
             if (!result.ok()) {
                 outcome.import = SetupOutcome::Import::Failed;
                 outcome.detail = result.failure;
@@ -83,21 +84,31 @@ QString SetupOutcome::message(int langBase) const {
         case store::Problem::None:
             if (import != Import::LogStartedEmpty) return {};
             return uiText(text::KeyLogStartedEmpty, langBase).arg(legacyPath, path);
-        case store::Problem::Missing: return uiText(text::KeyFileGone, langBase).arg(path);
-        case store::Problem::CannotCreate: return uiText(text::KeyCannotCreate, langBase).arg(path);
-        case store::Problem::Locked: return uiText(text::KeyLocked, langBase).arg(path);
-        case store::Problem::ReadOnly: return uiText(text::KeyReadOnly, langBase).arg(path);
-        case store::Problem::Damaged: return uiText(text::KeyDamaged, langBase).arg(path);
-        case store::Problem::MissingTable: return uiText(text::KeyMissingTable, langBase).arg(path, detail);
-        case store::Problem::CannotOpen: return uiText(text::KeyCannotOpen, langBase).arg(path, detail);
-        case store::Problem::Empty: return uiText(text::KeyEmptyFile, langBase).arg(path);
-        case store::Problem::FolderReadOnly: return uiText(text::KeyFolderReadOnly, langBase).arg(path);
+        case store::Problem::Missing:
+            return uiText(text::KeyFileGone, langBase).arg(path);
+        case store::Problem::CannotCreate:
+            return uiText(text::KeyCannotCreate, langBase).arg(path);
+        case store::Problem::Locked:
+            return uiText(text::KeyLocked, langBase).arg(path);
+        case store::Problem::ReadOnly:
+            return uiText(text::KeyReadOnly, langBase).arg(path);
+        case store::Problem::Damaged:
+            return uiText(text::KeyDamaged, langBase).arg(path);
+        case store::Problem::MissingTable:
+            return uiText(text::KeyMissingTable, langBase).arg(path, detail);
+        case store::Problem::CannotOpen:
+            return uiText(text::KeyCannotOpen, langBase).arg(path, detail);
+        case store::Problem::Empty:
+            return uiText(text::KeyEmptyFile, langBase).arg(path);
+        case store::Problem::FolderReadOnly:
+            return uiText(text::KeyFolderReadOnly, langBase).arg(path);
     }
     return {};
 }
 
 forms::MsgIcon SetupOutcome::icon() const {
-    if (problem == store::Problem::None && import == Import::LogStartedEmpty) return forms::MsgIcon::Information;
+    if (problem == store::Problem::None && import == Import::LogStartedEmpty)
+        return forms::MsgIcon::Information;
     const bool canRead = problem == store::Problem::ReadOnly || problem == store::Problem::FolderReadOnly;
     return canRead ? forms::MsgIcon::Exclamation : forms::MsgIcon::Critical;
 }

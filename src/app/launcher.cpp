@@ -16,7 +16,9 @@ constexpr int kLangOfItem[] = {text::English, text::Hungarian, text::French, tex
 const QString kFinished = QStringLiteral("The order of the sentences has been changed.");
 }  // namespace
 
-int Launcher::langOfItem(int index) { return kLangOfItem[index]; }
+int Launcher::langOfItem(int index) {
+    return kLangOfItem[index];
+}
 
 Launcher::Launcher(Context& context) : AppForm(kLauncher, context) {
     caption = QStringLiteral("PLURQUIZ ESPAÑOL");
@@ -54,13 +56,18 @@ void Launcher::prepareDatabase() {
 }
 
 void Launcher::ok_Click() {
-    if (practice.checked) ctx.windows.show(kPractice);
-    else if (test.checked) ctx.windows.show(kTest);
-    else if (database.checked) ctx.windows.show(kEditor);
+    if (practice.checked)
+        ctx.windows.show(kPractice);
+    else if (test.checked)
+        ctx.windows.show(kTest);
+    else if (database.checked)
+        ctx.windows.show(kEditor);
     ctx.windows.unload(name());
 }
 
-void Launcher::Exi_Click() { ctx.windows.endProgram(); }
+void Launcher::Exi_Click() {
+    ctx.windows.endProgram();
+}
 
 void Launcher::check() {
     for (forms::Control* item : worklang) item->checked = false;
@@ -73,9 +80,13 @@ void Launcher::worklang_Click(int index) {
     language();
 }
 
-void Launcher::language() { applyTexts(text::launcherTexts()); }
+void Launcher::language() {
+    applyTexts(text::launcherTexts());
+}
 
-void Launcher::mnuhow_Click() { ctx.windows.show(kHowTo); }
+void Launcher::mnuhow_Click() {
+    ctx.windows.show(kHowTo);
+}
 
 void Launcher::mnuabout_Click() {
     auto* about = dynamic_cast<AboutWindow*>(ctx.windows.show(kAbout));
@@ -107,7 +118,8 @@ void Launcher::change_Click() {
             if (const SetupOutcome now = databaseNow(atStart); !now.ok())
                 message(now.message(ctx.g.LangBase), now.icon(), uiText(65));
             else
-                message(uiText(text::KeyReorderFailed).arg(ctx.g.DatabasePath), forms::MsgIcon::Critical, uiText(65));
+                message(uiText(text::KeyReorderFailed).arg(ctx.g.DatabasePath), forms::MsgIcon::Critical,
+                        uiText(65));
             break;
     }
 }

@@ -32,8 +32,9 @@ public:
     forms::Control& database = addOption(Frame3D1, QStringLiteral("database"), QStringLiteral("&Database"));
     forms::Control& ok = addButton(QStringLiteral("ok"), QStringLiteral("OK"));
     forms::Control& Exi = addButton(QStringLiteral("Exi"), QStringLiteral("END"));
-    forms::Control& change = addLabel(
-        QStringLiteral("change"), QStringLiteral("If you want to change the order of the sentences, click here and wait."));
+    forms::Control& change =
+        addLabel(QStringLiteral("change"),
+                 QStringLiteral("If you want to change the order of the sentences, click here and wait."));
     forms::Control& mnuhelp = addMenu(QStringLiteral("mnuhelp"), QStringLiteral("&Help"));
     forms::Control& mnuworklang = addMenu(QStringLiteral("mnuworklang"), QStringLiteral("&Working language"));
     forms::ControlArray& worklang =

@@ -9,8 +9,8 @@ namespace app {
 namespace {
 // Thousands of rows take well under a second; ten minutes is a process that will not finish.
 constexpr int kLongestImportMs = 10 * 60 * 1000;
-const QString kLogStartedEmpty =
-    QStringLiteral("the sentences were taken over, and the new database starts with an empty failed-item log");
+const QString kLogStartedEmpty = QStringLiteral(
+    "the sentences were taken over, and the new database starts with an empty failed-item log");
 }  // namespace
 
 QString logStartedEmptyWarning(const QString& source, const QString& reason) {
@@ -27,8 +27,10 @@ LegacyImportResult runImportTool(const QString& toolPath, const QString& mdbPath
     process.setArguments({mdbPath, targetPath});
     process.start();
     if (!process.waitForStarted(5000)) return {QStringLiteral("The import program could not be started.")};
-    if (whileRunning) whileRunning(process);
-    else process.waitForFinished(kLongestImportMs);
+    if (whileRunning)
+        whileRunning(process);
+    else
+        process.waitForFinished(kLongestImportMs);
     if (process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished();

@@ -18,8 +18,8 @@ struct LegacyImportResult {
 // Takes over the old file at `mdbPath` into a new database file at `targetPath`, showing
 // `progressText` while it works. Start-up cannot run without one: an old file beside the program
 // is the learner's own material and must never be passed over for the built-in one.
-using LegacyImporter =
-    std::function<LegacyImportResult(const QString& mdbPath, const QString& targetPath, const QString& progressText)>;
+using LegacyImporter = std::function<LegacyImportResult(const QString& mdbPath, const QString& targetPath,
+                                                        const QString& progressText)>;
 
 // Runs plurquiz-import at `toolPath`. `whileRunning` is called once the process has started and
 // returns when it has finished or is to be given up (the program shows its progress there);

@@ -14,8 +14,10 @@ QString AppFolder(const QString& programDir) {
 
 void CentreOnScreen(forms::Form& window, QSize screen) {
     // Single precision, as the window positions have always been computed.
-    window.left = static_cast<int>((static_cast<float>(screen.width()) - static_cast<float>(window.width)) / 2.0f);
-    window.top = static_cast<int>((static_cast<float>(screen.height()) - static_cast<float>(window.height)) / 2.0f);
+    window.left =
+        static_cast<int>((static_cast<float>(screen.width()) - static_cast<float>(window.width)) / 2.0f);
+    window.top =
+        static_cast<int>((static_cast<float>(screen.height()) - static_cast<float>(window.height)) / 2.0f);
 }
 
 }  // namespace app

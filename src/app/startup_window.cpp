@@ -24,10 +24,18 @@ void StartupWindow::Form_Load() {
     ctx.windows.show(kBackground);
 }
 
-void StartupWindow::Command1_Click() { choose(text::English); }
-void StartupWindow::Command2_Click() { choose(text::French); }
-void StartupWindow::Command5_Click() { choose(text::Spanish); }
-void StartupWindow::Command6_Click() { choose(text::Hungarian); }
+void StartupWindow::Command1_Click() {
+    choose(text::English);
+}
+void StartupWindow::Command2_Click() {
+    choose(text::French);
+}
+void StartupWindow::Command5_Click() {
+    choose(text::Spanish);
+}
+void StartupWindow::Command6_Click() {
+    choose(text::Hungarian);
+}
 
 void StartupWindow::choose(int langBase) {
     ctx.g.LangBase = langBase;

@@ -17,8 +17,8 @@ public:
     void Command6_Click();  // Hungarian
     void ki();
 
-    forms::Control& Frame1 =
-        add(forms::ControlKind::Frame, QStringLiteral("Frame1"), QStringLiteral("Elija la lengua de trabajo:"));
+    forms::Control& Frame1 = add(forms::ControlKind::Frame, QStringLiteral("Frame1"),
+                                 QStringLiteral("Elija la lengua de trabajo:"));
     forms::Control& Command1 = addButton(QStringLiteral("Command1"), QStringLiteral("&English"));
     forms::Control& Command2 = addButton(QStringLiteral("Command2"), QStringLiteral("&Français"));
     forms::Control& Command3 = addButton(QStringLiteral("Command3"), QStringLiteral("&Deutsch"));

@@ -18,7 +18,8 @@ void TaskWindow::addButtons(std::initializer_list<ControlSeed> seeds) {
 }
 
 void TaskWindow::addLabels(std::initializer_list<ControlSeed> seeds) {
-    for (const ControlSeed& s : seeds) addLabel(QString::fromLatin1(s.name), QString::fromUtf8(s.caption)).visible = s.visible;
+    for (const ControlSeed& s : seeds)
+        addLabel(QString::fromLatin1(s.name), QString::fromUtf8(s.caption)).visible = s.visible;
 }
 
 forms::ControlArray& TaskWindow::addCheckedArray(const QString& name, const QStringList& captions) {

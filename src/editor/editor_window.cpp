@@ -5,12 +5,20 @@
 
 namespace editor {
 
-EditorWindow::EditorWindow(app::Context& ctx) : app::TaskWindow(app::kEditor, ctx, text::TitleWindow::Database) {
+EditorWindow::EditorWindow(app::Context& ctx)
+    : app::TaskWindow(app::kEditor, ctx, text::TitleWindow::Database) {
     caption = QStringLiteral("Database");
-    addButtons({{"Command10", "&Start", true}, {"Command6", "&First", false}, {"Command3", "&Previous", false},
-                {"Command7", "&Next", false}, {"Command8", "&Last", false}, {"Command1", "Ne&w", false},
-                {"Command5", "Fin&d first", false}, {"Command11", "F&ind next", false}, {"Command4", "Del&ete", false},
-                {"Command2", "&Close", false}, {"Command12", "C&hr", false}});
+    addButtons({{"Command10", "&Start", true},
+                {"Command6", "&First", false},
+                {"Command3", "&Previous", false},
+                {"Command7", "&Next", false},
+                {"Command8", "&Last", false},
+                {"Command1", "Ne&w", false},
+                {"Command5", "Fin&d first", false},
+                {"Command11", "F&ind next", false},
+                {"Command4", "Del&ete", false},
+                {"Command2", "&Close", false},
+                {"Command12", "C&hr", false}});
     addLabels({{"Label5", "Solution:", false}, {"Label6", "Level:", false}, {"Label11", "Topic:", false}});
 
     mnuDatabase.enabled = false;
@@ -22,6 +30,8 @@ EditorWindow::EditorWindow(app::Context& ctx) : app::TaskWindow(app::kEditor, ct
     onClick(c(QStringLiteral("Command2")), [this] { Command2_Click(); });
 }
 
-void EditorWindow::Form_Load() { loadCommon(text::editorTexts()); }
+void EditorWindow::Form_Load() {
+    loadCommon(text::editorTexts());
+}
 
 }  // namespace editor

@@ -8,14 +8,14 @@
 namespace forms {
 
 enum class ControlKind {
-    Label,    // static text; an '&' underlines the next letter
-    Button,   // push button
-    Option,   // option (radio) button; one checked per frame
-    Frame,    // group box or plain panel holding other controls
-    Edit,     // single- or multi-line edit box
-    Image,    // picture box showing a named picture
-    Menu,     // a menu title or a submenu
-    MenuItem, // a menu command, optionally checkable, optionally one item of a control array
+    Label,     // static text; an '&' underlines the next letter
+    Button,    // push button
+    Option,    // option (radio) button; one checked per frame
+    Frame,     // group box or plain panel holding other controls
+    Edit,      // single- or multi-line edit box
+    Image,     // picture box showing a named picture
+    Menu,      // a menu title or a submenu
+    MenuItem,  // a menu command, optionally checkable, optionally one item of a control array
 };
 
 // The name of the widget (and of the model entry) for item `index` of a control array:
@@ -42,12 +42,12 @@ struct Control {
     QString caption;  // caption of labels, buttons, options, frames, menus; the text of an edit box
     bool visible = true;
     bool enabled = true;
-    bool checked = false;    // menu check mark; the selected state of an option button
-    bool isDefault = false;  // the button that Enter presses
-    QString picture;         // image: name of the picture shown
-    FontSpec font;           // empty family: the design font
+    bool checked = false;          // menu check mark; the selected state of an option button
+    bool isDefault = false;        // the button that Enter presses
+    QString picture;               // image: name of the picture shown
+    FontSpec font;                 // empty family: the design font
     bool substitutesKeys = false;  // edit: key presses go through the window's KeyPress handler first
-    QString spokenName;  // what a screen reader says, where the caption does not say it
+    QString spokenName;            // what a screen reader says, where the caption does not say it
 
     QString key() const { return controlKey(name, index); }
 };

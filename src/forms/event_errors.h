@@ -17,8 +17,8 @@ public:
 };
 
 enum class OnError {
-    Report,       // any escaping error is reported in a message box
-    EndQuietly,   // a DataError ends the handler without a word; other errors are reported
+    Report,      // any escaping error is reported in a message box
+    EndQuietly,  // a DataError ends the handler without a word; other errors are reported
 };
 
 }  // namespace forms

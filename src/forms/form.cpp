@@ -46,13 +46,18 @@ Control& Form::addOption(const Control& frame, const QString& name, const QStrin
 
 Control& Form::c(const QString& name, int index) {
     auto it = byKey_.find(controlKey(name, index));
-    if (it == byKey_.end()) throw UnknownControl((name_ + " has no control " + controlKey(name, index)).toStdString());
+    if (it == byKey_.end())
+        throw UnknownControl((name_ + " has no control " + controlKey(name, index)).toStdString());
     return *it->second;
 }
 
-const Control& Form::c(const QString& name, int index) const { return const_cast<Form*>(this)->c(name, index); }
+const Control& Form::c(const QString& name, int index) const {
+    return const_cast<Form*>(this)->c(name, index);
+}
 
-bool Form::has(const QString& name, int index) const { return byKey_.count(controlKey(name, index)) != 0; }
+bool Form::has(const QString& name, int index) const {
+    return byKey_.count(controlKey(name, index)) != 0;
+}
 
 Timer& Form::timerControl(const QString& name) {
     for (const auto& t : timers_)
@@ -63,7 +68,8 @@ Timer& Form::timerControl(const QString& name) {
 void Form::requireOwn(const Control& control) const {
     auto it = byKey_.find(control.key());
     if (it == byKey_.end() || it->second != &control)
-        throw UnknownControl((name_ + ": " + control.key() + " is not a control of this window").toStdString());
+        throw UnknownControl(
+            (name_ + ": " + control.key() + " is not a control of this window").toStdString());
 }
 
 void Form::selectOption(const Control& option) {
@@ -140,7 +146,9 @@ QChar Form::editKeyPress(const QString& name, QChar key) {
     return key;
 }
 
-void Form::editChanged(const QString& name, const QString& text) { c(name).caption = text; }
+void Form::editChanged(const QString& name, const QString& text) {
+    c(name).caption = text;
+}
 
 void Form::closeBox() {
     rt.windows.runEvent(this, OnError::Report, [&] { rt.windows.unload(name_); });

@@ -110,24 +110,30 @@ protected:
 
     // Handlers are registered on the declared control itself, so a name cannot be mistyped.
     void onClick(const Control& control, std::function<void()> handler, OnError policy = OnError::Report);
-    void onClick(const ControlArray& items, std::function<void(int)> handler, OnError policy = OnError::Report);
+    void onClick(const ControlArray& items, std::function<void(int)> handler,
+                 OnError policy = OnError::Report);
     void onTimer(const Timer& timer, std::function<void()> handler, OnError policy = OnError::Report);
     template <typename W>
     void onClick(const Control& control, void (W::*handler)(), OnError policy = OnError::Report) {
-        onClick(control, [this, handler] { (static_cast<W*>(this)->*handler)(); }, policy);
+        onClick(
+            control, [this, handler] { (static_cast<W*>(this)->*handler)(); }, policy);
     }
     template <typename W>
     void onClick(const ControlArray& items, void (W::*handler)(int), OnError policy = OnError::Report) {
-        onClick(items, [this, handler](int i) { (static_cast<W*>(this)->*handler)(i); }, policy);
+        onClick(
+            items, [this, handler](int i) { (static_cast<W*>(this)->*handler)(i); }, policy);
     }
     template <typename W>
     void onTimer(const Timer& timer, void (W::*handler)(), OnError policy = OnError::Report) {
-        onTimer(timer, [this, handler] { (static_cast<W*>(this)->*handler)(); }, policy);
+        onTimer(
+            timer, [this, handler] { (static_cast<W*>(this)->*handler)(); }, policy);
     }
     void onKeyPress(std::function<void(QChar&)> handler, OnError policy = OnError::Report) {
         keyPress_ = {std::move(handler), policy};
     }
-    void onEditKeyPress(std::function<void(const QString&, QChar&)> handler) { editKeyPress_ = std::move(handler); }
+    void onEditKeyPress(std::function<void(const QString&, QChar&)> handler) {
+        editKeyPress_ = std::move(handler);
+    }
 
     Runtime& rt;
 

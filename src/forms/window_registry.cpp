@@ -30,7 +30,9 @@ WindowRegistry::~WindowRegistry() {
     graveyard_.clear();
 }
 
-void WindowRegistry::define(const QString& name, Factory factory) { factories_[name] = std::move(factory); }
+void WindowRegistry::define(const QString& name, Factory factory) {
+    factories_[name] = std::move(factory);
+}
 
 QStringList WindowRegistry::definedNames() const {
     QStringList names;
@@ -140,8 +142,10 @@ void WindowRegistry::runEvent(Form* form, OnError policy, const std::function<vo
 void WindowRegistry::report(Form* form, const QString& what) {
     // The form may have been unloaded by the failing handler; it lives until the event ends.
     try {
-        if (reporter_) reporter_(form, what);
-        else qCritical("error in window %s: %s", form ? qPrintable(form->name()) : "-", qPrintable(what));
+        if (reporter_)
+            reporter_(form, what);
+        else
+            qCritical("error in window %s: %s", form ? qPrintable(form->name()) : "-", qPrintable(what));
     } catch (...) {
         qCritical("error while reporting an error: %s", qPrintable(what));
     }
@@ -159,7 +163,8 @@ void WindowRegistry::endEvent() {
     auto dead = std::move(graveyard_);
     graveyard_.clear();
     dead.clear();
-    const bool anyVisible = std::any_of(loaded_.begin(), loaded_.end(), [](const auto& p) { return p.second.visible; });
+    const bool anyVisible =
+        std::any_of(loaded_.begin(), loaded_.end(), [](const auto& p) { return p.second.visible; });
     if (everShown_ && !ended_ && !anyVisible) endProgram();
 }
 

@@ -21,11 +21,11 @@ class Form;
 class WindowObserver {
 public:
     virtual ~WindowObserver() = default;
-    virtual void created(Form&) {}    // before its load handler runs
+    virtual void created(Form&) {}  // before its load handler runs
     virtual void shown(Form&) {}
     virtual void hidden(Form&) {}
     virtual void destroying(Form&) {}
-    virtual void eventFinished() {}   // the outermost event has ended: time to refresh the widgets
+    virtual void eventFinished() {}  // the outermost event has ended: time to refresh the widgets
     virtual void programEnded() {}
 };
 

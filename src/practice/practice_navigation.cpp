@@ -98,7 +98,8 @@ void PracticeWindow::keresa() {
 }
 
 void PracticeWindow::Label28_Click() {
-    store::Snapshot group = store::Snapshot::ofTable(*db_, QStringLiteral("Test1"), QStringLiteral("kulcs2 = '9'"));
+    store::Snapshot group =
+        store::Snapshot::ofTable(*db_, QStringLiteral("Test1"), QStringLiteral("kulcs2 = '9'"));
     if (group.recordCount() == 0) {
         message(text::KeyEmptySpecialGroup, forms::MsgIcon::Information);
         return;

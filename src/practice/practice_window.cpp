@@ -13,17 +13,19 @@ namespace practice {
 
 using forms::OnError;
 
-PracticeWindow::PracticeWindow(app::Context& ctx) : app::TaskWindow(app::kPractice, ctx, text::TitleWindow::Practice) {
+PracticeWindow::PracticeWindow(app::Context& ctx)
+    : app::TaskWindow(app::kPractice, ctx, text::TitleWindow::Practice) {
     caption = QStringLiteral("Practice");
     mnuPractice.enabled = false;
     mnuDatabase.enabled = false;
     mnuParameters.enabled = false;  // present, but never reachable here
 
     // Everything but Start and Close waits for Start; a few controls are never shown.
-    for (forms::Control* c : {&Label13, &Frame3D1, &Label1, &Label2, &Label3, &Label4, &Label14, &Label12, &Label15,
-                              &Label16, &Label11, &Label9, &Label10, &Label19, &Label20, &Label17, &Label18, &Label22,
-                              &Label23, &Label30, &Label32, &Label31, &Label27, &Label28, &Label21, &Label29, &Label24,
-                              &Label26, &Command1, &Command2, &Command10, &Command5, &Command7, &Command8, &Command9})
+    for (forms::Control* c :
+         {&Label13, &Frame3D1, &Label1,   &Label2,    &Label3,   &Label4,   &Label14,  &Label12, &Label15,
+          &Label16, &Label11,  &Label9,   &Label10,   &Label19,  &Label20,  &Label17,  &Label18, &Label22,
+          &Label23, &Label30,  &Label32,  &Label31,   &Label27,  &Label28,  &Label21,  &Label29, &Label24,
+          &Label26, &Command1, &Command2, &Command10, &Command5, &Command7, &Command8, &Command9})
         c->visible = false;
     Option3D1.visible = false;
     Option3D1.checked = true;
@@ -50,7 +52,9 @@ PracticeWindow::PracticeWindow(app::Context& ctx) : app::TaskWindow(app::kPracti
     onClick(mnuTopicItem, &PracticeWindow::mnuTopicItem_Click);
 }
 
-void PracticeWindow::message(int key, forms::MsgIcon icon) { AppForm::message(uiText(key), icon, PracticeTitle); }
+void PracticeWindow::message(int key, forms::MsgIcon icon) {
+    AppForm::message(uiText(key), icon, PracticeTitle);
+}
 
 void PracticeWindow::Form_Load() {
     openConventionally();
@@ -84,7 +88,9 @@ void PracticeWindow::rebuildSelection(const QString& condition) {
     Selection->moveFirst();
 }
 
-void PracticeWindow::showCounter() { Label22.caption = QString::number(ctx.g.SentenceCounter); }
+void PracticeWindow::showCounter() {
+    Label22.caption = QString::number(ctx.g.SentenceCounter);
+}
 
 void PracticeWindow::Command3_Click() {
     ctx.g.SentenceCounter = 1;
@@ -103,8 +109,8 @@ void PracticeWindow::Command3_Click() {
         for (forms::Control* c : {&Command5, &Command7, &Command8, &Command9, &Label23}) c->visible = false;
         mnustart.enabled = false;
     }
-    for (forms::Control* c : {&Label12, &Label13, &Label14, &Label15, &Label16, &Label1, &Label2, &Label3, &Label4,
-                              &Label11, &Label22})
+    for (forms::Control* c : {&Label12, &Label13, &Label14, &Label15, &Label16, &Label1, &Label2, &Label3,
+                              &Label4, &Label11, &Label22})
         c->visible = true;
     displaySelection();
     if (PracticeMode == SequentialMode) {
@@ -153,8 +159,10 @@ void PracticeWindow::oke() {
     const bool right = Label9.caption == Label10.caption;
     Label19.visible = right;
     Label20.visible = !right;
-    if (Command2.visible) setFocus(Command2);
-    else if (Command10.visible) setFocus(Command10);
+    if (Command2.visible)
+        setFocus(Command2);
+    else if (Command10.visible)
+        setFocus(Command10);
 }
 
 void PracticeWindow::Command1_Click() {
@@ -193,7 +201,8 @@ void PracticeWindow::Command10_Click() {
     store::TableView serials(db, QStringLiteral("test1"));
     serials.selectIndex(QStringLiteral("sorszam"));
     serials.moveLast();
-    if (LargestSerial == 0) LargestSerial = static_cast<qint16>(serials.field(QStringLiteral("sorszam")).toInt());
+    if (LargestSerial == 0)
+        LargestSerial = static_cast<qint16>(serials.field(QStringLiteral("sorszam")).toInt());
     store::pickRandomRow(serials, LargestSerial, ctx.random);
     selectOption(Option3D1);
     ++ctx.g.SentenceCounter;

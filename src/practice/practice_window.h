@@ -103,15 +103,19 @@ public:
     forms::Control& mnuSettings = addMenu(QStringLiteral("mnuSettings"), QStringLiteral("Settin&gs"));
     forms::Control& mnuParameters = addMenu(QStringLiteral("mnuParameters"), QStringLiteral("&Parameters"));
     forms::Control& mnuNumber = addMenu(QStringLiteral("mnuNumber"), QStringLiteral("&Number of sentences"));
-    forms::ControlArray& mnuNumeroItem = addCheckedArray(QStringLiteral("mnuNúmeroItem"), {"20", "30", "40", "50"});
+    forms::ControlArray& mnuNumeroItem =
+        addCheckedArray(QStringLiteral("mnuNúmeroItem"), {"20", "30", "40", "50"});
     forms::Control& mnuDelay = addMenu(QStringLiteral("mnuDelay"), QStringLiteral("&Delay"));
-    forms::ControlArray& mnuTiempoItem = addCheckedArray(QStringLiteral("mnuTiempoItem"), {"&10sec", "&20sec", "&30sec"});
+    forms::ControlArray& mnuTiempoItem =
+        addCheckedArray(QStringLiteral("mnuTiempoItem"), {"&10sec", "&20sec", "&30sec"});
     forms::Control& mnuLevel = addMenu(QStringLiteral("mnuLevel"), QStringLiteral("&Level"));
-    forms::ControlArray& mnuNivelItem = addCheckedArray(QStringLiteral("mnuNivelItem"), {"&1", "&2", "&3", "&1-3"});
+    forms::ControlArray& mnuNivelItem =
+        addCheckedArray(QStringLiteral("mnuNivelItem"), {"&1", "&2", "&3", "&1-3"});
     forms::ControlArray& mnuTopicItem = addTopicMenu();
     forms::Control& mnustart = addMenu(QStringLiteral("mnustart"), QStringLiteral("&Starting point"));
-    forms::ControlArray& beg = addCheckedArray(
-        QStringLiteral("beg"), {"&1", "&51", "1&01", "151", "&201", "251", "&301", "351", "&401", "451", "&501"});
+    forms::ControlArray& beg =
+        addCheckedArray(QStringLiteral("beg"),
+                        {"&1", "&51", "1&01", "151", "&201", "251", "&301", "351", "&401", "451", "&501"});
 
 private:
     // Shows the fields of a record (the display mapping); only captions change.

@@ -68,9 +68,7 @@ FormView::FormView(forms::Form& form, QMainWindow* window, const forms::WindowRe
     for (const auto& timer : form.timers()) {
         auto* clock = new QTimer(this);
         const QString name = timer->name();
-        connect(clock, &QTimer::timeout, this, [this, name] {
-            dispatch([&] { form_->timer(name); });
-        });
+        connect(clock, &QTimer::timeout, this, [this, name] { dispatch([&] { form_->timer(name); }); });
         timers_[name] = ClockState{clock, timer->restarts() - 1};
     }
     for (const auto& control : form.controls()) {
@@ -111,9 +109,8 @@ void FormView::connectControl(Control& control, QObject* object) {
     switch (control.kind) {
         case ControlKind::Button:
             if (auto* b = qobject_cast<QAbstractButton*>(object))
-                connect(b, &QAbstractButton::clicked, this, [this, name, index] {
-                    dispatch([&] { form_->click(name, index); });
-                });
+                connect(b, &QAbstractButton::clicked, this,
+                        [this, name, index] { dispatch([&] { form_->click(name, index); }); });
             break;
         case ControlKind::Option:
             // Whatever selects the option (mouse, keyboard, a screen reader's toggle action)
@@ -221,8 +218,10 @@ void FormView::sync() {
     syncing_ = true;
     if (window_->windowTitle() != form_->caption) window_->setWindowTitle(form_->caption);
     syncPlace();
-    if (form_->pointer == forms::MousePointer::Hourglass) window_->setCursor(Qt::WaitCursor);
-    else window_->unsetCursor();
+    if (form_->pointer == forms::MousePointer::Hourglass)
+        window_->setCursor(Qt::WaitCursor);
+    else
+        window_->unsetCursor();
 
     for (const auto& timer : form_->timers()) syncTimer(*timer);
     for (const auto& ptr : form_->controls()) {

@@ -34,8 +34,9 @@ void showProgressUntilDone(QProcess& process, const QString& progressText) {
 
 app::LegacyImporter importerWithProgress(const QString& toolPath) {
     return [toolPath](const QString& mdbPath, const QString& targetPath, const QString& progressText) {
-        return app::runImportTool(toolPath, mdbPath, targetPath,
-                                  [&progressText](QProcess& process) { showProgressUntilDone(process, progressText); });
+        return app::runImportTool(toolPath, mdbPath, targetPath, [&progressText](QProcess& process) {
+            showProgressUntilDone(process, progressText);
+        });
     };
 }
 

@@ -30,9 +30,10 @@ int main(int argc, char* argv[]) {
     qtui::QtPlatform platform(views);
     forms::RandomSource random;
     const QString programDir = QApplication::applicationDirPath();
-    app::Context ctx(platform, windows, random, programDir,
-                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-                     qtui::importerWithProgress(QDir(programDir).filePath(QStringLiteral("plurquiz-import"))));
+    app::Context ctx(
+        platform, windows, random, programDir,
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+        qtui::importerWithProgress(QDir(programDir).filePath(QStringLiteral("plurquiz-import"))));
     app::defineWindows(ctx);
 
     windows.runEvent(nullptr, forms::OnError::Report, [&] { windows.show(app::kStartup); });

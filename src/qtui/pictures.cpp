@@ -39,7 +39,8 @@ QPixmap animationFrame(int frame) {
     f.setBold(true);
     p.setFont(f);
     p.setPen(frame == 2 ? QColor(0x40, 0x20, 0x00) : Qt::white);
-    p.drawText(QRectF(-26, -22, 52, 38), Qt::AlignCenter, frame == 3 ? QStringLiteral("¡!") : QStringLiteral("¿?"));
+    p.drawText(QRectF(-26, -22, 52, 38), Qt::AlignCenter,
+               frame == 3 ? QStringLiteral("¡!") : QStringLiteral("¿?"));
     return pm;
 }
 

@@ -13,7 +13,9 @@
 namespace qtui {
 
 namespace {
-QWidget* dialogParent() { return QApplication::activeWindow(); }
+QWidget* dialogParent() {
+    return QApplication::activeWindow();
+}
 }  // namespace
 
 void QtPlatform::messageBox(const QString& text, const QString& caption, forms::MsgIcon icon) {
@@ -21,11 +23,20 @@ void QtPlatform::messageBox(const QString& text, const QString& caption, forms::
     box.setWindowTitle(caption);
     box.setText(text);
     switch (icon) {
-        case forms::MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-        case forms::MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-        case forms::MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case forms::MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-        case forms::MsgIcon::None: break;
+        case forms::MsgIcon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case forms::MsgIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case forms::MsgIcon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case forms::MsgIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case forms::MsgIcon::None:
+            break;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -48,11 +59,13 @@ std::optional<forms::FontSpec> QtPlatform::fontDialog() {
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, QApplication::font(), dialogParent());
     if (!ok) return std::nullopt;
-    return forms::FontSpec{font.family(), font.pointSizeF(), font.bold(), font.italic(), font.underline(),
-                           font.strikeOut()};
+    return forms::FontSpec{font.family(), font.pointSizeF(), font.bold(),
+                           font.italic(), font.underline(),  font.strikeOut()};
 }
 
-void QtPlatform::beep() { QApplication::beep(); }
+void QtPlatform::beep() {
+    QApplication::beep();
+}
 
 bool QtPlatform::setTopmost(const forms::Form& form, bool topmost) {
     FormView* view = views_.viewOf(form);

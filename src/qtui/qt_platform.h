@@ -12,7 +12,8 @@ public:
     explicit QtPlatform(ViewManager& views) : views_(views) {}
 
     void messageBox(const QString& text, const QString& caption, forms::MsgIcon icon) override;
-    std::optional<QString> inputBox(const QString& prompt, const QString& caption, const QString& defaultText) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& caption,
+                                    const QString& defaultText) override;
     std::optional<forms::FontSpec> fontDialog() override;
     void beep() override;
     bool setTopmost(const forms::Form& form, bool topmost) override;

@@ -26,7 +26,9 @@ ViewManager::~ViewManager() {
     }
 }
 
-FormView* ViewManager::viewOf(const forms::Form& form) const { return viewOf(form.name()); }
+FormView* ViewManager::viewOf(const forms::Form& form) const {
+    return viewOf(form.name());
+}
 
 FormView* ViewManager::viewOf(const QString& name) const {
     auto it = views_.find(name);
@@ -48,8 +50,8 @@ void ViewManager::shown(forms::Form& form) {
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             view->window()->setGeometry(screen->availableGeometry());
         view->window()->showMaximized();
-    }
-    else view->window()->show();
+    } else
+        view->window()->show();
     view->window()->raise();
     view->window()->activateWindow();
 }
@@ -138,8 +140,10 @@ bool ViewManager::previewKey(FormView& view, QWidget* receiver, QKeyEvent& key) 
         if (ch.isNull()) return true;
     }
     if (ch == typed) return false;
-    if (auto* line = qobject_cast<QLineEdit*>(receiver)) line->insert(QString(ch));
-    else if (auto* plain = qobject_cast<QPlainTextEdit*>(receiver)) plain->insertPlainText(QString(ch));
+    if (auto* line = qobject_cast<QLineEdit*>(receiver))
+        line->insert(QString(ch));
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(receiver))
+        plain->insertPlainText(QString(ch));
     return true;
 }
 

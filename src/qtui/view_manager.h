@@ -7,8 +7,8 @@
 class QKeyEvent;
 #include <map>
 
-#include "forms/window_registry.h"
 #include "form_view.h"
+#include "forms/window_registry.h"
 
 namespace qtui {
 

@@ -37,7 +37,8 @@ const char* const kStartup =
     "#Label2 { border-bottom-left-radius: 8px; border-bottom-right-radius: 8px; }"
     "QPushButton { font-size: 11pt; }";
 const char* const kBackground = "#centralwidget { background: #c0c0c0; }";
-const char* const kHowTo = "#Label1, #Label2 { background: #ffffe1; border: 1px solid #d9d3a6; border-radius: 4px; }";
+const char* const kHowTo =
+    "#Label1, #Label2 { background: #ffffe1; border: 1px solid #d9d3a6; border-radius: 4px; }";
 const char* const kAbout = "#Panel3D1 { background: #f4f1ea; } #Label1 { color: #8a1020; }";
 const char* const kLauncher =
     "#change { color: #0b4f8a; text-decoration: underline; }"

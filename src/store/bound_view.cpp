@@ -10,7 +10,9 @@
 
 namespace store {
 
-BoundView::BoundView(Database& db, const QString& table) : RowCursor(fieldsOf(table)), db_(&db) { refresh(); }
+BoundView::BoundView(Database& db, const QString& table) : RowCursor(fieldsOf(table)), db_(&db) {
+    refresh();
+}
 
 QSqlQuery& BoundView::statement(const QString& sql) const {
     auto it = statements_.find(sql);
@@ -26,7 +28,8 @@ void BoundView::refresh() {
     buffer_.reset();
     QSqlQuery q(db_->db());
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT rowid FROM %1 ORDER BY %2").arg(fields().table, naturalOrder(fields()))))
+    if (!q.exec(
+            QStringLiteral("SELECT rowid FROM %1 ORDER BY %2").arg(fields().table, naturalOrder(fields()))))
         throwQueryError(q);
     rows_.clear();
     while (q.next()) rows_.push_back(Row{q.value(0).toLongLong(), {}});
@@ -65,7 +68,8 @@ void BoundView::prepareScan() const {
     // cheaper than a read per row. A row deleted elsewhere matches nothing.
     QSqlQuery q(db_->db());
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT rowid, %1 FROM %2").arg(fields().names.join(QStringLiteral(", ")), fields().table)))
+    if (!q.exec(QStringLiteral("SELECT rowid, %1 FROM %2")
+                    .arg(fields().names.join(QStringLiteral(", ")), fields().table)))
         throwQueryError(q);
     std::unordered_map<qint64, size_t> position;
     for (size_t i = 0; i < rows_.size(); ++i) {
@@ -133,10 +137,11 @@ void BoundView::update() {
         const QStringList names = touchedNames();
         QStringList marks;
         for (int i = 0; i < names.size(); ++i) marks << QStringLiteral("?");
-        QSqlQuery& q = statement(names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(fields().table)
-                                                 : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                                       .arg(fields().table, names.join(QStringLiteral(", ")),
-                                                            marks.join(QStringLiteral(", "))));
+        QSqlQuery& q =
+            statement(names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(fields().table)
+                                      : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                            .arg(fields().table, names.join(QStringLiteral(", ")),
+                                                 marks.join(QStringLiteral(", "))));
         for (const QVariant& v : values) q.addBindValue(v);
         if (!q.exec()) throwQueryError(q);
         // A new row joins the end of the set; the current row stays current.
@@ -159,7 +164,8 @@ void BoundView::update() {
             for (const QVariant& v : values) q.addBindValue(v);
             q.addBindValue(rows_.at(at).rowid);
             if (!q.exec()) throwQueryError(q);
-            if (q.numRowsAffected() == 0) throw StoreError(QStringLiteral("The record has been deleted in the meantime."));
+            if (q.numRowsAffected() == 0)
+                throw StoreError(QStringLiteral("The record has been deleted in the meantime."));
         }
         if (loaded_[at])
             for (size_t i = 0; i < touched_.size(); ++i)

@@ -35,7 +35,8 @@ std::vector<Token> tokenize(const QString& s) {
     int i = 0;
     const int n = static_cast<int>(s.size());
     auto fail = [&](const QString& why, int at) {
-        throw StoreError(QStringLiteral("%1 at position %2 of the condition \"%3\".").arg(why).arg(at + 1).arg(s));
+        throw StoreError(
+            QStringLiteral("%1 at position %2 of the condition \"%3\".").arg(why).arg(at + 1).arg(s));
     };
     while (i < n) {
         const QChar ch = s[i];
@@ -74,8 +75,9 @@ std::vector<Token> tokenize(const QString& s) {
             const int start = i++;
             while (i < n && (s[i] == u'=' || s[i] == u'<' || s[i] == u'>' || s[i] == u'!')) ++i;
             const QString op = s.mid(start, i - start);
-            static const QStringList known = {QStringLiteral("="), QStringLiteral("<>"), QStringLiteral("<"),
-                                              QStringLiteral("<="), QStringLiteral(">"), QStringLiteral(">=")};
+            static const QStringList known = {QStringLiteral("="), QStringLiteral("<>"),
+                                              QStringLiteral("<"), QStringLiteral("<="),
+                                              QStringLiteral(">"), QStringLiteral(">=")};
             if (!known.contains(op)) fail(QStringLiteral("Unknown operator \"%1\"").arg(op), start);
             tokens.push_back({Token::Kind::Op, op, start});
         } else if (ch.isLetter() || ch == u'_') {
@@ -97,7 +99,8 @@ constexpr int kMaxComparisons = 256;
 
 class Parser {
 public:
-    Parser(const QString& text, const Fields& fields) : text_(text), fields_(fields), tokens_(tokenize(text)) {}
+    Parser(const QString& text, const Fields& fields)
+        : text_(text), fields_(fields), tokens_(tokenize(text)) {}
 
     NodePtr parseAll() {
         if (peek().kind == Token::Kind::End) fail(QStringLiteral("The condition is empty"));
@@ -156,7 +159,8 @@ private:
             } else {
                 take();
                 node = parseOr();
-                if (peek().kind != Token::Kind::Close) fail(QStringLiteral("A closing parenthesis is missing"));
+                if (peek().kind != Token::Kind::Close)
+                    fail(QStringLiteral("A closing parenthesis is missing"));
                 take();
             }
             --depth_;
@@ -172,19 +176,20 @@ private:
         const Token name = take();
         const int field = fields_.indexOf(name.value);
         if (field < 0) {
-            throw StoreError(QStringLiteral("Unknown field \"%1\" in the condition \"%2\".").arg(name.value, text_));
+            throw StoreError(
+                QStringLiteral("Unknown field \"%1\" in the condition \"%2\".").arg(name.value, text_));
         }
         if (peek().kind != Token::Kind::Op) fail(QStringLiteral("A comparison operator is expected"));
         const QString op = take().value;
         auto node = std::make_shared<Node>();
         node->kind = Node::Kind::Compare;
         node->field = field;
-        node->op = op == u"=" ? Op::Eq
+        node->op = op == u"="    ? Op::Eq
                    : op == u"<>" ? Op::Ne
-                   : op == u"<" ? Op::Lt
+                   : op == u"<"  ? Op::Lt
                    : op == u"<=" ? Op::Le
-                   : op == u">" ? Op::Gt
-                                : Op::Ge;
+                   : op == u">"  ? Op::Gt
+                                 : Op::Ge;
         const Token literal = take();
         const bool numberField = fields_.types[static_cast<size_t>(field)] == FieldType::Integer;
         if (literal.kind == Token::Kind::Number) {
@@ -217,22 +222,32 @@ private:
 
 bool holds(Op op, int cmp) {
     switch (op) {
-        case Op::Eq: return cmp == 0;
-        case Op::Ne: return cmp != 0;
-        case Op::Lt: return cmp < 0;
-        case Op::Le: return cmp <= 0;
-        case Op::Gt: return cmp > 0;
-        case Op::Ge: return cmp >= 0;
+        case Op::Eq:
+            return cmp == 0;
+        case Op::Ne:
+            return cmp != 0;
+        case Op::Lt:
+            return cmp < 0;
+        case Op::Le:
+            return cmp <= 0;
+        case Op::Gt:
+            return cmp > 0;
+        case Op::Ge:
+            return cmp >= 0;
     }
     return false;
 }
 
 bool evaluate(const Node& node, const std::vector<QVariant>& row) {
     switch (node.kind) {
-        case Node::Kind::And: return evaluate(*node.left, row) && evaluate(*node.right, row);
-        case Node::Kind::Or: return evaluate(*node.left, row) || evaluate(*node.right, row);
-        case Node::Kind::Not: return !evaluate(*node.left, row);
-        case Node::Kind::Compare: break;
+        case Node::Kind::And:
+            return evaluate(*node.left, row) && evaluate(*node.right, row);
+        case Node::Kind::Or:
+            return evaluate(*node.left, row) || evaluate(*node.right, row);
+        case Node::Kind::Not:
+            return !evaluate(*node.left, row);
+        case Node::Kind::Compare:
+            break;
     }
     const QVariant& value = row[static_cast<size_t>(node.field)];
     if (value.isNull()) return false;  // an empty field satisfies no comparison
@@ -254,6 +269,8 @@ Criteria Criteria::parse(const QString& condition, const Fields& fields) {
     return c;
 }
 
-bool Criteria::matches(const std::vector<QVariant>& row) const { return evaluate(*root_, row); }
+bool Criteria::matches(const std::vector<QVariant>& row) const {
+    return evaluate(*root_, row);
+}
 
 }  // namespace store

@@ -48,14 +48,17 @@ std::vector<CsvRecord> parseCsv(const QString& text) {
         } else if (ch == u'\r' || ch == u'\n') {
             if (ch == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
             ++line;
-            if (any || !field.isEmpty()) endRecord();
-            else record.line = line;
+            if (any || !field.isEmpty())
+                endRecord();
+            else
+                record.line = line;
         } else {
             field += ch;
             any = true;
         }
     }
-    if (inQuotes) throw StoreError(QStringLiteral("line %1: a quotation mark is never closed").arg(quoteLine));
+    if (inQuotes)
+        throw StoreError(QStringLiteral("line %1: a quotation mark is never closed").arg(quoteLine));
     if (any || !field.isEmpty()) endRecord();
     return records;
 }

@@ -20,14 +20,15 @@ QString newConnectionName() {
 
 using namespace engine;
 
-int primaryCode(const QSqlError& error) { return error.nativeErrorCode().toInt() & 0xff; }
+int primaryCode(const QSqlError& error) {
+    return error.nativeErrorCode().toInt() & 0xff;
+}
 
 }  // namespace
 
 bool mayWrite(const QString& path) {
     const QFileInfo info(path);
-    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup |
-                           QFileDevice::WriteOther;
+    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return info.isWritable() && (info.permissions() & writeBits);
 }
 
@@ -35,7 +36,9 @@ bool mayChange(const QString& path) {
     return mayWrite(path) && mayWrite(QFileInfo(path).absolutePath());
 }
 
-void throwQueryError(const QSqlQuery& query) { throwEngineError(query.lastError()); }
+void throwQueryError(const QSqlQuery& query) {
+    throwEngineError(query.lastError());
+}
 
 void throwEngineError(const QSqlError& error) {
     // The driver leaves out the code of a few failures; they are still the engine's.
@@ -113,8 +116,9 @@ FileStatus Database::check(const QString& path) {
         if (q.value(0).toString() != QLatin1String("ok")) return {Problem::Damaged, q.value(0).toString()};
         for (const QString& table : {QStringLiteral("test1"), QStringLiteral("hiba1")}) {
             QSqlQuery t(database.db());
-            t.prepare(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ? "
-                                     "COLLATE NOCASE"));
+            t.prepare(
+                QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ? "
+                               "COLLATE NOCASE"));
             t.addBindValue(table);
             if (!t.exec() || !t.next()) return {Problem::Damaged, t.lastError().text()};
             if (t.value(0).toInt() == 0) return {Problem::MissingTable, table};

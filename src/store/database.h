@@ -7,8 +7,18 @@
 
 namespace store {
 
-enum class Problem { None, Missing, CannotCreate, Locked, ReadOnly, Damaged, MissingTable, CannotOpen, Empty,
-                     FolderReadOnly };
+enum class Problem {
+    None,
+    Missing,
+    CannotCreate,
+    Locked,
+    ReadOnly,
+    Damaged,
+    MissingTable,
+    CannotOpen,
+    Empty,
+    FolderReadOnly
+};
 
 // What is wrong with a database file, as a value a window turns into a message.
 struct FileStatus {
@@ -65,9 +75,9 @@ bool mayChange(const QString& path);
 
 // SQLite's primary result codes that callers tell apart.
 namespace engine {
-constexpr int kPerm = 3, kBusy = 5, kLocked = 6, kNoMem = 7, kReadOnly = 8, kIoErr = 10, kCorrupt = 11, kFull = 13,
-              kCantOpen = 14, kConstraint = 19, kAuth = 23, kNotADb = 26;
+constexpr int kPerm = 3, kBusy = 5, kLocked = 6, kNoMem = 7, kReadOnly = 8, kIoErr = 10, kCorrupt = 11,
+              kFull = 13, kCantOpen = 14, kConstraint = 19, kAuth = 23, kNotADb = 26;
 constexpr int kUnknown = -1;  // a failure of the engine that came without its code
-}
+}  // namespace engine
 
 }  // namespace store

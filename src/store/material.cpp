@@ -3,8 +3,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QHash>
+#include <QSaveFile>
 #include <QSqlQuery>
 #include <algorithm>
 #include <optional>
@@ -15,7 +15,7 @@
 namespace store {
 
 const QStringList& materialColumns() {
-    static const QStringList columns = {"sorszam", "szint", "kulcs1", "kulcs2", "mondat", "a",
+    static const QStringList columns = {"sorszam", "szint", "kulcs1", "kulcs2",   "mondat",  "a",
                                         "b",       "c",     "d",      "felelet1", "felelet2"};
     return columns;
 }
@@ -29,7 +29,8 @@ const QString kNoteMark = QStringLiteral(" — ");
 
 int gapCount(const QString& sentence) {
     int count = 0;
-    for (qsizetype at = sentence.indexOf(kGap); at >= 0; at = sentence.indexOf(kGap, at + kGap.size())) ++count;
+    for (qsizetype at = sentence.indexOf(kGap); at >= 0; at = sentence.indexOf(kGap, at + kGap.size()))
+        ++count;
     return count;
 }
 
@@ -59,7 +60,8 @@ QStringList materialRowProblems(const QStringList& f) {
     }
     if (!numberIn(f[Sorszam], 1, 32767))
         bad(Sorszam, QStringLiteral("%1 is not a whole number from 1 to 32767").arg(quoted(f[Sorszam])));
-    if (!numberIn(f[Szint], 1, 3)) bad(Szint, QStringLiteral("%1 is not a level from 1 to 3").arg(quoted(f[Szint])));
+    if (!numberIn(f[Szint], 1, 3))
+        bad(Szint, QStringLiteral("%1 is not a level from 1 to 3").arg(quoted(f[Szint])));
     for (int column : {Kulcs1, Kulcs2})
         if (f[column].size() != 1 || f[column].trimmed().isEmpty())
             bad(column, QStringLiteral("%1 is not a topic code of one character").arg(quoted(f[column])));
@@ -67,7 +69,8 @@ QStringList materialRowProblems(const QStringList& f) {
     const QString& sentence = f[Mondat];
     const int gaps = gapCount(sentence);
     if (sentence.contains(QChar(0x2026)))
-        bad(Mondat, QStringLiteral("the gap is the one character \"…\"; write it as three full stops \"...\""));
+        bad(Mondat,
+            QStringLiteral("the gap is the one character \"…\"; write it as three full stops \"...\""));
     else if (gaps == 0)
         bad(Mondat, QStringLiteral("the sentence has no gap; mark the missing word with \"...\""));
     else if (gaps > 1)
@@ -104,16 +107,19 @@ QStringList materialRowProblems(const QStringList& f) {
         const QString completed = QString(sentence).replace(sentence.indexOf(kGap), kGap.size(), right);
         const QString rest = solution.mid(completed.size());
         if (!solution.startsWith(completed))
-            bad(Felelet1, QStringLiteral("does not begin with the completed sentence %1").arg(quoted(completed)));
+            bad(Felelet1,
+                QStringLiteral("does not begin with the completed sentence %1").arg(quoted(completed)));
         else if (!rest.isEmpty() && !(rest.startsWith(kNoteMark) && rest.size() > kNoteMark.size() + 1))
-            bad(Felelet1, QStringLiteral("after the completed sentence only \" — \" and a short note may follow"));
+            bad(Felelet1,
+                QStringLiteral("after the completed sentence only \" — \" and a short note may follow"));
     }
 
     // Said once for the row: a wrong code page spoils every field it touches.
     for (int column = Mondat; column <= Felelet1; ++column) {
         if (!f[column].contains(QChar(0xFFFD)) && !f[column].contains(QStringLiteral("Ã"))) continue;
-        bad(column, QStringLiteral("holds letters that a wrong code page leaves behind (Ã or �); save the file "
-                                   "again as CSV UTF-8"));
+        bad(column,
+            QStringLiteral("holds letters that a wrong code page leaves behind (Ã or �); save the file "
+                           "again as CSV UTF-8"));
         break;
     }
     return problems;
@@ -145,7 +151,7 @@ MaterialRead readMaterialCsv(const QString& text) {
         result.problems << QStringLiteral("line 2: there are no sentences after the header line");
         return result;
     }
-    QHash<int, int> serials;       // serial number -> line
+    QHash<int, int> serials;        // serial number -> line
     QHash<QString, int> sentences;  // sentence -> line
     for (size_t r = 1; r < records.size(); ++r) {
         const CsvRecord& rec = records[r];
@@ -153,12 +159,15 @@ MaterialRead readMaterialCsv(const QString& text) {
         if (rec.fields.size() == ColumnCount) {
             const std::optional<int> serial = numberIn(rec.fields[Sorszam], 1, 32767);
             if (serial && serials.contains(*serial))
-                problems << QStringLiteral("field sorszam: %1 is used by line %2").arg(*serial).arg(serials[*serial]);
+                problems << QStringLiteral("field sorszam: %1 is used by line %2")
+                                .arg(*serial)
+                                .arg(serials[*serial]);
             else if (serial)
                 serials.insert(*serial, rec.line);
             const QString& sentence = rec.fields[Mondat];
             if (!sentence.isEmpty() && sentences.contains(sentence))
-                problems << QStringLiteral("field mondat: the same sentence is on line %1").arg(sentences[sentence]);
+                problems << QStringLiteral("field mondat: the same sentence is on line %1")
+                                .arg(sentences[sentence]);
             else if (!sentence.isEmpty())
                 sentences.insert(sentence, rec.line);
         }
@@ -166,11 +175,12 @@ MaterialRead readMaterialCsv(const QString& text) {
             result.problems << QStringLiteral("line %1%2%3")
                                    .arg(rec.line)
                                    .arg(problem.startsWith(QLatin1String("field ")) ? QStringLiteral(", ")
-                                                                                     : QStringLiteral(": "))
+                                                                                    : QStringLiteral(": "))
                                    .arg(problem);
         if (!problems.isEmpty()) continue;
         MaterialRow row{rec.line, {}};
-        for (const QString& value : rec.fields) row.values.push_back(value.isEmpty() ? QVariant() : QVariant(value));
+        for (const QString& value : rec.fields)
+            row.values.push_back(value.isEmpty() ? QVariant() : QVariant(value));
         row.values[Sorszam] = *numberIn(rec.fields[Sorszam], 1, 32767);
         row.values[Szint] = *numberIn(rec.fields[Szint], 1, 3);
         result.rows.push_back(std::move(row));
@@ -196,7 +206,8 @@ QString materialCsv(Database& db) {
     QString out = materialColumns().join(u',') + u'\n';
     while (q.next()) {
         QStringList fields;
-        for (int i = 0; i < materialColumns().size(); ++i) fields << (q.isNull(i) ? QString() : q.value(i).toString());
+        for (int i = 0; i < materialColumns().size(); ++i)
+            fields << (q.isNull(i) ? QString() : q.value(i).toString());
         out += csvLine(fields) + u'\n';
     }
     return out;
@@ -207,7 +218,8 @@ std::vector<int> spreadOrder(int n, forms::RandomSource& random) {
     values.reserve(static_cast<size_t>(std::max(n, 0)));
     for (int i = 0; i < n; ++i) values.push_back(static_cast<int>((i + 0.5) * 3000.0 / n) + 1);
     // Fisher-Yates with the program's own random source.
-    for (int i = n - 1; i > 0; --i) std::swap(values[static_cast<size_t>(i)], values[static_cast<size_t>(random.draw1ToN(i + 1) - 1)]);
+    for (int i = n - 1; i > 0; --i)
+        std::swap(values[static_cast<size_t>(i)], values[static_cast<size_t>(random.draw1ToN(i + 1) - 1)]);
     return values;
 }
 
@@ -215,8 +227,9 @@ void insertMaterial(Database& db, const std::vector<MaterialRow>& rows, forms::R
     const std::vector<int> order = spreadOrder(static_cast<int>(rows.size()), random);
     Database::Transaction transaction(db);
     QSqlQuery q(db.db());
-    q.prepare(QStringLiteral("INSERT INTO test1 (sorszam, sorrend, sorrend2, szint, kulcs1, kulcs2, mondat, a, b, c, d, "
-                             "felelet1, felelet2) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    q.prepare(QStringLiteral(
+        "INSERT INTO test1 (sorszam, sorrend, sorrend2, szint, kulcs1, kulcs2, mondat, a, b, c, d, "
+        "felelet1, felelet2) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (size_t r = 0; r < rows.size(); ++r) {
         const auto& v = rows[r].values;
         q.addBindValue(v[0]);
@@ -228,7 +241,8 @@ void insertMaterial(Database& db, const std::vector<MaterialRow>& rows, forms::R
     transaction.commit();
 }
 
-void createDatabaseFile(const QString& path, const std::vector<MaterialRow>& rows, forms::RandomSource& random) {
+void createDatabaseFile(const QString& path, const std::vector<MaterialRow>& rows,
+                        forms::RandomSource& random) {
     const QString temp = path + QStringLiteral(".new");
     QFile::remove(temp);
     try {
@@ -237,8 +251,10 @@ void createDatabaseFile(const QString& path, const std::vector<MaterialRow>& row
             Database db(temp);
             insertMaterial(db, rows, random);
         }
-        if (QFileInfo::exists(path)) throw StoreError(QStringLiteral("The file %1 exists already.").arg(path));
-        if (!QFile::rename(temp, path)) throw StoreError(QStringLiteral("The file %1 cannot be written.").arg(path));
+        if (QFileInfo::exists(path))
+            throw StoreError(QStringLiteral("The file %1 exists already.").arg(path));
+        if (!QFile::rename(temp, path))
+            throw StoreError(QStringLiteral("The file %1 cannot be written.").arg(path));
     } catch (...) {
         QFile::remove(temp);
         QFile::remove(temp + QStringLiteral("-journal"));

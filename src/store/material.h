@@ -16,7 +16,7 @@ namespace store {
 const QStringList& materialColumns();
 
 struct MaterialRow {
-    int line = 0;  // CSV line it came from (0 when it came from elsewhere)
+    int line = 0;                  // CSV line it came from (0 when it came from elsewhere)
     std::vector<QVariant> values;  // in materialColumns() order; empty fields are null
 };
 
@@ -51,6 +51,7 @@ void insertMaterial(Database& db, const std::vector<MaterialRow>& rows, forms::R
 
 // Writes a complete new database file at `path` from the rows: built beside it under a temporary
 // name and renamed into place only when complete. Throws StoreError; leaves nothing on failure.
-void createDatabaseFile(const QString& path, const std::vector<MaterialRow>& rows, forms::RandomSource& random);
+void createDatabaseFile(const QString& path, const std::vector<MaterialRow>& rows,
+                        forms::RandomSource& random);
 
 }  // namespace store

@@ -25,8 +25,10 @@ void RowCursor::moveLast() {
 void RowCursor::moveNext() {
     beforeMove();
     if (eof() && !onDeleted_) throw StoreError(QStringLiteral("There is no current record."));
-    if (onDeleted_) onDeleted_ = false;  // the row after the deleted one is already in place
-    else ++pos_;
+    if (onDeleted_)
+        onDeleted_ = false;  // the row after the deleted one is already in place
+    else
+        ++pos_;
     if (pos_ > size()) pos_ = size();
     afterMove();
 }
@@ -40,11 +42,17 @@ void RowCursor::movePrevious() {
     afterMove();
 }
 
-bool RowCursor::eof() const { return size() == 0 || pos_ >= size(); }
+bool RowCursor::eof() const {
+    return size() == 0 || pos_ >= size();
+}
 
-bool RowCursor::bof() const { return size() == 0 || pos_ < 0; }
+bool RowCursor::bof() const {
+    return size() == 0 || pos_ < 0;
+}
 
-int RowCursor::absolutePosition() const { return (bof() || eof() || onDeleted_) ? -1 : pos_; }
+int RowCursor::absolutePosition() const {
+    return (bof() || eof() || onDeleted_) ? -1 : pos_;
+}
 
 const Row& RowCursor::current() const {
     if (bof() || eof() || onDeleted_) throw StoreError(QStringLiteral("There is no current record."));
@@ -57,7 +65,9 @@ QVariant RowCursor::field(const QString& name) const {
     return current().values[static_cast<size_t>(i)];
 }
 
-void RowCursor::findFirst(const QString& condition) { findFrom(0, condition); }
+void RowCursor::findFirst(const QString& condition) {
+    findFrom(0, condition);
+}
 
 void RowCursor::findNext(const QString& condition) {
     const int start = onDeleted_ ? pos_ : pos_ + 1;

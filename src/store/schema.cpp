@@ -18,8 +18,8 @@ int Fields::indexOf(const QString& name) const {
 const Fields& test1Fields() {
     using T = FieldType;
     static const Fields f{QStringLiteral("test1"),
-                          {"sorszam", "sorrend", "sorrend2", "szint", "kulcs1", "kulcs2", "mondat", "a", "b", "c",
-                           "d", "felelet1", "felelet2"},
+                          {"sorszam", "sorrend", "sorrend2", "szint", "kulcs1", "kulcs2", "mondat", "a", "b",
+                           "c", "d", "felelet1", "felelet2"},
                           {T::Integer, T::Integer, T::Integer, T::Integer, T::Text, T::Text, T::Text, T::Text,
                            T::Text, T::Text, T::Text, T::Text, T::Text}};
     return f;
@@ -53,16 +53,17 @@ void exec(QSqlDatabase& db, const QString& sql) {
 void createSchema(QSqlDatabase& db, bool limitSerials) {
     exec(db, QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId));
     exec(db, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
-    exec(db, QStringLiteral(
-                 "CREATE TABLE test1 ("
-                 " sorszam INTEGER NOT NULL CHECK (typeof(sorszam) = 'integer' AND sorszam >= 1 %1),"
-                 " sorrend INTEGER,"
-                 " sorrend2 INTEGER CHECK (sorrend2 IS NULL OR (typeof(sorrend2) = 'integer'"
-                 "   AND sorrend2 BETWEEN -32768 AND 32767)),"
-                 " szint INTEGER CHECK (szint IS NULL OR (typeof(szint) = 'integer' AND szint BETWEEN 1 AND 3)),"
-                 " kulcs1 TEXT, kulcs2 TEXT, mondat TEXT, a TEXT, b TEXT, c TEXT, d TEXT,"
-                 " felelet1 TEXT, felelet2 TEXT)")
-                 .arg(limitSerials ? QStringLiteral("AND sorszam <= 32767") : QString()));
+    exec(db,
+         QStringLiteral(
+             "CREATE TABLE test1 ("
+             " sorszam INTEGER NOT NULL CHECK (typeof(sorszam) = 'integer' AND sorszam >= 1 %1),"
+             " sorrend INTEGER,"
+             " sorrend2 INTEGER CHECK (sorrend2 IS NULL OR (typeof(sorrend2) = 'integer'"
+             "   AND sorrend2 BETWEEN -32768 AND 32767)),"
+             " szint INTEGER CHECK (szint IS NULL OR (typeof(szint) = 'integer' AND szint BETWEEN 1 AND 3)),"
+             " kulcs1 TEXT, kulcs2 TEXT, mondat TEXT, a TEXT, b TEXT, c TEXT, d TEXT,"
+             " felelet1 TEXT, felelet2 TEXT)")
+             .arg(limitSerials ? QStringLiteral("AND sorszam <= 32767") : QString()));
     exec(db, QStringLiteral("CREATE UNIQUE INDEX sorszam ON test1 (sorszam)"));
     exec(db, QStringLiteral("CREATE INDEX sorrend ON test1 (sorrend)"));
     exec(db, QStringLiteral(

@@ -19,7 +19,8 @@ struct Fields {
     int count() const { return static_cast<int>(names.size()); }
 };
 
-const Fields& test1Fields();  // sorszam, sorrend, sorrend2, szint, kulcs1, kulcs2, mondat, a-d, felelet1, felelet2
+const Fields&
+test1Fields();  // sorszam, sorrend, sorrend2, szint, kulcs1, kulcs2, mondat, a-d, felelet1, felelet2
 const Fields& hiba1Fields();  // hiba, mondat, a-d, felelet1, felelet2
 // The fields of a table named in any letter case; throws StoreError for another name.
 const Fields& fieldsOf(const QString& table);

@@ -3,9 +3,9 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
-#include <optional>
 #include <algorithm>
 #include <numeric>
+#include <optional>
 
 #include "criteria.h"
 #include "store_error.h"
@@ -38,7 +38,9 @@ Snapshot::Snapshot(const Fields& fields, std::shared_ptr<const std::vector<Row>>
     resetToFirst();
 }
 
-Snapshot Snapshot::ofTable(Database& db, const QString& table) { return ofTable(db, table, QString()); }
+Snapshot Snapshot::ofTable(Database& db, const QString& table) {
+    return ofTable(db, table, QString());
+}
 
 Snapshot Snapshot::ofTable(Database& db, const QString& table, const QString& condition) {
     const Fields& fields = fieldsOf(table);

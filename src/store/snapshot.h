@@ -24,7 +24,9 @@ public:
 
 protected:
     int size() const override { return static_cast<int>(order_.size()); }
-    const Row& rowAt(int index) const override { return (*rows_)[static_cast<size_t>(order_[static_cast<size_t>(index)])]; }
+    const Row& rowAt(int index) const override {
+        return (*rows_)[static_cast<size_t>(order_[static_cast<size_t>(index)])];
+    }
 
 private:
     Snapshot(const Fields& fields, std::shared_ptr<const std::vector<Row>> rows, std::vector<int> order);

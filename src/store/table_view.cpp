@@ -15,12 +15,14 @@ TableView::TableView(Database& db, const QString& table) : db_(&db), fields_(&fi
 
 void TableView::selectIndex(const QString& indexName) {
     QSqlQuery q(db_->db());
-    q.prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = ? COLLATE NOCASE "
-                             "AND name = ? COLLATE NOCASE"));
+    q.prepare(
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = ? COLLATE NOCASE "
+                       "AND name = ? COLLATE NOCASE"));
     q.addBindValue(fields_->table);
     q.addBindValue(indexName);
     if (!q.exec()) throwQueryError(q);
-    if (!q.next()) throw StoreError(QStringLiteral("The table %1 has no index \"%2\".").arg(fields_->table, indexName));
+    if (!q.next())
+        throw StoreError(QStringLiteral("The table %1 has no index \"%2\".").arg(fields_->table, indexName));
     const QString actual = q.value(0).toString();
     QSqlQuery info(db_->db());
     if (!info.exec(QStringLiteral("PRAGMA index_info(\"%1\")").arg(actual)) || !info.next())
@@ -86,8 +88,8 @@ void TableView::movePrevious() {
         found = fetch(QStringLiteral("%1 IS NULL AND rowid < ?").arg(keyColumn()), {rowid_}, true);
     } else {
         const QString k = keyColumn();
-        found = fetch(QStringLiteral("%1 IS NULL OR %1 < ? OR (%1 = ? AND rowid < ?)").arg(k), {key_, key_, rowid_},
-                      true);
+        found = fetch(QStringLiteral("%1 IS NULL OR %1 < ? OR (%1 = ? AND rowid < ?)").arg(k),
+                      {key_, key_, rowid_}, true);
     }
     if (!found) state_ = State::Bof;
 }

@@ -8,9 +8,9 @@
 namespace store {
 
 struct Topic {
-    int key;             // catalogue key of the caption
+    int key;                // catalogue key of the caption
     const char* criterion;  // what the practice window selects
-    const char* kulcs1;  // codes the editor writes; kulcs2 null: left unchanged
+    const char* kulcs1;     // codes the editor writes; kulcs2 null: left unchanged
     const char* kulcs2;
 };
 

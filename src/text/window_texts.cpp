@@ -10,27 +10,29 @@ namespace text {
 namespace {
 
 constexpr TextBinding kLauncher[] = {
-    {"activities", -1, 60}, {"practice", -1, 31}, {"test", -1, 32},     {"database", -1, 33},
-    {"change", -1, 74},     {"ok", -1, 0},        {"Exi", -1, 1},       {"mnuhelp", -1, 25},
-    {"mnuworklang", -1, 28}, {"mnuhow", -1, 29},  {"mnuabout", -1, 30},
+    {"activities", -1, 60},  {"practice", -1, 31}, {"test", -1, 32},     {"database", -1, 33},
+    {"change", -1, 74},      {"ok", -1, 0},        {"Exi", -1, 1},       {"mnuhelp", -1, 25},
+    {"mnuworklang", -1, 28}, {"mnuhow", -1, 29},   {"mnuabout", -1, 30},
 };
 
 constexpr TextBinding kReview[] = {
-    {"Command1", -1, 2}, {"Command2", -1, 7},  {"Command3", -1, 8}, {"Command4", -1, 5},
-    {"Command5", -1, 9}, {"Command6", -1, 4},  {"Command7", -1, 10}, {"Command8", -1, 6},
-    {"Label21", -1, 67},
+    {"Command1", -1, 2}, {"Command2", -1, 7},  {"Command3", -1, 8}, {"Command4", -1, 5}, {"Command5", -1, 9},
+    {"Command6", -1, 4}, {"Command7", -1, 10}, {"Command8", -1, 6}, {"Label21", -1, 67},
 };
 
 constexpr TextBinding kTest[] = {
-    {"Command2", -1, 5},     {"Command3", -1, 2},   {"Command4", -1, 5},     {"Command5", -1, 11},
-    {"Command6", -1, 4},     {"mnuTasks", -1, 26},  {"mnuSettings", -1, 27}, {"mnuPractice", -1, 31},
-    {"mnuTest", -1, 32},     {"mnuDatabase", -1, 33}, {"mnuParameters", -1, 34}, {"mnuNumber", -1, 35},
-    {"mnuDelay", -1, 36},    {"mnuStart", -1, 38},  {"Label20", -1, 36},     {"Label19", -1, 35},
+    {"Command2", -1, 5},  {"Command3", -1, 2},     {"Command4", -1, 5},       {"Command5", -1, 11},
+    {"Command6", -1, 4},  {"mnuTasks", -1, 26},    {"mnuSettings", -1, 27},   {"mnuPractice", -1, 31},
+    {"mnuTest", -1, 32},  {"mnuDatabase", -1, 33}, {"mnuParameters", -1, 34}, {"mnuNumber", -1, 35},
+    {"mnuDelay", -1, 36}, {"mnuStart", -1, 38},    {"Label20", -1, 36},       {"Label19", -1, 35},
     {"Label17", -1, 83},
 };
 
 constexpr TextBinding kAbout[] = {
-    {"Command1", -1, 0}, {"Label1", -1, 65}, {"Label4", -1, 87}, {"Label3", -1, 88},
+    {"Command1", -1, 0},
+    {"Label1", -1, 65},
+    {"Label4", -1, 87},
+    {"Label3", -1, 88},
 };
 
 // The topic menu items close both the editor's and the practice window's tables.
@@ -42,23 +44,26 @@ std::vector<TextBinding> withTopicItems(const TextBinding (&head)[N]) {
 }
 
 constexpr TextBinding kEditorHead[] = {
-    {"Command1", -1, 12}, {"Command2", -1, 4},   {"Command3", -1, 8},  {"Command4", -1, 15},
-    {"Command5", -1, 13}, {"Command6", -1, 7},   {"Command7", -1, 9},  {"Command8", -1, 10},
-    {"Command10", -1, 2}, {"Command11", -1, 14}, {"Label5", -1, 63},   {"Label6", -1, 61},
-    {"Label11", -1, 62},  {"mnuTasks", -1, 26},  {"mnuPractice", -1, 31}, {"mnuTest", -1, 32},
-    {"mnuDatabase", -1, 33}, {"mnuOptions", -1, 39}, {"mnuFonts", -1, 40}, {"mnuTopic", -1, 41},
+    {"Command1", -1, 12},    {"Command2", -1, 4},    {"Command3", -1, 8},     {"Command4", -1, 15},
+    {"Command5", -1, 13},    {"Command6", -1, 7},    {"Command7", -1, 9},     {"Command8", -1, 10},
+    {"Command10", -1, 2},    {"Command11", -1, 14},  {"Label5", -1, 63},      {"Label6", -1, 61},
+    {"Label11", -1, 62},     {"mnuTasks", -1, 26},   {"mnuPractice", -1, 31}, {"mnuTest", -1, 32},
+    {"mnuDatabase", -1, 33}, {"mnuOptions", -1, 39}, {"mnuFonts", -1, 40},    {"mnuTopic", -1, 41},
 };
 
 constexpr TextBinding kPracticeHead[] = {
-    {"Command1", -1, 6},     {"Command2", -1, 5},    {"Command3", -1, 2},     {"Command5", -1, 7},
-    {"Command6", -1, 4},     {"Command7", -1, 8},    {"Command8", -1, 9},     {"Command9", -1, 10},
-    {"Command10", -1, 5},    {"mnuTasks", -1, 26},   {"mnuSettings", -1, 27}, {"mnuPractice", -1, 31},
-    {"mnuTest", -1, 32},     {"mnuDatabase", -1, 33}, {"mnuParameters", -1, 34}, {"mnuNumber", -1, 35},
-    {"mnuDelay", -1, 36},    {"mnuLevel", -1, 37},   {"mnustart", -1, 38},    {"mnuTopic", -1, 41},
+    {"Command1", -1, 6},  {"Command2", -1, 5},     {"Command3", -1, 2},       {"Command5", -1, 7},
+    {"Command6", -1, 4},  {"Command7", -1, 8},     {"Command8", -1, 9},       {"Command9", -1, 10},
+    {"Command10", -1, 5}, {"mnuTasks", -1, 26},    {"mnuSettings", -1, 27},   {"mnuPractice", -1, 31},
+    {"mnuTest", -1, 32},  {"mnuDatabase", -1, 33}, {"mnuParameters", -1, 34}, {"mnuNumber", -1, 35},
+    {"mnuDelay", -1, 36}, {"mnuLevel", -1, 37},    {"mnustart", -1, 38},      {"mnuTopic", -1, 41},
 };
 
 constexpr TextBinding kPracticeTail[] = {
-    {"Label28", -1, 61}, {"Label29", -1, 62}, {"Label23", -1, 68}, {"Label24", -1, 76},
+    {"Label28", -1, 61},
+    {"Label29", -1, 62},
+    {"Label23", -1, 68},
+    {"Label24", -1, 76},
 };
 
 }  // namespace
@@ -69,10 +74,18 @@ int topicItemKey(int item) {
     return 42 + item;
 }
 
-std::span<const TextBinding> launcherTexts() { return kLauncher; }
-std::span<const TextBinding> reviewTexts() { return kReview; }
-std::span<const TextBinding> testTexts() { return kTest; }
-std::span<const TextBinding> aboutTexts() { return kAbout; }
+std::span<const TextBinding> launcherTexts() {
+    return kLauncher;
+}
+std::span<const TextBinding> reviewTexts() {
+    return kReview;
+}
+std::span<const TextBinding> testTexts() {
+    return kTest;
+}
+std::span<const TextBinding> aboutTexts() {
+    return kAbout;
+}
 
 std::span<const TextBinding> editorTexts() {
     static const std::vector<TextBinding> all = withTopicItems(kEditorHead);
@@ -96,10 +109,14 @@ QString titleWord(TitleWindow window, int langBase) {
         {"Test", "Teszt", "Test", "Test"},
     }};
     int col = -1;
-    if (langBase == English) col = 0;
-    else if (langBase == Hungarian) col = 1;
-    else if (langBase == Spanish) col = 2;
-    else if (langBase == French) col = 3;
+    if (langBase == English)
+        col = 0;
+    else if (langBase == Hungarian)
+        col = 1;
+    else if (langBase == Spanish)
+        col = 2;
+    else if (langBase == French)
+        col = 3;
     if (col < 0) return {};
     return QString::fromUtf8(words[static_cast<size_t>(window)][static_cast<size_t>(col)]);
 }

@@ -13,12 +13,12 @@ struct TextBinding {
     int key;
 };
 
-std::span<const TextBinding> launcherTexts();   // Plurqsp
-std::span<const TextBinding> editorTexts();     // Form1
-std::span<const TextBinding> practiceTexts();   // Spgyak
-std::span<const TextBinding> reviewTexts();     // Hibatst
-std::span<const TextBinding> testTexts();       // Sptest
-std::span<const TextBinding> aboutTexts();      // sobre (its caption is applied separately)
+std::span<const TextBinding> launcherTexts();  // Plurqsp
+std::span<const TextBinding> editorTexts();    // Form1
+std::span<const TextBinding> practiceTexts();  // Spgyak
+std::span<const TextBinding> reviewTexts();    // Hibatst
+std::span<const TextBinding> testTexts();      // Sptest
+std::span<const TextBinding> aboutTexts();     // sobre (its caption is applied separately)
 constexpr int kAboutCaptionKey = 89;
 constexpr int kReviewMessageTitleKey = 66;
 

@@ -65,7 +65,8 @@ private slots:
         QCOMPARE(launcher.c(QStringLiteral("change")).caption, text::uiText(74, langBase));
         QVERIFY(launcher.c(QStringLiteral("practice")).checked);
         QVERIFY(launcher.c(QStringLiteral("mnuOnTop")).checked);
-        for (int i = 0; i < 4; ++i) QCOMPARE(launcher.c(QStringLiteral("worklang"), i).checked, i == checkedItem);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(launcher.c(QStringLiteral("worklang"), i).checked, i == checkedItem);
         // Captions that stay in one language.
         QCOMPARE(launcher.c(QStringLiteral("worklang"), 2).caption, QStringLiteral("&Français"));
         QCOMPARE(launcher.c(QStringLiteral("mnuOnTop")).caption, QStringLiteral("&OnTop"));
@@ -102,7 +103,8 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("title");
-        QTest::addRow("nothing changed: practice") << QString() << kPractice << "Plurquiz Español  ----  Practice";
+        QTest::addRow("nothing changed: practice")
+            << QString() << kPractice << "Plurquiz Español  ----  Practice";
         QTest::addRow("test") << "test" << kTest << "Plurquiz Español  ----  Test";
         QTest::addRow("database") << "database" << kEditor << "Plurquiz Español  ----  Database";
     }
@@ -226,7 +228,8 @@ private slots:
         f.startInLanguage("Command1").click(QStringLiteral("mnuabout"));
         forms::Form& about = f.form(kAbout);
         auto frame = [&] { return about.c(QStringLiteral("Image1")).picture; };
-        const QString f3 = about.c(QStringLiteral("Image3")).picture, f4 = about.c(QStringLiteral("Image4")).picture,
+        const QString f3 = about.c(QStringLiteral("Image3")).picture,
+                      f4 = about.c(QStringLiteral("Image4")).picture,
                       f5 = about.c(QStringLiteral("Image5")).picture;
         QCOMPARE(frame(), f3);
         about.timer(QStringLiteral("Timer2"));
@@ -265,17 +268,23 @@ private slots:
     void appFolderEndsInExactlyOneSeparator_data() {
         QTest::addColumn<QString>("dir");
         QTest::addColumn<QString>("expected");
-        QTest::addRow("root") << "/" << "/";
-        QTest::addRow("folder") << "/opt/plurquiz" << "/opt/plurquiz/";
-        QTest::addRow("folder with separator") << "/opt/plurquiz/" << "/opt/plurquiz/";
-        QTest::addRow("drive root") << "C:\\" << "C:\\";
-        QTest::addRow("drive folder") << "C:\\App" << "C:\\App\\";
+        QTest::addRow("root") << "/"
+                              << "/";
+        QTest::addRow("folder") << "/opt/plurquiz"
+                                << "/opt/plurquiz/";
+        QTest::addRow("folder with separator") << "/opt/plurquiz/"
+                                               << "/opt/plurquiz/";
+        QTest::addRow("drive root") << "C:\\"
+                                    << "C:\\";
+        QTest::addRow("drive folder") << "C:\\App"
+                                      << "C:\\App\\";
     }
     void appFolderEndsInExactlyOneSeparator() {
         QFETCH(QString, dir);
         QFETCH(QString, expected);
         QCOMPARE(AppFolder(dir), expected);
-        QCOMPARE(AppFolder(dir) + QStringLiteral("st_data.sqlite"), expected + QStringLiteral("st_data.sqlite"));
+        QCOMPARE(AppFolder(dir) + QStringLiteral("st_data.sqlite"),
+                 expected + QStringLiteral("st_data.sqlite"));
     }
 
     void centringKeepsTheSizeAndAcceptsLargeWindows() {

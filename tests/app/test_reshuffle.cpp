@@ -60,9 +60,10 @@ private slots:
         QTest::addColumn<QList<int>>("stored");
         QTest::addRow("clash below 1500 steps up") << QList<int>{1200, 1200} << QList<int>{1200, 1201};
         QTest::addRow("clash from 1500 steps down") << QList<int>{2000, 2000} << QList<int>{2000, 1999};
-        QTest::addRow("steps on to the next free value") << QList<int>{1200, 1201, 1200} << QList<int>{1200, 1201, 1202};
-        QTest::addRow("the first draw fixes the direction") << QList<int>{1500, 1499, 1500}
-                                                           << QList<int>{1500, 1499, 1498};
+        QTest::addRow("steps on to the next free value")
+            << QList<int>{1200, 1201, 1200} << QList<int>{1200, 1201, 1202};
+        QTest::addRow("the first draw fixes the direction")
+            << QList<int>{1500, 1499, 1500} << QList<int>{1500, 1499, 1498};
         QTest::addRow("no clash, no step") << QList<int>{1, 3000} << QList<int>{1, 3000};
     }
     void refusedValuesStepAwayFromTheMiddle() {
@@ -70,7 +71,8 @@ private slots:
         QFETCH(QList<int>, stored);
         QTemporaryDir dir;
         std::vector<TestRow> rows;
-        for (int i = 1; i <= draws.size(); ++i) rows.push_back({i, -i});  // natural order = serial order reversed
+        for (int i = 1; i <= draws.size(); ++i)
+            rows.push_back({i, -i});  // natural order = serial order reversed
         const QString path = makeDatabase(dir, rows);
         {
             Database db(path);
@@ -98,8 +100,9 @@ private slots:
         {
             Database db(path);
             QSqlQuery q(db.db());
-            QVERIFY(q.exec(QStringLiteral("CREATE TRIGGER never BEFORE UPDATE OF sorrend2 ON test1 WHEN NEW.sorszam = 2 "
-                                          "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+            QVERIFY(q.exec(
+                QStringLiteral("CREATE TRIGGER never BEFORE UPDATE OF sorrend2 ON test1 WHEN NEW.sorszam = 2 "
+                               "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
         }
         const QMap<int, int> before = orderBySerial(path);
         forms::RandomSource random(5);
@@ -121,13 +124,15 @@ private slots:
         forms::Form& launcher = f.startInLanguage(qPrintable(button));
         const QMap<int, int> before = orderBySerial(f.ctx.g.DatabasePath);
         launcher.click(QStringLiteral("change"));
-        QCOMPARE(launcher.c(QStringLiteral("change")).caption, QStringLiteral("The order of the sentences has been changed."));
+        QCOMPARE(launcher.c(QStringLiteral("change")).caption,
+                 QStringLiteral("The order of the sentences has been changed."));
         QVERIFY(orderBySerial(f.ctx.g.DatabasePath) != before);
         QVERIFY(f.platform.messages.empty());
         // Loading the launcher again puts the catalogue text back.
         launcher.click(QStringLiteral("ok"));
         f.form(app::kPractice).click(QStringLiteral("mnuPlurquiz"));
-        QCOMPARE(f.form(app::kLauncher).c(QStringLiteral("change")).caption, text::uiText(74, f.ctx.g.LangBase));
+        QCOMPARE(f.form(app::kLauncher).c(QStringLiteral("change")).caption,
+                 text::uiText(74, f.ctx.g.LangBase));
     }
 
     // Whatever start-up found wrong, the reshuffle says it again in the working language and leaves
@@ -178,8 +183,9 @@ private slots:
         } else if (kind == QLatin1String("refused")) {
             Database db(path);
             QSqlQuery q(db.db());
-            QVERIFY(q.exec(QStringLiteral("CREATE TRIGGER never BEFORE UPDATE OF sorrend2 ON test1 "
-                                          "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+            QVERIFY(
+                q.exec(QStringLiteral("CREATE TRIGGER never BEFORE UPDATE OF sorrend2 ON test1 "
+                                      "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
         }
         forms::Form& launcher = f.startInLanguage("Command5");
         QCOMPARE(f.ctx.g.DatabasePath, path);
@@ -204,7 +210,8 @@ private slots:
         const QString path = makeDatabase(dir, rows);
         const QMap<int, int> before = orderBySerial(path);
         QProcess child;
-        child.start(QStringLiteral(PLURQUIZ_BINARY_DIR "/tests/reshuffle_child"), {path, QStringLiteral("10000")});
+        child.start(QStringLiteral(PLURQUIZ_BINARY_DIR "/tests/reshuffle_child"),
+                    {path, QStringLiteral("10000")});
         QVERIFY(child.waitForStarted());
         // The child reports when it is half-way through, then keeps writing slowly.
         QVERIFY(child.waitForReadyRead(60000));

@@ -13,7 +13,8 @@ using namespace forms;
 namespace {
 
 struct Probe : Form {
-    Probe(const QString& windowName, Runtime& runtime, QStringList& log) : Form(windowName, runtime), log_(log) {
+    Probe(const QString& windowName, Runtime& runtime, QStringList& log)
+        : Form(windowName, runtime), log_(log) {
         Off.enabled = false;
         None.visible = false;
         onClick(Close, [this] {
@@ -65,7 +66,8 @@ struct Probe : Form {
     Control& A = addOption(Panel, QStringLiteral("A"));
     Control& B = addOption(Panel, QStringLiteral("B"));
     Control& None = addOption(Panel, QStringLiteral("None"));
-    ControlArray& item = addItems(QStringLiteral("item"), {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")});
+    ControlArray& item =
+        addItems(QStringLiteral("item"), {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")});
     Timer& Tick = addTimer(QStringLiteral("Tick"), 0);
     QStringList& log_;
 };
@@ -133,7 +135,8 @@ private slots:
         show("one");
         show("two");
         windows().find(QStringLiteral("one"))->click(QStringLiteral("Close"));
-        QCOMPARE(log, (QStringList{"load one", "load two", "unload one", "after unload Close", "destroyed one"}));
+        QCOMPARE(log,
+                 (QStringList{"load one", "load two", "unload one", "after unload Close", "destroyed one"}));
         QVERIFY(!windows().isLoaded(QStringLiteral("one")));
     }
 
@@ -221,10 +224,13 @@ private slots:
     void errorsStopAtTheEventBoundary_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("report");
-        QTest::addRow("any error is reported") << "Fail" << "one: disk on fire";
+        QTest::addRow("any error is reported") << "Fail"
+                                               << "one: disk on fire";
         QTest::addRow("a data error ends a quiet handler silently") << "FailQuietly" << QString();
-        QTest::addRow("a fault of the program is reported even so") << "FailBadly" << "one: a fault of the program";
-        QTest::addRow("a data error of a plain handler is reported") << "FailLoudly" << "one: no current record";
+        QTest::addRow("a fault of the program is reported even so") << "FailBadly"
+                                                                    << "one: a fault of the program";
+        QTest::addRow("a data error of a plain handler is reported") << "FailLoudly"
+                                                                     << "one: no current record";
     }
     void errorsStopAtTheEventBoundary() {
         QFETCH(QString, button);

@@ -33,13 +33,13 @@ inline QString sampleMdb() {
 
 // The shared fixtures lie beside the working copy, not in it; a clone elsewhere has none and skips
 // these tests, except where PLURQUIZ_REQUIRE_FIXTURES is set (continuous integration), which fails.
-#define SKIP_WITHOUT_SAMPLE()                                                                          \
-    do {                                                                                               \
-        if (!QFileInfo::exists(sampleMdb())) {                                                         \
-            const QString why = QStringLiteral("the sample Jet file %1 is missing").arg(sampleMdb());  \
-            if (qEnvironmentVariableIsSet("PLURQUIZ_REQUIRE_FIXTURES")) QFAIL(qPrintable(why));         \
-            QSKIP(qPrintable(why));                                                                    \
-        }                                                                                              \
+#define SKIP_WITHOUT_SAMPLE()                                                                         \
+    do {                                                                                              \
+        if (!QFileInfo::exists(sampleMdb())) {                                                        \
+            const QString why = QStringLiteral("the sample Jet file %1 is missing").arg(sampleMdb()); \
+            if (qEnvironmentVariableIsSet("PLURQUIZ_REQUIRE_FIXTURES")) QFAIL(qPrintable(why));       \
+            QSKIP(qPrintable(why));                                                                   \
+        }                                                                                             \
     } while (false)
 
 inline ToolRun runTool(const QStringList& args) {

@@ -140,7 +140,8 @@ class JetImportTest : public QObject {
                  (QStringList{QStringLiteral("st_data.mdb"), QStringLiteral("st_data.sqlite")}));
         QVERIFY(store::Database::check(a.target).ok());
         store::Database db(a.target);
-        compareWithExport(db, QStringLiteral("test1"), fixturePath(QStringLiteral("st_data_sample_test1.csv")));
+        compareWithExport(db, QStringLiteral("test1"),
+                          fixturePath(QStringLiteral("st_data_sample_test1.csv")));
         const auto log = tableRows(db, QStringLiteral("SELECT * FROM hiba1"));
         QCOMPARE(log.size(), size_t(1));
         QCOMPARE(log[0][0].toString(), QStringLiteral("0"));
@@ -150,8 +151,10 @@ class JetImportTest : public QObject {
     void verifyMatchesSample(const Attempt& a) {
         verifyImported(a);
         store::Database db(a.target);
-        compareWithExport(db, QStringLiteral("test1"), fixturePath(QStringLiteral("st_data_sample_test1.csv")));
-        compareWithExport(db, QStringLiteral("hiba1"), fixturePath(QStringLiteral("st_data_sample_hiba1.csv")));
+        compareWithExport(db, QStringLiteral("test1"),
+                          fixturePath(QStringLiteral("st_data_sample_test1.csv")));
+        compareWithExport(db, QStringLiteral("hiba1"),
+                          fixturePath(QStringLiteral("st_data_sample_hiba1.csv")));
     }
 
 private slots:
@@ -259,7 +262,8 @@ private slots:
                 ++refused;
                 verifyRefused(a);
             } else if (!a.run.err.isEmpty()) {
-                QVERIFY2(a.run.errText().contains(QStringLiteral("empty failed-item log")), a.run.err.constData());
+                QVERIFY2(a.run.errText().contains(QStringLiteral("empty failed-item log")),
+                         a.run.err.constData());
                 store::Database db(a.target);
                 QCOMPARE(tableRows(db, QStringLiteral("SELECT count(*) FROM hiba1"))[0][0].toInt(), 1);
             } else {

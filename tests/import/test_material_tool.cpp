@@ -80,10 +80,18 @@ private slots:
                                     "9,1,1,0,i ... and ...,a,b,c,d,i a and a,A\n"
                                     "10,1,1,0,j ...,a,a,a,a,j a,A\n"
                                     "11,1,1,0,k ...,,b,c,d,,A\n");
-        const QStringList expected = {"line 3, field szint", "line 4, field sorszam", "line 5, field kulcs1",
-                                      "line 6, field sorszam", "line 7:", "line 8, field felelet2",
-                                      "line 9, field mondat", "line 10, field mondat", "line 11, field b",
-                                      "line 11, field c", "line 11, field d", "line 12, field a",
+        const QStringList expected = {"line 3, field szint",
+                                      "line 4, field sorszam",
+                                      "line 5, field kulcs1",
+                                      "line 6, field sorszam",
+                                      "line 7:",
+                                      "line 8, field felelet2",
+                                      "line 9, field mondat",
+                                      "line 10, field mondat",
+                                      "line 11, field b",
+                                      "line 11, field c",
+                                      "line 11, field d",
+                                      "line 12, field a",
                                       "nothing has been written"};
         const QString fresh = path(QStringLiteral("never.sqlite"));
         const QString empty = path(QStringLiteral("empty.sqlite"));
@@ -117,8 +125,10 @@ private slots:
 
     void existingCsvIsReplacedOnlyWhenForced() {
         const QString db = path(QStringLiteral("export.sqlite"));
-        QCOMPARE(runTool({QStringLiteral("--csv-in"), csvFile(QStringLiteral("export-in.csv"),
-                                                              "1,1,1,0,a ...,a,b,c,d,a a,A\n"), db}).code, 0);
+        QCOMPARE(runTool({QStringLiteral("--csv-in"),
+                          csvFile(QStringLiteral("export-in.csv"), "1,1,1,0,a ...,a,b,c,d,a a,A\n"), db})
+                     .code,
+                 0);
         const QString csv = path(QStringLiteral("edited.csv"));
         QVERIFY(writeAll(csv, "the learner's edits"));
         const ToolRun refused = runTool({QStringLiteral("--csv-out"), db, csv});
@@ -203,8 +213,8 @@ private slots:
         const ToolRun run = runTool({QStringLiteral("--help")});
         QCOMPARE(run.code, 0);
         QVERIFY(run.err.isEmpty());
-        for (const char* use :
-             {"SOURCE.mdb TARGET.sqlite", "--csv-out [--force] DB.sqlite FILE.csv", "--csv-in FILE.csv DB.sqlite"})
+        for (const char* use : {"SOURCE.mdb TARGET.sqlite", "--csv-out [--force] DB.sqlite FILE.csv",
+                                "--csv-in FILE.csv DB.sqlite"})
             QVERIFY2(run.out.contains(use), use);
     }
 };

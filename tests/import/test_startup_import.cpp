@@ -88,7 +88,8 @@ private slots:
         SKIP_WITHOUT_SAMPLE();
         const QByteArray sample = readAll(sampleMdb());
         ProgramFolder program(sample);
-        const app::SetupOutcome outcome = app::setUpDatabase(program.sqlite, program.folder, text::Spanish, {});
+        const app::SetupOutcome outcome =
+            app::setUpDatabase(program.sqlite, program.folder, text::Spanish, {});
         QVERIFY(!outcome.ok());
         QCOMPARE(outcome.import, app::SetupOutcome::Import::Unavailable);
         const QString message = outcome.message(text::Spanish);

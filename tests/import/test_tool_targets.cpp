@@ -9,8 +9,9 @@
 
 namespace {
 
-const QByteArray kMaterial = "sorszam,szint,kulcs1,kulcs2,mondat,a,b,c,d,felelet1,felelet2\n"
-                             "1,1,1,0,Uno ...,a,b,c,d,Uno a,A\n";
+const QByteArray kMaterial =
+    "sorszam,szint,kulcs1,kulcs2,mondat,a,b,c,d,felelet1,felelet2\n"
+    "1,1,1,0,Uno ...,a,b,c,d,Uno a,A\n";
 
 constexpr auto kReadAndEnter = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
                                QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
@@ -29,8 +30,8 @@ bool hasEngineWords(const QString& text) {
 ToolRun runToolOnASmallDisk(int blocks, const QStringList& args) {
     QProcess process;
     process.start(QStringLiteral("/bin/sh"),
-                  QStringList{QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"")
-                                                        .arg(blocks),
+                  QStringList{QStringLiteral("-c"),
+                              QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(blocks),
                               toolPath()} +
                       args);
     ToolRun run;
@@ -54,16 +55,33 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("reason");
-        QTest::addRow("CSV into a missing folder") << "csv-in" << "missing/new.sqlite" << "does not exist";
-        QTest::addRow("CSV into a read-only folder") << "csv-in" << "locked/new.sqlite" << "may not write";
-        QTest::addRow("CSV into a database in a read-only folder")
-            << "csv-in" << "locked/empty.sqlite" << "folder cannot be written";
-        QTest::addRow("CSV out into a missing folder") << "csv-out" << "missing/out.csv" << "does not exist";
-        QTest::addRow("CSV out into a read-only folder") << "csv-out" << "locked/out.csv" << "may not write";
-        QTest::addRow("old file into a missing folder") << "mdb" << "missing/new.sqlite" << "does not exist";
-        QTest::addRow("old file into a read-only folder") << "mdb" << "locked/new.sqlite" << "may not write";
-        QTest::addRow("old file onto a database") << "mdb" << "locked/empty.sqlite" << "exists already";
-        QTest::addRow("old file onto a CSV file") << "mdb" << "material.csv" << "exists already";
+        QTest::addRow("CSV into a missing folder") << "csv-in"
+                                                   << "missing/new.sqlite"
+                                                   << "does not exist";
+        QTest::addRow("CSV into a read-only folder") << "csv-in"
+                                                     << "locked/new.sqlite"
+                                                     << "may not write";
+        QTest::addRow("CSV into a database in a read-only folder") << "csv-in"
+                                                                   << "locked/empty.sqlite"
+                                                                   << "folder cannot be written";
+        QTest::addRow("CSV out into a missing folder") << "csv-out"
+                                                       << "missing/out.csv"
+                                                       << "does not exist";
+        QTest::addRow("CSV out into a read-only folder") << "csv-out"
+                                                         << "locked/out.csv"
+                                                         << "may not write";
+        QTest::addRow("old file into a missing folder") << "mdb"
+                                                        << "missing/new.sqlite"
+                                                        << "does not exist";
+        QTest::addRow("old file into a read-only folder") << "mdb"
+                                                          << "locked/new.sqlite"
+                                                          << "may not write";
+        QTest::addRow("old file onto a database") << "mdb"
+                                                  << "locked/empty.sqlite"
+                                                  << "exists already";
+        QTest::addRow("old file onto a CSV file") << "mdb"
+                                                  << "material.csv"
+                                                  << "exists already";
     }
     void unwritableTargetsAreRefusedInWords() {
         QFETCH(QString, command);
@@ -86,14 +104,16 @@ private slots:
         const QByteArray emptyBefore = readAll(empty);
 
         const ToolRun run = runTool(args);
-        QFile::setPermissions(dir.filePath(QStringLiteral("locked")), kReadAndEnter | QFileDevice::WriteOwner);
+        QFile::setPermissions(dir.filePath(QStringLiteral("locked")),
+                              kReadAndEnter | QFileDevice::WriteOwner);
         QVERIFY(!run.crashed());
         QCOMPARE(run.code, 1);
         QVERIFY2(run.err.count('\n') == 1 && run.errText().startsWith(path + QStringLiteral(": ")) &&
                      run.errText().contains(reason) && !hasEngineWords(run.errText()),
                  run.err.constData());
         QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("material.csv")});
-        QCOMPARE(filesIn(dir.filePath(QStringLiteral("locked"))), QStringList{QStringLiteral("empty.sqlite")});
+        QCOMPARE(filesIn(dir.filePath(QStringLiteral("locked"))),
+                 QStringList{QStringLiteral("empty.sqlite")});
         QCOMPARE(readAll(empty), emptyBefore);
         QCOMPARE(readAll(csv), kMaterial);
     }
@@ -114,9 +134,10 @@ private slots:
         QTemporaryDir dir;
         const QString target = dir.filePath(QStringLiteral("new.sqlite"));
         const QString builtIn = QStringLiteral(PLURQUIZ_SOURCE_DIR "/data/material.csv");
-        const ToolRun run = runToolOnASmallDisk(
-            blocks, command == QLatin1String("mdb") ? QStringList{sampleMdb(), target}
-                                                    : QStringList{QStringLiteral("--csv-in"), builtIn, target});
+        const ToolRun run =
+            runToolOnASmallDisk(blocks, command == QLatin1String("mdb")
+                                            ? QStringList{sampleMdb(), target}
+                                            : QStringList{QStringLiteral("--csv-in"), builtIn, target});
         QVERIFY2(!run.crashed(), "the import tool crashed");
         QCOMPARE(run.code, 1);
         QVERIFY2(run.err.count('\n') == 1 && run.errText().startsWith(target + QStringLiteral(": ")) &&

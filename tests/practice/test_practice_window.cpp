@@ -14,8 +14,8 @@ namespace {
 
 // Serial, sorrend2, level, kulcs1, kulcs2, right letter. In sorrend2 order: 3, 1, 4, 2, 5, 6.
 const std::vector<TestRow> kRows = {
-    {1, 900, 1, "1", "1", "A"},   {2, 1500, 2, "1", "2", "B"}, {3, 300, 1, "2", "0", "C"},
-    {4, 1200, 2, "a", "1", "D"},  {5, 2800, 1, "3", "9", "a"}, {6, 2900, 2, "1", "9", "A"},
+    {1, 900, 1, "1", "1", "A"},  {2, 1500, 2, "1", "2", "B"}, {3, 300, 1, "2", "0", "C"},
+    {4, 1200, 2, "a", "1", "D"}, {5, 2800, 1, "3", "9", "a"}, {6, 2900, 2, "1", "9", "A"},
 };
 
 struct PracticeFixture : AppFixture {
@@ -28,7 +28,9 @@ struct PracticeFixture : AppFixture {
     int shown(PracticeWindow& w) { return w.Label26.caption.toInt(); }
 };
 
-QString lastMessage(const FakePlatform& p) { return p.messages.empty() ? QString() : p.messages.back().text; }
+QString lastMessage(const FakePlatform& p) {
+    return p.messages.empty() ? QString() : p.messages.back().text;
+}
 
 }  // namespace
 
@@ -228,7 +230,8 @@ private slots:
         QVERIFY(w.c(menu, item).checked);
         // Nothing to step through: the buttons do nothing and say nothing.
         const size_t messages = f.platform.messages.size();
-        for (const char* b : {"Command2", "Command5", "Command7", "Command8", "Command9"}) w.click(QString::fromLatin1(b));
+        for (const char* b : {"Command2", "Command5", "Command7", "Command8", "Command9"})
+            w.click(QString::fromLatin1(b));
         QCOMPARE(f.platform.messages.size(), messages);
     }
 

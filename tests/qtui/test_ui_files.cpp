@@ -25,13 +25,20 @@ namespace {
 bool rightKind(ControlKind kind, QObject* o) {
     switch (kind) {
         case ControlKind::Label:
-        case ControlKind::Image: return qobject_cast<QLabel*>(o);
-        case ControlKind::Button: return qobject_cast<QPushButton*>(o);
-        case ControlKind::Option: return qobject_cast<QRadioButton*>(o);
-        case ControlKind::Frame: return qobject_cast<QGroupBox*>(o) || qobject_cast<QFrame*>(o);
-        case ControlKind::Edit: return qobject_cast<QLineEdit*>(o) || qobject_cast<QPlainTextEdit*>(o);
-        case ControlKind::Menu: return qobject_cast<QMenu*>(o);
-        case ControlKind::MenuItem: return qobject_cast<QAction*>(o);
+        case ControlKind::Image:
+            return qobject_cast<QLabel*>(o);
+        case ControlKind::Button:
+            return qobject_cast<QPushButton*>(o);
+        case ControlKind::Option:
+            return qobject_cast<QRadioButton*>(o);
+        case ControlKind::Frame:
+            return qobject_cast<QGroupBox*>(o) || qobject_cast<QFrame*>(o);
+        case ControlKind::Edit:
+            return qobject_cast<QLineEdit*>(o) || qobject_cast<QPlainTextEdit*>(o);
+        case ControlKind::Menu:
+            return qobject_cast<QMenu*>(o);
+        case ControlKind::MenuItem:
+            return qobject_cast<QAction*>(o);
     }
     return false;
 }
@@ -124,7 +131,8 @@ private slots:
         FakePlatform platform;
         forms::RandomSource random(1);
         forms::Runtime rt{platform, windows, random};
-        windows.define(QStringLiteral("Nowhere"), [&] { return std::make_unique<forms::Form>(QStringLiteral("Nowhere"), rt); });
+        windows.define(QStringLiteral("Nowhere"),
+                       [&] { return std::make_unique<forms::Form>(QStringLiteral("Nowhere"), rt); });
         qtui::ViewManager views(&windows);
         windows.setObserver(&views);
         QVERIFY_THROWS_EXCEPTION(std::logic_error, windows.show(QStringLiteral("Nowhere")));
@@ -135,11 +143,16 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("rich");
-        QTest::addRow("plain") << "Tasks:" << "Tasks:" << false;
-        QTest::addRow("marker") << "&Number of sentences" << "<u>N</u>umber of sentences" << true;
-        QTest::addRow("inside a word") << "Vá&rakozás" << "Vá<u>r</u>akozás" << true;
-        QTest::addRow("doubled marker") << "A && B" << "A & B" << false;
-        QTest::addRow("markup is text") << "&a <b>" << "<u>a</u> &lt;b&gt;" << true;
+        QTest::addRow("plain") << "Tasks:"
+                               << "Tasks:" << false;
+        QTest::addRow("marker") << "&Number of sentences"
+                                << "<u>N</u>umber of sentences" << true;
+        QTest::addRow("inside a word") << "Vá&rakozás"
+                                       << "Vá<u>r</u>akozás" << true;
+        QTest::addRow("doubled marker") << "A && B"
+                                        << "A & B" << false;
+        QTest::addRow("markup is text") << "&a <b>"
+                                        << "<u>a</u> &lt;b&gt;" << true;
     }
     void labelsUnderlineTheLetterAfterTheMarker() {
         QFETCH(QString, caption);

@@ -43,7 +43,8 @@ struct Probe : Form {
             QTimer::singleShot(0, [this] { nestedClicks += 1; });
             QEventLoop loop;
             QTimer::singleShot(0, [&] {
-                rt.windows.find(kProbe)->click(QStringLiteral("other"));  // a programmatic click is no view event
+                rt.windows.find(kProbe)->click(
+                    QStringLiteral("other"));  // a programmatic click is no view event
                 emitDuringModal();
                 loop.quit();
             });
@@ -139,15 +140,28 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QStringList>("log");
         QTest::addColumn<QString>("typed");
-        QTest::addRow("one letter") << "ok" << "b" << QStringList{"key b"} << "";
-        QTest::addRow("a sequence of letters") << "A" << "abcd" << QStringList{"key a", "key b", "key c", "key d"} << "";
-        QTest::addRow("the same letter twice") << "ok" << "aa" << QStringList{"key a", "key a"} << "";
-        QTest::addRow("Enter on an option presses the default button") << "A" << "\n" << QStringList{"ok"} << "";
-        QTest::addRow("Enter in an edit box presses the default button") << "Text1" << "\n" << QStringList{"ok"} << "";
-        QTest::addRow("Enter on another button presses that button") << "other" << "\n" << QStringList{"other"} << "";
+        QTest::addRow("one letter") << "ok"
+                                    << "b" << QStringList{"key b"} << "";
+        QTest::addRow("a sequence of letters")
+            << "A"
+            << "abcd" << QStringList{"key a", "key b", "key c", "key d"} << "";
+        QTest::addRow("the same letter twice") << "ok"
+                                               << "aa" << QStringList{"key a", "key a"} << "";
+        QTest::addRow("Enter on an option presses the default button") << "A"
+                                                                       << "\n"
+                                                                       << QStringList{"ok"} << "";
+        QTest::addRow("Enter in an edit box presses the default button") << "Text1"
+                                                                         << "\n"
+                                                                         << QStringList{"ok"} << "";
+        QTest::addRow("Enter on another button presses that button") << "other"
+                                                                     << "\n"
+                                                                     << QStringList{"other"} << "";
         QTest::addRow("letters the preview lets through reach the edit box")
-            << "Text1" << "xay" << QStringList{"key a"} << "xy";
-        QTest::addRow("letter then Enter") << "B" << "c\n" << QStringList{"key c", "ok"} << "";
+            << "Text1"
+            << "xay" << QStringList{"key a"} << "xy";
+        QTest::addRow("letter then Enter") << "B"
+                                           << "c\n"
+                                           << QStringList{"key c", "ok"} << "";
     }
     void keysSentToTheWindowReachThePreviewOnce() {
         QFETCH(QString, focus);
@@ -156,8 +170,10 @@ private slots:
         QFETCH(QString, typed);
         window->findChild<QWidget*>(focus)->setFocus();
         for (QChar k : keys) {
-            if (k == u'\n') QTest::keyClick(window->windowHandle(), Qt::Key_Return);
-            else QTest::keyClick(window->windowHandle(), k.toLatin1());
+            if (k == u'\n')
+                QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+            else
+                QTest::keyClick(window->windowHandle(), k.toLatin1());
         }
         QCOMPARE(probe->log, log);
         QCOMPARE(widget<QLineEdit>("Text1")->text(), typed);

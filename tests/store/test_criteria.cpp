@@ -9,9 +9,21 @@ using namespace store;
 
 namespace {
 // One test1 row: sorszam 7, sorrend 7, sorrend2 1200, szint 2, kulcs1 '1', kulcs2 'a', ...
-std::vector<QVariant> row(const QVariant& kulcs2 = QStringLiteral("a"), const QVariant& mondat = QStringLiteral("Árbol Ő")) {
-    return {7, 7, 1200, 2, QStringLiteral("1"), kulcs2, mondat, QStringLiteral("ser"), QStringLiteral("estar"),
-            QStringLiteral("haber"), QStringLiteral("tener"), QStringLiteral("Es un árbol."), QStringLiteral("A")};
+std::vector<QVariant> row(const QVariant& kulcs2 = QStringLiteral("a"),
+                          const QVariant& mondat = QStringLiteral("Árbol Ő")) {
+    return {7,
+            7,
+            1200,
+            2,
+            QStringLiteral("1"),
+            kulcs2,
+            mondat,
+            QStringLiteral("ser"),
+            QStringLiteral("estar"),
+            QStringLiteral("haber"),
+            QStringLiteral("tener"),
+            QStringLiteral("Es un árbol."),
+            QStringLiteral("A")};
 }
 }  // namespace
 
@@ -52,25 +64,44 @@ private slots:
     void refuses_data() {
         QTest::addColumn<QString>("condition");
         QTest::addColumn<QString>("mentions");
-        QTest::addRow("empty") << "" << "empty";
-        QTest::addRow("only blanks") << "   " << "empty";
-        QTest::addRow("unknown field") << "nivel = 1" << "nivel";
-        QTest::addRow("number against a text field") << "kulcs1 = 1" << "kulcs1";
-        QTest::addRow("text against a number field") << "szint = '1'" << "szint";
-        QTest::addRow("missing literal") << "szint =" << "expected";
-        QTest::addRow("missing operator") << "szint 1" << "operator";
-        QTest::addRow("unclosed quote") << "a = 'ser" << "Unclosed";
-        QTest::addRow("unclosed parenthesis") << "(szint = 1" << "parenthesis";
-        QTest::addRow("dangling and") << "szint = 1 And" << "field";
-        QTest::addRow("stray character") << "szint = 1; drop table test1" << "Unexpected";
-        QTest::addRow("like is not a comparison") << "a Like 'se*'" << "operator";
-        QTest::addRow("trailing words") << "szint = 1 szint = 2" << "Unexpected";
-        QTest::addRow("doubled equals is no operator") << "szint == 1" << "operator";
-        QTest::addRow("reversed at least") << "szint => 1" << "operator";
-        QTest::addRow("not equal in C style") << "szint != 1" << "operator";
-        QTest::addRow("three signs") << "szint <>= 1" << "operator";
-        QTest::addRow("deep parentheses") << QString(20000, u'(') + "szint = 1" + QString(20000, u')') << "deeply";
-        QTest::addRow("deep negation") << QString("not ").repeated(5000) + "szint = 1" << "deeply";
+        QTest::addRow("empty") << ""
+                               << "empty";
+        QTest::addRow("only blanks") << "   "
+                                     << "empty";
+        QTest::addRow("unknown field") << "nivel = 1"
+                                       << "nivel";
+        QTest::addRow("number against a text field") << "kulcs1 = 1"
+                                                     << "kulcs1";
+        QTest::addRow("text against a number field") << "szint = '1'"
+                                                     << "szint";
+        QTest::addRow("missing literal") << "szint ="
+                                         << "expected";
+        QTest::addRow("missing operator") << "szint 1"
+                                          << "operator";
+        QTest::addRow("unclosed quote") << "a = 'ser"
+                                        << "Unclosed";
+        QTest::addRow("unclosed parenthesis") << "(szint = 1"
+                                              << "parenthesis";
+        QTest::addRow("dangling and") << "szint = 1 And"
+                                      << "field";
+        QTest::addRow("stray character") << "szint = 1; drop table test1"
+                                         << "Unexpected";
+        QTest::addRow("like is not a comparison") << "a Like 'se*'"
+                                                  << "operator";
+        QTest::addRow("trailing words") << "szint = 1 szint = 2"
+                                        << "Unexpected";
+        QTest::addRow("doubled equals is no operator") << "szint == 1"
+                                                       << "operator";
+        QTest::addRow("reversed at least") << "szint => 1"
+                                           << "operator";
+        QTest::addRow("not equal in C style") << "szint != 1"
+                                              << "operator";
+        QTest::addRow("three signs") << "szint <>= 1"
+                                     << "operator";
+        QTest::addRow("deep parentheses")
+            << QString(20000, u'(') + "szint = 1" + QString(20000, u')') << "deeply";
+        QTest::addRow("deep negation") << QString("not ").repeated(5000) + "szint = 1"
+                                       << "deeply";
         QString chain = "szint = 1";
         for (int i = 0; i < 5000; ++i) chain += " and szint = 1";
         QTest::addRow("endless chain") << chain << "too many";
@@ -101,7 +132,8 @@ private slots:
     }
 
     void failedItemFieldsAreAllText() {
-        const std::vector<QVariant> failed = {QStringLiteral("0"), QStringLiteral(" Hola"), {}, {}, {}, {}, {}, QStringLiteral("B")};
+        const std::vector<QVariant> failed = {
+            QStringLiteral("0"), QStringLiteral(" Hola"), {}, {}, {}, {}, {}, QStringLiteral("B")};
         QVERIFY(Criteria::parse(QStringLiteral("hiba = '0'"), hiba1Fields()).matches(failed));
         QVERIFY_THROWS_EXCEPTION(StoreError, Criteria::parse(QStringLiteral("hiba = 0"), hiba1Fields()));
         QVERIFY_THROWS_EXCEPTION(StoreError, Criteria::parse(QStringLiteral("szint = 1"), hiba1Fields()));

@@ -40,12 +40,15 @@ private slots:
         QDir().mkpath(folder);
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const QString appData = dir.filePath(QStringLiteral("appdata"));
-        QCOMPARE(app::databasePathFor(folder + QLatin1Char('/'), appData), appData + QStringLiteral("/st_data.sqlite"));
+        QCOMPARE(app::databasePathFor(folder + QLatin1Char('/'), appData),
+                 appData + QStringLiteral("/st_data.sqlite"));
         QVERIFY(QFileInfo(appData).isDir());
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(folder,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         // A file that is already in the program folder is used where it is.
         QFile(folder + QStringLiteral("/st_data.sqlite")).open(QIODevice::WriteOnly);
-        QCOMPARE(app::databasePathFor(folder + QLatin1Char('/'), appData), folder + QStringLiteral("/st_data.sqlite"));
+        QCOMPARE(app::databasePathFor(folder + QLatin1Char('/'), appData),
+                 folder + QStringLiteral("/st_data.sqlite"));
     }
 
     void unusableFilesAreReportedAndLeftAlone_data() {
@@ -54,13 +57,15 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addRow("not a database") << "garbage" << int(Problem::Damaged) << int(text::KeyDamaged);
         QTest::addRow("header overwritten") << "header" << int(Problem::Damaged) << int(text::KeyDamaged);
-        QTest::addRow("log table missing") << "no-log" << int(Problem::MissingTable) << int(text::KeyMissingTable);
-        QTest::addRow("empty database") << "empty-db" << int(Problem::MissingTable) << int(text::KeyMissingTable);
+        QTest::addRow("log table missing")
+            << "no-log" << int(Problem::MissingTable) << int(text::KeyMissingTable);
+        QTest::addRow("empty database")
+            << "empty-db" << int(Problem::MissingTable) << int(text::KeyMissingTable);
         QTest::addRow("read-only") << "read-only" << int(Problem::ReadOnly) << int(text::KeyReadOnly);
         QTest::addRow("no bytes") << "empty-file" << int(Problem::Empty) << int(text::KeyEmptyFile);
         // Marked read-only for everyone, so that it counts even where the system would let a write through.
-        QTest::addRow("read-only folder") << "read-only-folder" << int(Problem::FolderReadOnly)
-                                          << int(text::KeyFolderReadOnly);
+        QTest::addRow("read-only folder")
+            << "read-only-folder" << int(Problem::FolderReadOnly) << int(text::KeyFolderReadOnly);
     }
     void unusableFilesAreReportedAndLeftAlone() {
         QFETCH(QString, kind);
@@ -107,7 +112,8 @@ private slots:
         Database holder(path);
         QSqlQuery q(holder.db());
         QVERIFY(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-        const app::SetupOutcome outcome = app::setUpDatabase(path, dir.path() + QLatin1Char('/'), text::Spanish, {});
+        const app::SetupOutcome outcome =
+            app::setUpDatabase(path, dir.path() + QLatin1Char('/'), text::Spanish, {});
         QCOMPARE(outcome.problem, Problem::Locked);
         QVERIFY(outcome.message(text::Spanish).contains(path));
         q.exec(QStringLiteral("ROLLBACK"));
@@ -136,7 +142,8 @@ private slots:
     void aFileThatCannotBeCreatedIsReported() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("no/such/folder/st_data.sqlite"));
-        const app::SetupOutcome outcome = app::setUpDatabase(path, dir.path() + QLatin1Char('/'), text::French, {});
+        const app::SetupOutcome outcome =
+            app::setUpDatabase(path, dir.path() + QLatin1Char('/'), text::French, {});
         QCOMPARE(outcome.problem, Problem::CannotCreate);
         QVERIFY(outcome.message(text::French).contains(path));
         QVERIFY(!QFileInfo::exists(path));

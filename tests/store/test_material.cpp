@@ -15,17 +15,20 @@ using namespace store;
 
 namespace {
 enum Col { Sorszam, Szint, Kulcs1, Kulcs2, Mondat, A, B, C, D, Felelet1, Felelet2 };
-QString field(const MaterialRow& r, int col) { return r.values[static_cast<size_t>(col)].toString(); }
+QString field(const MaterialRow& r, int col) {
+    return r.values[static_cast<size_t>(col)].toString();
+}
 // A test1 row in field order, for the condition language.
 std::vector<QVariant> asTest1(const MaterialRow& r) {
     const auto& v = r.values;
-    return {v[Sorszam], v[Sorszam], 1, v[Szint], v[Kulcs1], v[Kulcs2], v[Mondat], v[A], v[B], v[C], v[D], v[Felelet1],
-            v[Felelet2]};
+    return {v[Sorszam], v[Sorszam], 1,    v[Szint], v[Kulcs1],   v[Kulcs2],  v[Mondat],
+            v[A],       v[B],       v[C], v[D],     v[Felelet1], v[Felelet2]};
 }
 // A planted row written "serial|kulcs1|kulcs2|sentence|a|b|c|d|right letter".
 materialcheck::Item planted(const QString& spec) {
     const QStringList f = spec.split(u'|');
-    materialcheck::Item item{f[0].toInt(), f[1], f[2], f[3], {f[4], f[5], f[6], f[7]}, f[8][0].unicode() - u'A'};
+    materialcheck::Item item{
+        f[0].toInt(), f[1], f[2], f[3], {f[4], f[5], f[6], f[7]}, f[8][0].unicode() - u'A'};
     return item;
 }
 QStringList keysOf(const std::vector<materialcheck::Finding>& findings) {
@@ -53,7 +56,8 @@ private slots:
 
     void serialNumbersRunWithoutGaps() {
         QVERIFY2(material.rows.size() >= 550, qPrintable(QString::number(material.rows.size())));
-        for (size_t i = 0; i < material.rows.size(); ++i) QCOMPARE(material.rows[i].values[Sorszam].toInt(), int(i) + 1);
+        for (size_t i = 0; i < material.rows.size(); ++i)
+            QCOMPARE(material.rows[i].values[Sorszam].toInt(), int(i) + 1);
     }
 
     // The rules themselves are the ones the import tool applies (materialRowProblems); here they
@@ -132,8 +136,10 @@ private slots:
             ++kinds[f.kind];
         }
         QStringList counts;
-        for (auto it = kinds.begin(); it != kinds.end(); ++it) counts << QStringLiteral("%1 %2").arg(it.value()).arg(it.key());
-        QVERIFY2(findings.empty(), qPrintable(counts.join(QStringLiteral(", ")) + QStringLiteral(" (listed above)")));
+        for (auto it = kinds.begin(); it != kinds.end(); ++it)
+            counts << QStringLiteral("%1 %2").arg(it.value()).arg(it.key());
+        QVERIFY2(findings.empty(),
+                 qPrintable(counts.join(QStringLiteral(", ")) + QStringLiteral(" (listed above)")));
     }
 
     void topicsLevelsAndLettersAreSpread() {
@@ -164,7 +170,8 @@ private slots:
                 topicLevels.insert(r.values[Szint].toInt());
             }
             qInfo("topic %2zu %-38s %3d sentences, %lld levels", i,
-                  qPrintable(text::uiText(kTopics[i].key, text::English)), count, qlonglong(topicLevels.size()));
+                  qPrintable(text::uiText(kTopics[i].key, text::English)), count,
+                  qlonglong(topicLevels.size()));
             QVERIFY2(count >= 15, qPrintable(QString::number(i)));
             QVERIFY2(topicLevels.size() >= 2, qPrintable(QString::number(i)));
             if (i == 0) QVERIFY(count / n > 0.28 && count / n < 0.40);  // verbs: about a third
@@ -208,35 +215,60 @@ private slots:
         QTest::addColumn<QString>("row");
         QTest::addColumn<QString>("problem");
         QTest::addColumn<int>("count");
-        QTest::addRow("serial number in words") << "x,1,1,0,Dos ...,a,b,c,d,Dos a,A" << "line 3, field sorszam" << 1;
-        QTest::addRow("serial number 0") << "0,1,1,0,Dos ...,a,b,c,d,Dos a,A" << "line 3, field sorszam" << 1;
-        QTest::addRow("serial number repeated") << "1,1,1,0,Dos ...,a,b,c,d,Dos a,A" << "line 3, field sorszam" << 1;
-        QTest::addRow("level in words") << "2,tres,1,0,Dos ...,a,b,c,d,Dos a,A" << "line 3, field szint" << 1;
-        QTest::addRow("level 4") << "2,4,1,0,Dos ...,a,b,c,d,Dos a,A" << "line 3, field szint" << 1;
-        QTest::addRow("level 0") << "2,0,1,0,Dos ...,a,b,c,d,Dos a,A" << "line 3, field szint" << 1;
-        QTest::addRow("no level") << "2,,1,0,Dos ...,a,b,c,d,Dos a,A" << "line 3, field szint" << 1;
-        QTest::addRow("topic of two characters") << "2,1,12,0,Dos ...,a,b,c,d,Dos a,A" << "line 3, field kulcs1" << 1;
-        QTest::addRow("no subtopic") << "2,1,1,,Dos ...,a,b,c,d,Dos a,A" << "line 3, field kulcs2" << 1;
-        QTest::addRow("no gap") << "2,1,1,0,Dos,a,b,c,d,Dos,A" << "line 3, field mondat" << 1;
-        QTest::addRow("empty sentence") << "2,1,1,0,,a,b,c,d,a,A" << "line 3, field mondat" << 1;
-        QTest::addRow("two gaps") << "2,1,1,0,Dos ... y ...,a,b,c,d,Dos a y a,A" << "line 3, field mondat" << 1;
-        QTest::addRow("ellipsis character") << "2,1,1,0,Dos …,a,b,c,d,Dos a,A" << "line 3, field mondat" << 1;
-        QTest::addRow("sentence repeated") << "2,1,1,0,Uno ...,a,b,c,d,Uno a,A" << "line 3, field mondat" << 1;
-        QTest::addRow("empty filler") << "2,1,1,0,Dos ...,a,,c,d,Dos a,A" << "line 3, field b" << 1;
-        QTest::addRow("filler with a blank") << "2,1,1,0,Dos ...,a,b ,c,d,Dos a,A" << "line 3, field b" << 1;
-        QTest::addRow("two fillers equal") << "2,1,1,0,Dos ...,a,b,c,a,Dos a,A" << "line 3, field d" << 1;
-        QTest::addRow("four fillers equal") << "2,1,1,0,Dos ...,a,a,a,a,Dos a,A" << "line 3, field b" << 3;
-        QTest::addRow("lower-case letter") << "2,1,1,0,Dos ...,a,b,c,d,Dos b,b" << "line 3, field felelet2" << 1;
-        QTest::addRow("letter E") << "2,1,1,0,Dos ...,a,b,c,d,Dos a,E" << "line 3, field felelet2" << 1;
-        QTest::addRow("no letter") << "2,1,1,0,Dos ...,a,b,c,d,Dos a," << "line 3, field felelet2" << 1;
-        QTest::addRow("solution with another filler")
-            << "2,1,1,0,Dos ...,a,b,c,d,Dos b,A" << "line 3, field felelet1" << 1;
-        QTest::addRow("no solution") << "2,1,1,0,Dos ...,a,b,c,d,,A" << "line 3, field felelet1" << 1;
+        QTest::addRow("serial number in words") << "x,1,1,0,Dos ...,a,b,c,d,Dos a,A"
+                                                << "line 3, field sorszam" << 1;
+        QTest::addRow("serial number 0") << "0,1,1,0,Dos ...,a,b,c,d,Dos a,A"
+                                         << "line 3, field sorszam" << 1;
+        QTest::addRow("serial number repeated") << "1,1,1,0,Dos ...,a,b,c,d,Dos a,A"
+                                                << "line 3, field sorszam" << 1;
+        QTest::addRow("level in words") << "2,tres,1,0,Dos ...,a,b,c,d,Dos a,A"
+                                        << "line 3, field szint" << 1;
+        QTest::addRow("level 4") << "2,4,1,0,Dos ...,a,b,c,d,Dos a,A"
+                                 << "line 3, field szint" << 1;
+        QTest::addRow("level 0") << "2,0,1,0,Dos ...,a,b,c,d,Dos a,A"
+                                 << "line 3, field szint" << 1;
+        QTest::addRow("no level") << "2,,1,0,Dos ...,a,b,c,d,Dos a,A"
+                                  << "line 3, field szint" << 1;
+        QTest::addRow("topic of two characters") << "2,1,12,0,Dos ...,a,b,c,d,Dos a,A"
+                                                 << "line 3, field kulcs1" << 1;
+        QTest::addRow("no subtopic") << "2,1,1,,Dos ...,a,b,c,d,Dos a,A"
+                                     << "line 3, field kulcs2" << 1;
+        QTest::addRow("no gap") << "2,1,1,0,Dos,a,b,c,d,Dos,A"
+                                << "line 3, field mondat" << 1;
+        QTest::addRow("empty sentence") << "2,1,1,0,,a,b,c,d,a,A"
+                                        << "line 3, field mondat" << 1;
+        QTest::addRow("two gaps") << "2,1,1,0,Dos ... y ...,a,b,c,d,Dos a y a,A"
+                                  << "line 3, field mondat" << 1;
+        QTest::addRow("ellipsis character") << "2,1,1,0,Dos …,a,b,c,d,Dos a,A"
+                                            << "line 3, field mondat" << 1;
+        QTest::addRow("sentence repeated") << "2,1,1,0,Uno ...,a,b,c,d,Uno a,A"
+                                           << "line 3, field mondat" << 1;
+        QTest::addRow("empty filler") << "2,1,1,0,Dos ...,a,,c,d,Dos a,A"
+                                      << "line 3, field b" << 1;
+        QTest::addRow("filler with a blank") << "2,1,1,0,Dos ...,a,b ,c,d,Dos a,A"
+                                             << "line 3, field b" << 1;
+        QTest::addRow("two fillers equal") << "2,1,1,0,Dos ...,a,b,c,a,Dos a,A"
+                                           << "line 3, field d" << 1;
+        QTest::addRow("four fillers equal") << "2,1,1,0,Dos ...,a,a,a,a,Dos a,A"
+                                            << "line 3, field b" << 3;
+        QTest::addRow("lower-case letter") << "2,1,1,0,Dos ...,a,b,c,d,Dos b,b"
+                                           << "line 3, field felelet2" << 1;
+        QTest::addRow("letter E") << "2,1,1,0,Dos ...,a,b,c,d,Dos a,E"
+                                  << "line 3, field felelet2" << 1;
+        QTest::addRow("no letter") << "2,1,1,0,Dos ...,a,b,c,d,Dos a,"
+                                   << "line 3, field felelet2" << 1;
+        QTest::addRow("solution with another filler") << "2,1,1,0,Dos ...,a,b,c,d,Dos b,A"
+                                                      << "line 3, field felelet1" << 1;
+        QTest::addRow("no solution") << "2,1,1,0,Dos ...,a,b,c,d,,A"
+                                     << "line 3, field felelet1" << 1;
         QTest::addRow("text after the solution") << "2,1,1,0,Dos ...,a,b,c,d,\"Dos a, dos\",A"
                                                  << "line 3, field felelet1" << 1;
-        QTest::addRow("wrong code page") << "2,1,1,0,EspaÃ±a ...,a,b,c,d,EspaÃ±a a,A" << "line 3, field mondat" << 1;
-        QTest::addRow("replacement character") << "2,1,1,0,Dos ...,\uFFFD,b,c,d,Dos \uFFFD,A" << "line 3, field a" << 1;
-        QTest::addRow("too few fields") << "2,1,1,0,Dos" << "line 3: 5 fields instead of 11" << 1;
+        QTest::addRow("wrong code page") << "2,1,1,0,EspaÃ±a ...,a,b,c,d,EspaÃ±a a,A"
+                                         << "line 3, field mondat" << 1;
+        QTest::addRow("replacement character") << "2,1,1,0,Dos ...,\uFFFD,b,c,d,Dos \uFFFD,A"
+                                               << "line 3, field a" << 1;
+        QTest::addRow("too few fields") << "2,1,1,0,Dos"
+                                        << "line 3: 5 fields instead of 11" << 1;
     }
     void eachBrokenRuleIsNamedByLineAndField() {
         QFETCH(QString, row);

@@ -23,17 +23,24 @@ struct AnySet {
 
 template <typename Set>
 AnySet wrap(std::shared_ptr<Set> set) {
-    return {[set] { set->moveFirst(); }, [set] { set->moveLast(); },     [set] { set->moveNext(); },
-            [set] { set->movePrevious(); }, [set] { return set->eof(); }, [set] { return set->bof(); },
-            [set](const QString& f) { return set->field(f); }, set};
+    return {[set] { set->moveFirst(); },
+            [set] { set->moveLast(); },
+            [set] { set->moveNext(); },
+            [set] { set->movePrevious(); },
+            [set] { return set->eof(); },
+            [set] { return set->bof(); },
+            [set](const QString& f) { return set->field(f); },
+            set};
 }
 
 enum Kind { SnapshotKind, BoundKind, TableKind };
 
 AnySet open(Kind kind, Database& db) {
     switch (kind) {
-        case SnapshotKind: return wrap(std::make_shared<Snapshot>(Snapshot::ofTable(db, QStringLiteral("test1"))));
-        case BoundKind: return wrap(std::make_shared<BoundView>(db, QStringLiteral("test1")));
+        case SnapshotKind:
+            return wrap(std::make_shared<Snapshot>(Snapshot::ofTable(db, QStringLiteral("test1"))));
+        case BoundKind:
+            return wrap(std::make_shared<BoundView>(db, QStringLiteral("test1")));
         case TableKind: {
             auto t = std::make_shared<TableView>(db, QStringLiteral("test1"));
             t->selectIndex(QStringLiteral("sorszam"));
@@ -55,7 +62,9 @@ bool storeError(const std::function<void()>& call) {
     return false;
 }
 
-int serial(const AnySet& s) { return s.field(QStringLiteral("sorszam")).toInt(); }
+int serial(const AnySet& s) {
+    return s.field(QStringLiteral("sorszam")).toInt();
+}
 
 }  // namespace
 
@@ -128,11 +137,16 @@ private slots:
         v.moveNext();
         v.edit();
         v.setField(QStringLiteral("mondat"), QStringLiteral("Changed ..."));
-        if (move == "next") v.moveNext();
-        else if (move == "previous") v.movePrevious();
-        else if (move == "first") v.moveFirst();
-        else if (move == "last") v.moveLast();
-        else v.findNext(QStringLiteral("sorszam = 3"));
+        if (move == "next")
+            v.moveNext();
+        else if (move == "previous")
+            v.movePrevious();
+        else if (move == "first")
+            v.moveFirst();
+        else if (move == "last")
+            v.moveLast();
+        else
+            v.findNext(QStringLiteral("sorszam = 3"));
         QVERIFY(!v.editing());
         Database other(file);
         Snapshot s = Snapshot::ofTable(other, QStringLiteral("test1"));

@@ -19,7 +19,8 @@ struct AppFixture {
     app::Context ctx;
 
     explicit AppFixture(app::LegacyImporter importLegacy = {})
-        : ctx(platform, windows, random, dir.path(), dir.filePath(QStringLiteral("appdata")), std::move(importLegacy)) {
+        : ctx(platform, windows, random, dir.path(), dir.filePath(QStringLiteral("appdata")),
+              std::move(importLegacy)) {
         app::defineWindows(ctx);
     }
 

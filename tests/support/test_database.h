@@ -24,8 +24,9 @@ inline QString makeDatabase(const QTemporaryDir& dir, const std::vector<TestRow>
     store::Database db(path);
     store::Database::Transaction t(db);
     QSqlQuery q(db.db());
-    q.prepare(QStringLiteral("INSERT INTO test1 (sorszam, sorrend, sorrend2, szint, kulcs1, kulcs2, mondat, a, b, c, d, "
-                             "felelet1, felelet2) VALUES (?, ?, ?, ?, ?, ?, ?, 'uno', 'dos', 'tres', 'cuatro', ?, ?)"));
+    q.prepare(QStringLiteral(
+        "INSERT INTO test1 (sorszam, sorrend, sorrend2, szint, kulcs1, kulcs2, mondat, a, b, c, d, "
+        "felelet1, felelet2) VALUES (?, ?, ?, ?, ?, ?, ?, 'uno', 'dos', 'tres', 'cuatro', ?, ?)"));
     for (const TestRow& r : rows) {
         q.addBindValue(r.sorszam);
         q.addBindValue(r.sorszam);

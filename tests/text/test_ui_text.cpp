@@ -15,7 +15,8 @@ private slots:
         QTest::addColumn<QString>("window");
         auto add = [](const char* window, std::span<const TextBinding> table) {
             for (const TextBinding& b : table)
-                QTest::addRow("%s.%s[%d]", window, b.control, b.index) << b.key << QString::fromLatin1(window);
+                QTest::addRow("%s.%s[%d]", window, b.control, b.index)
+                    << b.key << QString::fromLatin1(window);
         };
         add("Plurqsp", launcherTexts());
         add("Form1", editorTexts());
@@ -31,14 +32,16 @@ private slots:
     void everyKeyAWindowUsesHasTextInAllLanguages() {
         QFETCH(int, key);
         for (int base : {English, Hungarian, Spanish, French})
-            QVERIFY2(!uiText(key, base).trimmed().isEmpty(), qPrintable(QStringLiteral("key %1 base %2").arg(key).arg(base)));
+            QVERIFY2(!uiText(key, base).trimmed().isEmpty(),
+                     qPrintable(QStringLiteral("key %1 base %2").arg(key).arg(base)));
     }
 
     void textsStayExactlyAsListed_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("base");
         QTest::addColumn<QString>("expected");
-        QTest::addRow("French find first keeps its spelling") << 13 << int(French) << QStringLiteral("&Rehercher");
+        QTest::addRow("French find first keeps its spelling")
+            << 13 << int(French) << QStringLiteral("&Rehercher");
         QTest::addRow("Spanish start") << 2 << int(Spanish) << QStringLiteral("E&mpezar");
         QTest::addRow("Hungarian exit") << 1 << int(Hungarian) << QStringLiteral("KILÉ&P");
         QTest::addRow("Hungarian ő ű") << 40 << int(Hungarian) << QStringLiteral("&Betűtípusok");
@@ -47,9 +50,11 @@ private slots:
         QTest::addRow("Spanish about caption") << 89 << int(Spanish) << QStringLiteral("Acerca de");
         QTest::addRow("French idioms") << 59 << int(French) << QStringLiteral("&Tournures");
         QTest::addRow("Spanish failed items") << 66 << int(Spanish) << QStringLiteral("Respuestas erróneas");
-        QTest::addRow("English no match") << 82 << int(English) << QStringLiteral("No match. Choose other topic.");
+        QTest::addRow("English no match")
+            << 82 << int(English) << QStringLiteral("No match. Choose other topic.");
         QTest::addRow("French topic ending in two dots")
-            << 82 << int(French) << QStringLiteral("Il n'y a pas de phrases sur ce sujet. Choisissez un autre..");
+            << 82 << int(French)
+            << QStringLiteral("Il n'y a pas de phrases sur ce sujet. Choisissez un autre..");
         QTest::addRow("key without text") << 20 << int(English) << QString();
         QTest::addRow("key 64 has no text") << 64 << int(French) << QString();
         QTest::addRow("key 71 has no text") << 71 << int(Hungarian) << QString();
@@ -93,9 +98,9 @@ private slots:
     }
 
     void addedMessagesNameTheFile() {
-        for (int key : {90, 91, 92, 93, 94, 95, 97, 99, int(KeyNoImporter), int(KeyEmptyFile),
-                        int(KeyFolderReadOnly), int(KeyLogStartedEmpty), int(KeyFileGone),
-                        int(KeyReorderFailed)})
+        for (int key :
+             {90, 91, 92, 93, 94, 95, 97, 99, int(KeyNoImporter), int(KeyEmptyFile), int(KeyFolderReadOnly),
+              int(KeyLogStartedEmpty), int(KeyFileGone), int(KeyReorderFailed)})
             for (int base : {English, Hungarian, Spanish, French})
                 QVERIFY2(uiText(key, base).contains(QStringLiteral("%1")), qPrintable(QString::number(key)));
         for (int base : {English, Hungarian, Spanish, French})

@@ -58,11 +58,13 @@ void writeLegacyDatabase(const QString& target, const Rows& test1, const Rows& h
             transaction.commit();
         }
         if (QFileInfo::exists(target))
-            throw store::StoreError(QStringLiteral("a file of this name appeared while the import was writing; it is "
-                                                   "left as it is, and nothing has been written"));
+            throw store::StoreError(
+                QStringLiteral("a file of this name appeared while the import was writing; it is "
+                               "left as it is, and nothing has been written"));
         if (!QFile::rename(temp, target))
-            throw store::StoreError(QStringLiteral("the new file could not be put in place; check that you may write "
-                                                   "in the folder, then run the import again"));
+            throw store::StoreError(
+                QStringLiteral("the new file could not be put in place; check that you may write "
+                               "in the folder, then run the import again"));
     } catch (const store::StoreError& e) {
         removeTemporary(temp);
         throw ToolError(plainFailure(target, e));

@@ -47,7 +47,8 @@ int main(int argc, char** argv) {
     QStringList rest = args;
     // --force belongs to --csv-out alone, once.
     const qsizetype forces = rest.removeAll(QStringLiteral("--force"));
-    if (forces > 1 || (forces == 1 && (rest.isEmpty() || rest[0] != QLatin1String("--csv-out")))) return usage();
+    if (forces > 1 || (forces == 1 && (rest.isEmpty() || rest[0] != QLatin1String("--csv-out"))))
+        return usage();
     const bool force = forces == 1;
     if (rest.size() != 3 && rest.size() != 2) return usage();
     try {

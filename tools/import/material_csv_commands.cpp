@@ -9,9 +9,9 @@
 #include <QStringDecoder>
 
 #include "forms/random_source.h"
+#include "plain_failure.h"
 #include "store/database.h"
 #include "store/material.h"
-#include "plain_failure.h"
 #include "store/store_error.h"
 #include "tool_error.h"
 
@@ -26,8 +26,9 @@ QString display(const QString& path) {
 QString readUtf8(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw ToolError(QStringLiteral("%1: the file cannot be read (%2); check its name and that you may read it")
-                            .arg(display(path), file.errorString()));
+        throw ToolError(
+            QStringLiteral("%1: the file cannot be read (%2); check its name and that you may read it")
+                .arg(display(path), file.errorString()));
     QStringDecoder decoder(QStringDecoder::Utf8);
     QString text = decoder.decode(file.readAll());
     // A spreadsheet that saved in its own code page would turn every accented letter into a
@@ -46,26 +47,32 @@ QString describe(const store::FileStatus& status) {
         case store::Problem::Missing:
             return QStringLiteral("the file does not exist; check its name and folder");
         case store::Problem::Empty:
-            return QStringLiteral("the file is empty (0 bytes), so it holds no database; delete it or give another "
-                                  "file name");
+            return QStringLiteral(
+                "the file is empty (0 bytes), so it holds no database; delete it or give another "
+                "file name");
         case store::Problem::FolderReadOnly:
-            return QStringLiteral("its folder cannot be written, and the database must keep a journal file beside it "
-                                  "while it writes; make the folder writable and run the command again");
+            return QStringLiteral(
+                "its folder cannot be written, and the database must keep a journal file beside it "
+                "while it writes; make the folder writable and run the command again");
         case store::Problem::MissingTable:
-            return QStringLiteral("the file has no table %1, so it is not a Plurquiz database; give the name of one")
+            return QStringLiteral(
+                       "the file has no table %1, so it is not a Plurquiz database; give the name of one")
                 .arg(status.detail);
         case store::Problem::Locked:
-            return QStringLiteral("the file is in use by another program; close that program, then run the command "
-                                  "again");
+            return QStringLiteral(
+                "the file is in use by another program; close that program, then run the command "
+                "again");
         case store::Problem::ReadOnly:
             return QStringLiteral("the file is read-only; make it writable, then run the command again");
         case store::Problem::Damaged:
-            return QStringLiteral("the file is damaged or is not a Plurquiz database; use a good copy of it, or give "
-                                  "the name of a new file");
+            return QStringLiteral(
+                "the file is damaged or is not a Plurquiz database; use a good copy of it, or give "
+                "the name of a new file");
         case store::Problem::CannotCreate:
         case store::Problem::CannotOpen:
-            return QStringLiteral("the file cannot be opened as a database; check that you may read it, then run the "
-                                  "command again");
+            return QStringLiteral(
+                "the file cannot be opened as a database; check that you may read it, then run the "
+                "command again");
     }
     return {};
 }
@@ -74,12 +81,14 @@ QString describe(const store::FileStatus& status) {
 void checkCsvFolder(const QString& csv) {
     const QString folder = QFileInfo(csv).absolutePath();
     if (!QFileInfo(folder).isDir())
-        throw ToolError(QStringLiteral("%1: the folder %2 does not exist; create it, or give another place for the "
-                                       "CSV file")
-                            .arg(display(csv), display(folder)));
+        throw ToolError(
+            QStringLiteral("%1: the folder %2 does not exist; create it, or give another place for the "
+                           "CSV file")
+                .arg(display(csv), display(folder)));
     if (!store::mayWrite(folder))
-        throw ToolError(QStringLiteral("%1: you may not write in the folder %2; give a folder you may write in")
-                            .arg(display(csv), display(folder)));
+        throw ToolError(
+            QStringLiteral("%1: you may not write in the folder %2; give a folder you may write in")
+                .arg(display(csv), display(folder)));
 }
 
 qint64 rowCount(store::Database& db) {
@@ -92,9 +101,10 @@ qint64 rowCount(store::Database& db) {
 
 void exportMaterialCsv(const QString& database, const QString& csv, bool replace) {
     if (!replace && QFileInfo::exists(csv))
-        throw ToolError(QStringLiteral("%1: the file exists already and is left as it is; give another file name, "
-                                       "or add --force to replace it")
-                            .arg(display(csv)));
+        throw ToolError(
+            QStringLiteral("%1: the file exists already and is left as it is; give another file name, "
+                           "or add --force to replace it")
+                .arg(display(csv)));
     // A file that is only locked or read-only can still be read.
     const store::FileStatus status = store::Database::check(database);
     if (status.problem != store::Problem::None && status.problem != store::Problem::Locked &&
@@ -110,9 +120,10 @@ void exportMaterialCsv(const QString& database, const QString& csv, bool replace
     }
     QSaveFile out(csv);
     if (!out.open(QIODevice::WriteOnly) || out.write(text.toUtf8()) < 0 || !out.commit())
-        throw ToolError(QStringLiteral("%1: the file cannot be written (%2); check that there is space on the disk "
-                                       "and that you may write in the folder, then run the command again")
-                            .arg(display(csv), out.errorString()));
+        throw ToolError(
+            QStringLiteral("%1: the file cannot be written (%2); check that there is space on the disk "
+                           "and that you may write in the folder, then run the command again")
+                .arg(display(csv), out.errorString()));
 }
 
 void importMaterialCsv(const QString& csv, const QString& database) {
@@ -121,8 +132,9 @@ void importMaterialCsv(const QString& csv, const QString& database) {
         QStringList lines;
         for (const QString& problem : material.problems)
             lines << display(csv) + QStringLiteral(": ") + problem;
-        lines << display(csv) + QStringLiteral(": nothing has been written; correct the rows above and run the "
-                                               "import again");
+        lines << display(csv) + QStringLiteral(
+                                    ": nothing has been written; correct the rows above and run the "
+                                    "import again");
         throw ToolError(lines);
     }
     forms::RandomSource random;
@@ -137,17 +149,19 @@ void importMaterialCsv(const QString& csv, const QString& database) {
         if (!status.ok()) throw ToolError(QStringLiteral("%1: %2").arg(display(database), describe(status)));
         store::Database db(database);
         if (const qint64 rows = rowCount(db); rows > 0)
-            throw ToolError(QStringLiteral("%1: test1 already holds %2 rows, and the material goes only into an empty "
-                                           "table; give the name of a new file instead")
-                                .arg(display(database))
-                                .arg(rows));
+            throw ToolError(
+                QStringLiteral("%1: test1 already holds %2 rows, and the material goes only into an empty "
+                               "table; give the name of a new file instead")
+                    .arg(display(database))
+                    .arg(rows));
         insertMaterial(db, material.rows, random);
     } catch (const store::StoreError& e) {
         // The table's own rules (the unique serial number, the ranges) turned a row down.
         if (e.refused())
-            throw ToolError(QStringLiteral("%1: a row breaks a rule of the table test1 (a serial number that is "
-                                           "there already, or a value out of range); nothing has been written")
-                                .arg(display(database)));
+            throw ToolError(
+                QStringLiteral("%1: a row breaks a rule of the table test1 (a serial number that is "
+                               "there already, or a value out of range); nothing has been written")
+                    .arg(display(database)));
         throw ToolError(plainFailure(database, e));
     }
 }

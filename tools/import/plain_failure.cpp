@@ -19,34 +19,43 @@ QString meaning(int code) {
     using namespace store::engine;
     switch (code) {
         case kFull:
-            return QStringLiteral("the file cannot be written because the disk is full; free some space and run the "
-                                  "command again");
+            return QStringLiteral(
+                "the file cannot be written because the disk is full; free some space and run the "
+                "command again");
         case kCantOpen:
-            return QStringLiteral("the file cannot be opened or created; check that its folder exists and that you "
-                                  "may write in it, then run the command again");
+            return QStringLiteral(
+                "the file cannot be opened or created; check that its folder exists and that you "
+                "may write in it, then run the command again");
         case kReadOnly:
-            return QStringLiteral("the file cannot be written because it or its folder is read-only; make both "
-                                  "writable, then run the command again");
+            return QStringLiteral(
+                "the file cannot be written because it or its folder is read-only; make both "
+                "writable, then run the command again");
         case kPerm:
         case kAuth:
-            return QStringLiteral("the system does not allow the file to be used; check the permissions of the file "
-                                  "and its folder, then run the command again");
+            return QStringLiteral(
+                "the system does not allow the file to be used; check the permissions of the file "
+                "and its folder, then run the command again");
         case kBusy:
         case kLocked:
-            return QStringLiteral("the file is in use by another program; close that program, then run the command "
-                                  "again");
+            return QStringLiteral(
+                "the file is in use by another program; close that program, then run the command "
+                "again");
         case kCorrupt:
         case kNotADb:
-            return QStringLiteral("the file is damaged or is not a Plurquiz database; use a good copy of it, or give "
-                                  "the name of a new file");
+            return QStringLiteral(
+                "the file is damaged or is not a Plurquiz database; use a good copy of it, or give "
+                "the name of a new file");
         case kIoErr:
-            return QStringLiteral("the disk reported an error while reading or writing the file; check the disk, or "
-                                  "work on a copy of the file on another disk");
+            return QStringLiteral(
+                "the disk reported an error while reading or writing the file; check the disk, or "
+                "work on a copy of the file on another disk");
         case kNoMem:
-            return QStringLiteral("there is not enough memory; close other programs, then run the command again");
+            return QStringLiteral(
+                "there is not enough memory; close other programs, then run the command again");
         default:
-            return QStringLiteral("the database engine failed%1; run the command again, and if it fails again, work "
-                                  "on a copy of the file in another folder")
+            return QStringLiteral(
+                       "the database engine failed%1; run the command again, and if it fails again, work "
+                       "on a copy of the file in another folder")
                 .arg(code > 0 ? QStringLiteral(" (SQLite error %1)").arg(code) : QString());
     }
 }
@@ -61,18 +70,21 @@ QString plainFailure(const QString& file, const store::StoreError& error) {
 void checkNewFile(const QString& path) {
     const QFileInfo info(path);
     if (info.exists())
-        throw ToolError(QStringLiteral("%1: the file exists already and is left as it is; give the name of a file "
-                                       "that does not exist yet")
-                            .arg(display(path)));
+        throw ToolError(
+            QStringLiteral("%1: the file exists already and is left as it is; give the name of a file "
+                           "that does not exist yet")
+                .arg(display(path)));
     const QString folder = info.absolutePath();
     if (!QFileInfo(folder).isDir())
-        throw ToolError(QStringLiteral("%1: the folder %2 does not exist; create it, or give another place for the "
-                                       "new file")
-                            .arg(display(path), display(folder)));
+        throw ToolError(
+            QStringLiteral("%1: the folder %2 does not exist; create it, or give another place for the "
+                           "new file")
+                .arg(display(path), display(folder)));
     if (!store::mayWrite(folder))
-        throw ToolError(QStringLiteral("%1: you may not write in the folder %2; give a folder you may write in, or "
-                                       "allow writing in this one")
-                            .arg(display(path), display(folder)));
+        throw ToolError(
+            QStringLiteral("%1: you may not write in the folder %2; give a folder you may write in, or "
+                           "allow writing in this one")
+                .arg(display(path), display(folder)));
 }
 
 }  // namespace importtool

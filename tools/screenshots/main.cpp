@@ -31,8 +31,10 @@ void grab(qtui::ViewManager& views, const QString& window, const QDir& out, cons
     }
     QApplication::processEvents();
     const QString path = out.filePath(file + QStringLiteral(".png"));
-    if (!view->window()->grab().save(path)) qWarning("cannot write %s", qPrintable(path));
-    else qInfo("%s", qPrintable(path));
+    if (!view->window()->grab().save(path))
+        qWarning("cannot write %s", qPrintable(path));
+    else
+        qInfo("%s", qPrintable(path));
 }
 
 }  // namespace
@@ -61,8 +63,8 @@ int main(int argc, char* argv[]) {
         QuietPlatform platform(views);
         forms::RandomSource random;
         // The program folder is new and empty: there is no old file to take over.
-        app::Context ctx(platform, windows, random, programDir.path(), programDir.filePath(QStringLiteral("data")),
-                         app::LegacyImporter{});
+        app::Context ctx(platform, windows, random, programDir.path(),
+                         programDir.filePath(QStringLiteral("data")), app::LegacyImporter{});
         app::defineWindows(ctx);
 
         windows.show(app::kStartup);
