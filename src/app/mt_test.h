@@ -20,6 +20,9 @@ struct Globals {
     int StepCounter = 0;
     int LargestSerial = 0;
     qint16 SplashDone = 0;
+    // The test window's own state, kept while the program runs, also across its reopening.
+    int TestMode = 0;
+    QString TestStartFilter;
 };
 
 // The program's folder with exactly one separator at its end: "/opt/plurquiz" gives

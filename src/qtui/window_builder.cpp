@@ -60,6 +60,20 @@ const char* const kPractice =
     "#Label27, #Label21, #Label30, #Label31 { font-weight: bold; }"
     "#Label11, #Label22 { color: #6b7480; }"
     "#Command3 { font-size: 12pt; font-weight: bold; }";
+// Test: the practice window's sentence and fillers, a large score, the link as a link.
+const char* const kTest =
+    "#centralwidget { background: #e9edf2; }"
+    "#Label13 { background: white; font-size: 17pt; border: 1px solid #c5ccd6; border-radius: 6px; }"
+    "#Frame3D1, #Frame3D2 { background: #f7f8fa; border: 1px solid #c5ccd6; border-radius: 6px; }"
+    "#Label14, #Label12, #Label15, #Label16 { background: white; font-size: 13pt; padding: 6px 8px;"
+    "  border: 1px solid #d8dde4; border-radius: 4px; }"
+    "#Label1, #Label2, #Label3, #Label4 { font-size: 13pt; font-weight: bold; color: #34495e; }"
+    "#Label18 { font-size: 28pt; font-weight: bold; color: #1f3b57; }"
+    "#Label21 { font-size: 28pt; font-weight: bold; color: #2e5e3a; }"
+    "#Label17 { color: #0b4f8a; text-decoration: underline; font-size: 11pt; }"
+    "#Label22, #lblOfRun, #Label25, #Label23 { font-weight: bold; }"
+    "#lblSecondsLeft { color: #b03a2e; font-weight: bold; }"
+    "#Command3 { font-size: 12pt; font-weight: bold; }";
 const char* const kEditor =
     "#centralwidget { background: #0f7f80; }"
     "#Label5, #Label6, #Label11 { color: white; font-weight: bold; }";
@@ -72,7 +86,7 @@ std::map<QString, std::function<QMainWindow*()>>& builders() {
         {QStringLiteral("Form3"), [] { return make<Ui::HowToWindowUi>(kHowTo); }},
         {QStringLiteral("Plurqsp"), [] { return make<Ui::LauncherUi>(kLauncher); }},
         {QStringLiteral("Spgyak"), [] { return make<Ui::PracticeWindowUi>(kPractice); }},
-        {QStringLiteral("Sptest"), [] { return make<Ui::TestWindowUi>(nullptr); }},
+        {QStringLiteral("Sptest"), [] { return make<Ui::TestWindowUi>(kTest); }},
         {QStringLiteral("Form1"), [] { return make<Ui::EditorWindowUi>(kEditor); }},
     };
     return table;

@@ -338,6 +338,36 @@ const std::map<int, Texts>& catalogue() {
           "Ebbe a külön csoportba nem tartozik mondat. A megjelenített mondatok nem változnak.",
           "Ninguna oración pertenece a este grupo especial. Las oraciones mostradas no cambian.",
           "Aucune phrase n'appartient à ce groupe spécial. Les phrases affichées ne changent pas."}},
+        {170,
+         {"The sentences cannot be read from the database file:\n%1\n%2\nClose this window; the launcher "
+          "tells what is wrong with the file.",
+          "A mondatokat nem sikerült beolvasni az adatbázisfájlból:\n%1\n%2\nZárja be ezt az ablakot; az "
+          "indítóablak megmondja, mi a baj a fájllal.",
+          "No se pueden leer las oraciones del archivo de la base de datos:\n%1\n%2\nCierre esta ventana; la "
+          "ventana de inicio indica qué le pasa al archivo.",
+          "Impossible de lire les phrases du fichier de la base de données:\n%1\n%2\nFermez cette fenêtre; "
+          "la fenêtre de lancement indique ce qui ne va pas avec le fichier."}},
+        {171,
+         {"The database holds no sentences yet, so there is nothing to test. Add sentences in the Database "
+          "window.",
+          "Az adatbázisban még nincs mondat, így nincs miből tesztet írni. Az Adatbázis ablakban vehet fel "
+          "mondatokat.",
+          "La base de datos todavía no contiene oraciones, así que no se puede hacer ningún test. Puede "
+          "añadirlas en la ventana Base de datos.",
+          "La base de données ne contient encore aucune phrase: il n'y a pas de test possible. Ajoutez des "
+          "phrases dans la fenêtre Base de données."}},
+        {172,
+         {"Your wrong answer could not be written into the list of failed items:\n%1\n%2\nThe test stays on "
+          "this sentence: press Next to try again, or Evaluation to end the test.",
+          "A hibás választ nem sikerült beírni a hibás válaszok listájába:\n%1\n%2\nA teszt ennél a "
+          "mondatnál marad: nyomja meg a Következő gombot az újabb próbához, vagy az Értékelés gombot a "
+          "teszt befejezéséhez!",
+          "No se ha podido escribir su respuesta errónea en la lista de respuestas erróneas:\n%1\n%2\nEl "
+          "test se queda en esta oración: pulse Siguiente para volver a intentarlo, o Evaluación para "
+          "terminar el test.",
+          "Votre mauvaise réponse n'a pas pu être inscrite dans la liste des erreurs:\n%1\n%2\nLe test reste "
+          "sur cette phrase: appuyez sur Suivant pour réessayer, ou sur Évaluation pour terminer le test."}},
+        {173, {"%1 s left", "még %1 mp", "quedan %1 s", "encore %1 s"}},
     };
     return table;
 }

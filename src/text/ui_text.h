@@ -42,6 +42,11 @@ enum Key : int {
     KeyPracticeNothingToPractise = 143,
     KeyEmptyLevel = 144,
     KeyEmptySpecialGroup = 145,
+    // 170-179: the test window.
+    KeyTestCannotRead = 170,
+    KeyTestNothingToTest = 171,
+    KeyLogWriteFailed = 172,
+    KeySecondsLeft = 173,
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 
