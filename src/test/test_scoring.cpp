@@ -20,8 +20,10 @@ void TestWindow::score() {
     const bool sequential = Command2.visible;
     try {
         QString solution;
-        if (sequential) solution = data1_->field(QStringLiteral("felelet1")).toString();
-        else if (randomView_) solution = randomView_->field(QStringLiteral("felelet1")).toString();
+        if (sequential)
+            solution = data1_->field(QStringLiteral("felelet1")).toString();
+        else if (randomView_)
+            solution = randomView_->field(QStringLiteral("felelet1")).toString();
         store::BoundView log(*db_, QStringLiteral("hiba1"));
         log.addNew();
         log.setField(QStringLiteral("hiba"), Label9.caption);
@@ -61,8 +63,9 @@ void TestWindow::evaluate() {
     Command2.visible = Command4.visible = false;
     // A counted run ends by itself; its Evaluation button would score a sentence no longer shown.
     Command5.visible = false;
-    for (forms::Control* c : {&Label13, &Label14, &Label12, &Label15, &Label16, &Label1, &Label2, &Label3, &Label4,
-                              &Label11, &Label22, &lblOfRun, &Label19, &Label20, &Label23, &Label25, &lblSecondsLeft})
+    for (forms::Control* c :
+         {&Label13, &Label14, &Label12, &Label15, &Label16, &Label1, &Label2, &Label3, &Label4, &Label11,
+          &Label22, &lblOfRun, &Label19, &Label20, &Label23, &Label25, &lblSecondsLeft})
         c->visible = false;
     Timer2.setEnabled(false);
     ctx.g.DelayMs = ctx.g.RunLength = ctx.g.TestMode = 0;
@@ -71,7 +74,8 @@ void TestWindow::evaluate() {
     ctx.g.ScorePercent = ctx.g.CorrectCount * 100.0 / ctx.g.SentenceCounter;
     Label18.caption = QStringLiteral("%1/%2").arg(ctx.g.CorrectCount).arg(ctx.g.SentenceCounter);
     // Halves go to the even neighbour: 12.5 gives 12, 13.5 gives 14.
-    Label21.caption = QString::number(static_cast<long long>(std::nearbyint(ctx.g.ScorePercent))) + QLatin1Char('%');
+    Label21.caption =
+        QString::number(static_cast<long long>(std::nearbyint(ctx.g.ScorePercent))) + QLatin1Char('%');
     Label17.visible = ctx.g.ScorePercent != 100.0;
     mnuSettings.enabled = true;
     mnuStart.enabled = true;

@@ -201,6 +201,7 @@ void TestWindow::next(bool sequential) {
         restartCountdown();
     }
     score();
+    // The run ends on the Next that scores its last sentence, not on the one that shows it.
     if (ctx.g.SentenceCounter != ctx.g.RunLength) {
         if (sequential) {
             advanceSequential();
@@ -211,8 +212,7 @@ void TestWindow::next(bool sequential) {
         } else {
             randomDraw(true);
         }
-    }
-    if (ctx.g.SentenceCounter == ctx.g.RunLength) {
+    } else {
         ctx.platform.beep();
         Timer1.setEnabled(false);
         evaluate();
