@@ -1,6 +1,8 @@
 // The test window over a small fixed database, with the timer ticked by hand and a scripted
 // random draw: counted and open-ended runs, scoring and the log, the evaluation and its
 // percentage, starting points, timed runs, the settings menus and a failed log write.
+#include <QProcess>
+#include <QSqlQuery>
 #include <QtTest>
 
 #include "app_fixture.h"
@@ -305,6 +307,35 @@ private slots:
         TestWindow& w = f.open();
         QCOMPARE(f.platform.messages.back().text, text::uiText(text::KeyTestNothingToTest, text::English));
         QVERIFY(!w.Command3.enabled);
+    }
+
+    // A failure shown as logged survives the process being killed at any moment of a run, and
+    // the file stays whole.
+    void aKilledRunLosesNoLoggedFailure_data() {
+        QTest::addColumn<int>("after");
+        for (int after : {1, 17, 150}) QTest::addRow("killed after %d answers", after) << after;
+    }
+    void aKilledRunLosesNoLoggedFailure() {
+        QFETCH(int, after);
+        QTemporaryDir dir;
+        const QString path = makeDatabase(dir, rows(40));
+        QProcess child;
+        child.start(QStringLiteral(PLURQUIZ_BINARY_DIR "/tests/test_run_child"), {path});
+        QVERIFY(child.waitForStarted());
+        long logged = 0;
+        while (logged < after) {
+            if (!child.canReadLine() && !child.waitForReadyRead(10000)) QFAIL("the child stopped logging");
+            while (child.canReadLine()) logged = child.readLine().trimmed().toLong();
+        }
+        child.kill();
+        child.waitForFinished();
+        while (child.canReadLine()) logged = qMax(logged, child.readLine().trimmed().toLong());
+        store::Database db(path);
+        QSqlQuery q(db.db());
+        QVERIFY(q.exec(QStringLiteral("PRAGMA integrity_check")) && q.next());
+        QCOMPARE(q.value(0).toString(), QStringLiteral("ok"));
+        QVERIFY(q.exec(QStringLiteral("SELECT count(*) - 1 FROM hiba1")) && q.next());
+        QVERIFY2(q.value(0).toLongLong() >= logged, qPrintable(QStringLiteral("%1 < %2").arg(q.value(0).toLongLong()).arg(logged)));
     }
 
     void closeUnloadsTheReviewAndClearsTheSettings() {
