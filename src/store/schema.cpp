@@ -37,9 +37,16 @@ const Fields& fieldsOf(const QString& table) {
     throw StoreError(QStringLiteral("There is no table \"%1\".").arg(table));
 }
 
-QString naturalOrder(const Fields& fields) {
+std::vector<int> naturalOrderFields(const Fields& fields) {
     // The shuffled order first, so that thresholds on sorrend2 cut the material into ranges.
-    return &fields == &test1Fields() ? QStringLiteral("sorrend2, sorszam") : QStringLiteral("rowid");
+    if (&fields == &test1Fields()) return {fields.indexOf(QStringLiteral("sorrend2")), fields.indexOf(QStringLiteral("sorszam"))};
+    return {};
+}
+
+QString naturalOrder(const Fields& fields) {
+    QStringList names;
+    for (int f : naturalOrderFields(fields)) names << fields.names[f];
+    return names.isEmpty() ? QStringLiteral("rowid") : names.join(QStringLiteral(", "));
 }
 
 namespace {

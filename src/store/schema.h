@@ -35,5 +35,7 @@ void createSchema(QSqlDatabase& db, bool limitSerials = true);
 
 // The ORDER BY clause of a table's natural order.
 QString naturalOrder(const Fields& fields);
+// The fields of that order, most significant first (none for an order of storage).
+std::vector<int> naturalOrderFields(const Fields& fields);
 
 }  // namespace store
