@@ -37,12 +37,16 @@ void throwQueryError(const QSqlQuery& query) {
     throw StoreError(error.text(), primaryCode(error) == kConstraint);
 }
 
-Database::Database(const QString& path, bool readOnly) : path_(path), connection_(newConnectionName()) {
+Database::Database(const QString& path, bool readOnly) : Database(path, readOnly, true) {}
+
+Database::Database(const QString& path, bool readOnly, bool upgrade)
+    : path_(path), connection_(newConnectionName()) {
     if (!QFileInfo::exists(path)) throw StoreError(QStringLiteral("The file %1 does not exist.").arg(path));
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db_.setDatabaseName(path);
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500");
-    if (readOnly || !mayWrite(path)) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    readOnly = readOnly || !mayWrite(path);
+    if (readOnly) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     db_.setConnectOptions(options);
     if (!db_.open()) {
         const QString message = db_.lastError().text();
@@ -52,6 +56,13 @@ Database::Database(const QString& path, bool readOnly) : path_(path), connection
     }
     QSqlQuery q(db_);
     q.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    if (upgrade && !readOnly) {
+        try {
+            upgradeSchema(db_);
+        } catch (const StoreError&) {
+            // The file works as it is, only slower; the next opening tries again.
+        }
+    }
 }
 
 Database::~Database() {
@@ -115,7 +126,7 @@ FileStatus Database::check(const QString& path) {
     if (!mayWrite(path)) return {Problem::ReadOnly, {}};
     // A writer elsewhere holding the file: try to take the write lock for a moment.
     try {
-        Database database(path);
+        Database database(path, false, false);
         QSqlQuery q(database.db());
         if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
             const int code = primaryCode(q.lastError());
