@@ -32,17 +32,67 @@ private:
     Database& db_;
 };
 
+QString quoted(const QString& name) {
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+// Whether an index of the table starts with the field in its own (binary) order, so that its
+// values can be listed by seeking from each to the next.
+bool leadsAnIndex(Database& db, const Fields& fields, int field) {
+    QSqlQuery list(db.db());
+    if (!list.exec(QStringLiteral("PRAGMA index_list(%1)").arg(fields.table))) return false;
+    while (list.next()) {
+        if (list.value(4).toBool()) continue;  // partial: not every row is in it
+        QSqlQuery info(db.db());
+        if (!info.exec(QStringLiteral("PRAGMA index_xinfo(%1)").arg(quoted(list.value(1).toString()))) ||
+            !info.next())
+            continue;
+        if (info.value(2).toString().compare(fields.names[field], Qt::CaseInsensitive) == 0 &&
+            info.value(4).toString().compare(QLatin1String("BINARY"), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+// The field's distinct values: through its index, one seek each, where it has one; otherwise
+// by one pass over the table that stops past the limit.
 DistinctValues distinctValuesOf(Database& db, const Fields& fields, int limit) {
     return [&db, &fields, limit](int field) -> std::optional<std::vector<QVariant>> {
         if (limit <= 0) return std::nullopt;
-        const QString column = QLatin1Char('"') + fields.names[field] + QLatin1Char('"');
+        const QString column = quoted(fields.names[field]);
+        std::vector<QVariant> values;
+        if (leadsAnIndex(db, fields, field)) {
+            // The least value (min() skips empty fields), then each next one above the last.
+            QSqlQuery least(db.db()), above(db.db());
+            if (!least.exec(QStringLiteral("SELECT min(%1) FROM %2").arg(column, fields.table)) ||
+                !least.next())
+                throwQueryError(least);
+            QVariant value = least.value(0);
+            least.finish();
+            if (!above.prepare(
+                    QStringLiteral("SELECT min(%1) FROM %2 WHERE %1 > ?").arg(column, fields.table)))
+                throwQueryError(above);
+            while (!value.isNull() && static_cast<int>(values.size()) <= limit) {
+                values.push_back(value);
+                above.bindValue(0, value);
+                if (!above.exec() || !above.next()) throwQueryError(above);
+                QVariant next = above.value(0);
+                above.finish();
+                // A value that does not come back as it is stored (not valid UTF-8) could be met
+                // again; the pass over the table below lists such values as they come.
+                if (next == value) break;
+                value = std::move(next);
+            }
+            if (value.isNull()) return values;
+            if (static_cast<int>(values.size()) > limit) return std::nullopt;
+            values.clear();
+        }
         QSqlQuery q(db.db());
         q.setForwardOnly(true);
         if (!q.exec(QStringLiteral("SELECT DISTINCT %1 FROM %2 WHERE %1 IS NOT NULL LIMIT %3")
                         .arg(column, fields.table)
                         .arg(limit + 1)))
             throwQueryError(q);
-        std::vector<QVariant> values;
         while (q.next()) values.push_back(q.value(0));
         if (q.lastError().isValid()) throwQueryError(q);
         if (static_cast<int>(values.size()) > limit) return std::nullopt;
@@ -63,7 +113,7 @@ void run(Database& db, const Fields& fields, const Criteria* criteria, std::span
     std::vector<int> tested;
     if (criteria && !condition.exact) tested = criteria->fieldsRead();
     QStringList columns{QStringLiteral("rowid")};
-    for (int f : tested) columns << QLatin1Char('"') + fields.names[f] + QLatin1Char('"');
+    for (int f : tested) columns << quoted(fields.names[f]);
     QString sql = QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")), fields.table);
     QStringList where;
     if (criteria && condition.where != QLatin1String("1")) where << condition.where;
@@ -116,9 +166,9 @@ std::vector<qint64> selectAmong(Database& db, const Fields& fields, const Criter
 RowidSet::RowidSet(std::vector<qint64> rowids) {
     if (rowids.empty()) return;
     const auto [lo, hi] = std::minmax_element(rowids.begin(), rowids.end());
-    // A bitmap while it costs no more than a few bytes per id.
+    // A bitmap unless the ids lie so far apart that it would take much memory (4 Mbit = 512 KB).
     const quint64 span = quint64(*hi) - quint64(*lo);
-    if (span < 64 * quint64(rowids.size()) + 4096) {
+    if (span < 64 * quint64(rowids.size()) + (quint64(1) << 22)) {
         base_ = *lo;
         bits_.assign(static_cast<size_t>(span) + 1, false);
         for (qint64 id : rowids) bits_[static_cast<size_t>(quint64(id) - quint64(base_))] = true;
