@@ -337,7 +337,8 @@ private:
         --budget_;
         const QString c = column(node.field);
         return Piece{Piece::Kind::Sql,
-                     QStringLiteral("(typeof(%1) = 'integer' AND %1 %2 ?)").arg(c, QLatin1String(sqlOperator(node.op))),
+                     QStringLiteral("(typeof(%1) = 'integer' AND %1 %2 ?)")
+                         .arg(c, QLatin1String(sqlOperator(node.op))),
                      {QVariant(node.number)}};
     }
 
@@ -389,8 +390,10 @@ private:
         if (a.kind == wins || b.kind == wins) return Piece::constant(!isAnd);
         if (a.kind != Piece::Kind::Sql) return b;
         if (b.kind != Piece::Kind::Sql) return a;
-        a.sql = QStringLiteral("(%1 %2 %3)").arg(a.sql, isAnd ? QStringLiteral("AND") : QStringLiteral("OR"), b.sql);
-        a.binds.insert(a.binds.end(), std::make_move_iterator(b.binds.begin()), std::make_move_iterator(b.binds.end()));
+        a.sql = QStringLiteral("(%1 %2 %3)")
+                    .arg(a.sql, isAnd ? QStringLiteral("AND") : QStringLiteral("OR"), b.sql);
+        a.binds.insert(a.binds.end(), std::make_move_iterator(b.binds.begin()),
+                       std::make_move_iterator(b.binds.end()));
         return a;
     }
 

@@ -40,7 +40,8 @@ const Fields& fieldsOf(const QString& table) {
 
 std::vector<int> naturalOrderFields(const Fields& fields) {
     // The shuffled order first, so that thresholds on sorrend2 cut the material into ranges.
-    if (&fields == &test1Fields()) return {fields.indexOf(QStringLiteral("sorrend2")), fields.indexOf(QStringLiteral("sorszam"))};
+    if (&fields == &test1Fields())
+        return {fields.indexOf(QStringLiteral("sorrend2")), fields.indexOf(QStringLiteral("sorszam"))};
     return {};
 }
 
@@ -68,7 +69,7 @@ int pragma(QSqlDatabase& db, const char* name) {
 // steps it lacks, when the program opens it.
 struct Step {
     int version;
-    std::initializer_list<const char*> statements;
+    std::vector<const char*> statements;
 };
 
 const Step kSteps[] = {
@@ -93,7 +94,8 @@ void applySteps(QSqlDatabase& db, int fromVersion) {
 }  // namespace
 
 bool upgradeSchema(QSqlDatabase& db) {
-    if (pragma(db, "application_id") != kApplicationId || pragma(db, "user_version") >= kSchemaVersion) return false;
+    if (pragma(db, "application_id") != kApplicationId || pragma(db, "user_version") >= kSchemaVersion)
+        return false;
     exec(db, QStringLiteral("BEGIN IMMEDIATE"));
     try {
         // Another connection may have upgraded the file since the look above.

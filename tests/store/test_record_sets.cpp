@@ -70,8 +70,8 @@ private slots:
 
     void sortedCopyOfATextFieldIgnoresCaseAndKeepsTheOrderOfEquals() {
         QTemporaryDir own;
-        const QString file =
-            makeDatabase(own, {{1, 10, 1, "b"}, {2, 20, 1, "Á"}, {3, 30, 1, "á"}, {4, 40, 1, "B"}, {5, 5, 1, "a"}});
+        const QString file = makeDatabase(
+            own, {{1, 10, 1, "b"}, {2, 20, 1, "Á"}, {3, 30, 1, "á"}, {4, 40, 1, "B"}, {5, 5, 1, "a"}});
         Database db(file);
         Snapshot all = Snapshot::ofTable(db, QStringLiteral("test1"));
         all.setSort(QStringLiteral("KULCS1"));
@@ -93,7 +93,8 @@ private slots:
         Snapshot s = Snapshot::ofTable(mine, QStringLiteral("test1"));
         QCOMPARE(s.field(QStringLiteral("mondat")).toString(), QStringLiteral("Sentence 1 ..."));
         QSqlQuery q(theirs.db());
-        QVERIFY(q.exec(QStringLiteral("UPDATE test1 SET mondat = 'Changed ' || sorszam || ' ...', sorrend2 = 100 - sorrend2")));
+        QVERIFY(q.exec(QStringLiteral(
+            "UPDATE test1 SET mondat = 'Changed ' || sorszam || ' ...', sorrend2 = 100 - sorrend2")));
         QVERIFY(q.exec(QStringLiteral("INSERT INTO test1 (sorszam, sorrend2, kulcs1) VALUES (4, 1, '1')")));
         QVERIFY(q.exec(QStringLiteral("DELETE FROM test1 WHERE sorszam = 3")));
 
