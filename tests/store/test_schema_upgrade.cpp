@@ -12,95 +12,14 @@ using namespace store;
 
 namespace {
 
-// A file as version 1 of the program wrote it.
-QString makeVersion1File(const QTemporaryDir& dir, const QString& name = QStringLiteral("old.sqlite")) {
-    const QString path = dir.filePath(name);
-    const QString connection = QStringLiteral("version-1");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(path);
-        db.open();
-        QSqlQuery q(db);
-        for (const char* sql : {
-                 "PRAGMA application_id = 1347503443",
-                 "PRAGMA user_version = 1",
-                 "CREATE TABLE test1 ("
-                 " sorszam INTEGER NOT NULL CHECK (typeof(sorszam) = 'integer' AND sorszam >= 1 AND sorszam "
-                 "<= 32767),"
-                 " sorrend INTEGER,"
-                 " sorrend2 INTEGER CHECK (sorrend2 IS NULL OR (typeof(sorrend2) = 'integer'"
-                 "   AND sorrend2 BETWEEN -32768 AND 32767)),"
-                 " szint INTEGER CHECK (szint IS NULL OR (typeof(szint) = 'integer' AND szint BETWEEN 1 AND "
-                 "3)),"
-                 " kulcs1 TEXT, kulcs2 TEXT, mondat TEXT, a TEXT, b TEXT, c TEXT, d TEXT,"
-                 " felelet1 TEXT, felelet2 TEXT)",
-                 "CREATE UNIQUE INDEX sorszam ON test1 (sorszam)",
-                 "CREATE INDEX sorrend ON test1 (sorrend)",
-                 "CREATE TABLE hiba1 (hiba TEXT, mondat TEXT, a TEXT, b TEXT, c TEXT, d TEXT, felelet1 TEXT,"
-                 " felelet2 TEXT)",
-                 "INSERT INTO hiba1 VALUES ('0', '-', '-', '-', '-', '-', '-', '-')",
-                 "INSERT INTO hiba1 VALUES ('B', 'Él ... médico.', 'es', 'está', 'son', 'ser', 'Él es "
-                 "médico.', 'A')",
-                 "INSERT INTO test1 VALUES (1, 1, 1500, 2, '1', '2', 'Él ... médico.', 'es', 'está', 'son', "
-                 "'ser',"
-                 " 'Él es médico.', 'A')",
-                 "INSERT INTO test1 VALUES (2, 2, 700, 1, 'Á', NULL, 'Ellos ... aquí.', 'están', 'son', "
-                 "'es', 'está',"
-                 " 'Ellos están aquí.', 'A')",
-                 "INSERT INTO test1 (sorszam, sorrend2, szint) VALUES (5, 700, 2)",
-                 "DELETE FROM test1 WHERE sorszam = 1",  // a gap in the row ids
-                 "INSERT INTO test1 (sorszam, sorrend2, kulcs2) VALUES (7, NULL, '9')",
-             })
-            if (!q.exec(QLatin1String(sql))) qFatal("%s", qPrintable(q.lastError().text()));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connection);
-    return path;
-}
-
-// Everything a file holds that the upgrade must keep or must reach, read without changing it.
-struct Contents {
-    QStringList rows, layout;
-    int version = 0;
-};
-
-Contents contents(const QString& path) {
-    Contents out;
-    const QString connection = QStringLiteral("look");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        db.open();
-        QSqlQuery q(db);
-        for (const char* table : {"test1", "hiba1"}) {
-            q.exec(QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid").arg(QLatin1String(table)));
-            while (q.next()) {
-                QStringList fields;
-                for (int i = 0; i < q.record().count(); ++i)
-                    fields << (q.isNull(i) ? QStringLiteral("NULL") : q.value(i).toString());
-                out.rows << QLatin1String(table) + QLatin1Char(':') + fields.join(QLatin1Char('|'));
-            }
-        }
-        q.exec(QStringLiteral("SELECT type, name, tbl_name, sql FROM sqlite_master ORDER BY type, name"));
-        while (q.next())
-            out.layout << QStringList{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-                                      q.value(3).toString()}
-                              .join(QLatin1Char('|'));
-        q.exec(QStringLiteral("PRAGMA user_version"));
-        q.next();
-        out.version = q.value(0).toInt();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connection);
-    return out;
-}
-
-// A connection of its own, past the store, which would upgrade the file on opening it.
+// A connection of its own, past the store (which would upgrade the file on opening it).
 struct RawConnection {
-    explicit RawConnection(const QString& path) {
+    explicit RawConnection(const QString& path, bool readOnly = false) {
+        static int count = 0;
+        name = QStringLiteral("raw-%1").arg(++count);
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
+        if (readOnly) db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         db.open();
     }
     ~RawConnection() {
@@ -112,9 +31,71 @@ struct RawConnection {
         QSqlQuery q(db);
         if (!q.exec(sql)) qFatal("%s", qPrintable(q.lastError().text()));
     }
-    const QString name = QStringLiteral("raw");
+    QString name;
     QSqlDatabase db;
 };
+
+// A file as version 1 of the program wrote it, with a few rows.
+QString makeVersion1File(const QTemporaryDir& dir) {
+    const QString path = dir.filePath(QStringLiteral("old.sqlite"));
+    RawConnection raw(path);
+    // clang-format off
+    for (const char* sql : {
+             "PRAGMA application_id = 1347503443",
+             "PRAGMA user_version = 1",
+             "CREATE TABLE test1 ("
+             " sorszam INTEGER NOT NULL CHECK (typeof(sorszam) = 'integer' AND sorszam >= 1 AND sorszam <= 32767),"
+             " sorrend INTEGER,"
+             " sorrend2 INTEGER CHECK (sorrend2 IS NULL OR (typeof(sorrend2) = 'integer'"
+             "   AND sorrend2 BETWEEN -32768 AND 32767)),"
+             " szint INTEGER CHECK (szint IS NULL OR (typeof(szint) = 'integer' AND szint BETWEEN 1 AND 3)),"
+             " kulcs1 TEXT, kulcs2 TEXT, mondat TEXT, a TEXT, b TEXT, c TEXT, d TEXT,"
+             " felelet1 TEXT, felelet2 TEXT)",
+             "CREATE UNIQUE INDEX sorszam ON test1 (sorszam)",
+             "CREATE INDEX sorrend ON test1 (sorrend)",
+             "CREATE TABLE hiba1 (hiba TEXT, mondat TEXT, a TEXT, b TEXT, c TEXT, d TEXT, felelet1 TEXT,"
+             " felelet2 TEXT)",
+             "INSERT INTO hiba1 VALUES ('0', '-', '-', '-', '-', '-', '-', '-')",
+             "INSERT INTO hiba1 VALUES ('B', 'Él ... médico.', 'es', 'está', 'son', 'ser', 'Él es médico.', 'A')",
+             "INSERT INTO test1 VALUES (1, 1, 1500, 2, '1', '2', 'Él ... médico.', 'es', 'está', 'son', 'ser',"
+             " 'Él es médico.', 'A')",
+             "INSERT INTO test1 VALUES (2, 2, 700, 1, 'Á', NULL, 'Ellos ... aquí.', 'están', 'son', 'es', 'está',"
+             " 'Ellos están aquí.', 'A')",
+             "INSERT INTO test1 (sorszam, sorrend2, szint) VALUES (5, 700, 2)",
+             "DELETE FROM test1 WHERE sorszam = 1",  // a gap in the row ids
+             "INSERT INTO test1 (sorszam, sorrend2, kulcs2) VALUES (7, NULL, '9')"})
+        raw.exec(QLatin1String(sql));
+    // clang-format on
+    return path;
+}
+
+// Everything a file holds that the upgrade must keep or must reach, read without changing it.
+struct Contents {
+    QStringList rows, layout;
+    int version = 0;
+};
+
+Contents contents(const QString& path) {
+    Contents out;
+    RawConnection raw(path, true);
+    QSqlQuery q(raw.db);
+    for (const char* table : {"test1", "hiba1"}) {
+        q.exec(QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid").arg(QLatin1String(table)));
+        while (q.next()) {
+            QStringList fields;
+            for (int i = 0; i < q.record().count(); ++i)
+                fields << (q.isNull(i) ? QStringLiteral("NULL") : q.value(i).toString());
+            out.rows << QLatin1String(table) + QLatin1Char(':') + fields.join(QLatin1Char('|'));
+        }
+    }
+    q.exec(QStringLiteral("SELECT type || '|' || name || '|' || tbl_name || '|' || ifnull(sql, '') "
+                          "FROM sqlite_master ORDER BY type, name"));
+    while (q.next()) out.layout << q.value(0).toString();
+    q.exec(QStringLiteral("PRAGMA user_version"));
+    q.next();
+    out.version = q.value(0).toInt();
+    return out;
+}
 
 }  // namespace
 
