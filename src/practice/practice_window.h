@@ -47,6 +47,12 @@ public:
     void mnuNivelItem_Click(int index);
     void mnuTopicItem_Click(int index);
 
+private:
+    // Declared before Selection: a snapshot reads its rows through this connection, so the
+    // connection must outlive it.
+    std::unique_ptr<store::Database> db_;
+
+public:
     QString& PracticeTitle = TitleWord;
     int PracticeMode = RandomMode;
     int RecordPosition = 0;
@@ -127,8 +133,6 @@ private:
     // The steps a level or topic choice shares before the selection is rebuilt.
     void enterSequentialMode();
     void message(int key, forms::MsgIcon icon);
-
-    std::unique_ptr<store::Database> db_;
 };
 
 }  // namespace practice

@@ -46,12 +46,16 @@ void throwEngineError(const QSqlError& error) {
     throw StoreError(error.text(), code == kConstraint, code);
 }
 
-Database::Database(const QString& path, bool readOnly) : path_(path), connection_(newConnectionName()) {
+Database::Database(const QString& path, bool readOnly) : Database(path, readOnly, true) {}
+
+Database::Database(const QString& path, bool readOnly, bool upgrade)
+    : path_(path), connection_(newConnectionName()) {
     if (!QFileInfo::exists(path)) throw StoreError(QStringLiteral("The file %1 does not exist.").arg(path));
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db_.setDatabaseName(path);
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500");
-    if (readOnly || !mayChange(path)) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    readOnly = readOnly || !mayChange(path);
+    if (readOnly) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     db_.setConnectOptions(options);
     if (!db_.open()) {
         const QSqlError error = db_.lastError();
@@ -61,6 +65,17 @@ Database::Database(const QString& path, bool readOnly) : path_(path), connection
     }
     QSqlQuery q(db_);
     q.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    // Room for the whole file of the largest table the program holds (about 7 MB), rather than
+    // SQLite's 2 MB: a reshuffle updates rows and the order index in shuffled order, and with
+    // the small cache it reads the same pages again and again. The cache grows only as used.
+    q.exec(QStringLiteral("PRAGMA cache_size = -32768"));
+    if (upgrade && !readOnly) {
+        try {
+            upgradeSchema(db_);
+        } catch (const StoreError&) {
+            // The file works as it is, only slower; the next opening tries again.
+        }
+    }
 }
 
 Database::~Database() {
@@ -130,7 +145,7 @@ FileStatus Database::check(const QString& path) {
     if (!mayChange(path)) return {Problem::FolderReadOnly, {}};
     // A writer elsewhere holding the file: try to take the write lock for a moment.
     try {
-        Database database(path);
+        Database database(path, false, false);
         QSqlQuery q(database.db());
         if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
             const int code = primaryCode(q.lastError());

@@ -29,7 +29,9 @@ struct FileStatus {
 
 class Database {
 public:
-    // Opens an existing file; throws StoreError if it is missing or cannot be opened.
+    // Opens an existing file; throws StoreError if it is missing or cannot be opened. A file of
+    // ours with an older layout is upgraded when it may be written; if that fails (the file is
+    // locked, say), it is used as it is and the next opening tries again.
     explicit Database(const QString& path, bool readOnly = false);
     ~Database();
     Database(const Database&) = delete;
@@ -56,6 +58,7 @@ public:
     };
 
 private:
+    Database(const QString& path, bool readOnly, bool upgrade);
     QString path_;
     QString connection_;
     QSqlDatabase db_;

@@ -77,17 +77,22 @@ void RowCursor::findNext(const QString& condition) {
 void RowCursor::findFrom(int start, const QString& condition) {
     const Criteria criteria = Criteria::parse(condition, *fields_);
     beforeMove();
-    if (start < size()) prepareScan();
-    for (int i = start; i < size(); ++i) {
-        if (criteria.matches(rowAt(i).values)) {
-            pos_ = i;
-            onDeleted_ = false;
-            noMatch_ = false;
-            afterMove();
-            return;
-        }
+    const int found = start < size() ? findMatch(criteria, start) : -1;
+    if (found < 0) {
+        noMatch_ = true;
+        return;
     }
-    noMatch_ = true;
+    pos_ = found;
+    onDeleted_ = false;
+    noMatch_ = false;
+    afterMove();
+}
+
+int RowCursor::findMatch(const Criteria& criteria, int start) const {
+    prepareScan();
+    for (int i = start; i < size(); ++i)
+        if (criteria.matches(rowAt(i).values)) return i;
+    return -1;
 }
 
 }  // namespace store

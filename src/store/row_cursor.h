@@ -10,6 +10,8 @@
 
 namespace store {
 
+class Criteria;
+
 struct Row {
     qint64 rowid = 0;
     std::vector<QVariant> values;  // in the table's field order
@@ -47,6 +49,9 @@ public:
 protected:
     virtual int size() const = 0;
     virtual const Row& rowAt(int index) const = 0;
+    // The first row from `start` on (start < size()) that satisfies the criteria, or -1. By
+    // default it tests the rows one by one, after prepareScan().
+    virtual int findMatch(const Criteria& criteria, int start) const;
     // Called before a search walks many rows, so that a set that reads rows lazily can read them
     // all at once.
     virtual void prepareScan() const {}

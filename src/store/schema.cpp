@@ -3,6 +3,7 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
+#include <iterator>
 
 #include "database.h"
 #include "store_error.h"
@@ -38,21 +39,84 @@ const Fields& fieldsOf(const QString& table) {
     throw StoreError(QStringLiteral("There is no table \"%1\".").arg(table));
 }
 
-QString naturalOrder(const Fields& fields) {
+std::vector<int> naturalOrderFields(const Fields& fields) {
     // The shuffled order first, so that thresholds on sorrend2 cut the material into ranges.
-    return &fields == &test1Fields() ? QStringLiteral("sorrend2, sorszam") : QStringLiteral("rowid");
+    if (&fields == &test1Fields())
+        return {fields.indexOf(QStringLiteral("sorrend2")), fields.indexOf(QStringLiteral("sorszam"))};
+    return {};
+}
+
+QString naturalOrder(const Fields& fields) {
+    QStringList names;
+    for (int f : naturalOrderFields(fields)) names << fields.names[f];
+    return names.isEmpty() ? QStringLiteral("rowid") : names.join(QStringLiteral(", "));
 }
 
 namespace {
+
 void exec(QSqlDatabase& db, const QString& sql) {
     QSqlQuery q(db);
     if (!q.exec(sql)) throwEngineError(q.lastError());
 }
+
+int pragma(QSqlDatabase& db, const char* name) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA %1").arg(QLatin1String(name))) || !q.next())
+        throw StoreError(q.lastError().text());
+    return q.value(0).toInt();
+}
+
+// What each layout version adds to the one before. A new file gets every step; an older file the
+// steps it lacks, when the program opens it.
+struct Step {
+    int version;
+    std::vector<const char*> statements;
+};
+
+const Step kSteps[] = {
+    // The practice window's selections: the natural order read from an index rather than sorted;
+    // a level, a topic and the special group (kulcs2) found without reading the table. Only the
+    // order index holds sorrend2, so a reshuffle updates one index more than before.
+    {2,
+     {"CREATE INDEX IF NOT EXISTS test1_order ON test1 (sorrend2, sorszam)",
+      "CREATE INDEX IF NOT EXISTS test1_level ON test1 (szint)",
+      "CREATE INDEX IF NOT EXISTS test1_group ON test1 (kulcs2)",
+      "CREATE INDEX IF NOT EXISTS test1_topic ON test1 (kulcs1, kulcs2)"}},
+};
+static_assert(std::size(kSteps) == kSchemaVersion - 1, "one step for every version after the first");
+
+void applySteps(QSqlDatabase& db, int fromVersion) {
+    for (const Step& step : kSteps)
+        if (step.version > fromVersion)
+            for (const char* statement : step.statements) exec(db, QLatin1String(statement));
+    exec(db, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+}
+
 }  // namespace
 
+bool upgradeSchema(QSqlDatabase& db) {
+    if (pragma(db, "application_id") != kApplicationId || pragma(db, "user_version") >= kSchemaVersion)
+        return false;
+    exec(db, QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        // Another connection may have upgraded the file since the look above.
+        const int version = pragma(db, "user_version");
+        if (version >= kSchemaVersion) {
+            exec(db, QStringLiteral("ROLLBACK"));
+            return false;
+        }
+        applySteps(db, version);
+        exec(db, QStringLiteral("COMMIT"));
+    } catch (...) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+    return true;
+}
+
+// The layout of version 1, then the steps after it.
 void createSchema(QSqlDatabase& db, bool limitSerials) {
     exec(db, QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId));
-    exec(db, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
     exec(db,
          QStringLiteral(
              "CREATE TABLE test1 ("
@@ -70,6 +134,7 @@ void createSchema(QSqlDatabase& db, bool limitSerials) {
                  "CREATE TABLE hiba1 (hiba TEXT, mondat TEXT, a TEXT, b TEXT, c TEXT, d TEXT, felelet1 TEXT,"
                  " felelet2 TEXT)"));
     exec(db, QStringLiteral("INSERT INTO hiba1 VALUES ('0', '-', '-', '-', '-', '-', '-', '-')"));
+    applySteps(db, 1);
 }
 
 }  // namespace store

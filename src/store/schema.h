@@ -25,16 +25,25 @@ const Fields& hiba1Fields();  // hiba, mondat, a-d, felelet1, felelet2
 // The fields of a table named in any letter case; throws StoreError for another name.
 const Fields& fieldsOf(const QString& table);
 
-// Marks our files: "PQES" in SQLite's application id, and the layout version.
+// Marks our files: "PQES" in SQLite's application id, and the layout version (user_version).
+// Version 2 adds the indexes of the practice window's selections.
 constexpr int kApplicationId = 0x50514553;
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
 // Creates both tables, their indexes and the placeholder row of hiba1 in an empty database.
 // Serial numbers are limited to 1-32767 unless `limitSerials` is false (only for benchmarks on
 // tables larger than the program will ever hold).
 void createSchema(QSqlDatabase& db, bool limitSerials = true);
 
+// Brings a file of ours with an older layout up to kSchemaVersion in one transaction, adding
+// what the later versions add; no row of test1 or hiba1 changes. Returns whether it changed the
+// file: one that is not ours, or is current or newer, is left alone. Throws StoreError when the
+// file cannot be changed (read-only, locked, damaged); it is then as it was.
+bool upgradeSchema(QSqlDatabase& db);
+
 // The ORDER BY clause of a table's natural order.
 QString naturalOrder(const Fields& fields);
+// The fields of that order, most significant first (none for an order of storage).
+std::vector<int> naturalOrderFields(const Fields& fields);
 
 }  // namespace store

@@ -1,13 +1,28 @@
-// A read-only copy of a set of rows, taken when it is made. Sorted and filtered copies share the
-// rows of the snapshot they come from and leave it as it was.
+// A read-only snapshot of a table: the set of its rows and their order, taken when it is made.
+//
+// What a snapshot guarantees:
+// - Its rows are the rows the table held when it was made, in the order they had then; rows
+//   stored later never appear in it, nor in any copy made from it.
+// - A row's fields are read from the file when the row is first looked at (and kept from then
+//   on, by the snapshot and every copy made from it); a row deleted before that is an error
+//   when looked at. So a row not yet looked at shows the changes stored meanwhile.
+// - A sorted or filtered copy works on the same rows and leaves the snapshot it came from as it
+//   was. It sorts and tests each row by the fields the snapshot has read of it, or, for a row not
+//   yet looked at, by the fields the file holds when the copy is made (a row deleted by then
+//   satisfies no filter). A search does the same. Sorting by the field the order already
+//   follows first (sorrend2 for test1) keeps the order the rows had when the snapshot was made.
+// It reads through the connection it was made with, which must outlive it.
 #pragma once
 
 #include <memory>
+#include <span>
 
 #include "database.h"
 #include "row_cursor.h"
 
 namespace store {
+
+class Criteria;
 
 class Snapshot : public RowCursor {
 public:
@@ -23,20 +38,25 @@ public:
     Snapshot copy() const;
 
 protected:
-    int size() const override { return static_cast<int>(order_.size()); }
-    const Row& rowAt(int index) const override {
-        return (*rows_)[static_cast<size_t>(order_[static_cast<size_t>(index)])];
-    }
+    int size() const override { return static_cast<int>(order_->size()); }
+    const Row& rowAt(int index) const override;
+    int findMatch(const Criteria& criteria, int start) const override;
 
 private:
-    Snapshot(const Fields& fields, std::shared_ptr<const std::vector<Row>> rows, std::vector<int> order);
-    std::shared_ptr<const std::vector<Row>> rows_;
-    std::vector<int> order_;
+    class Rows;
+    Snapshot(std::shared_ptr<Rows> rows, std::shared_ptr<const std::vector<qint64>> order,
+             std::vector<int> sortedBy);
+    // Which rows of `rowids` satisfy the criteria: a row read already by its fields, the others
+    // as the file holds them.
+    std::vector<bool> matching(const Criteria& criteria, std::span<const qint64> rowids) const;
+
+    std::shared_ptr<Rows> rows_;                        // shared by the snapshot and its copies
+    std::shared_ptr<const std::vector<qint64>> order_;  // row ids
+    // The fields the order is known to be sorted by, most significant first; sorting by the
+    // first of them again changes nothing.
+    std::vector<int> sortedBy_;
     QString sort_;
     QString filter_;
 };
-
-// Every row of a table in its natural order (or only those satisfying a condition).
-std::vector<Row> readRows(Database& db, const Fields& fields, const QString& condition = {});
 
 }  // namespace store

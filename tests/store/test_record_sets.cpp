@@ -20,6 +20,9 @@ QList<int> serials(RowCursor& set) {
     }
     return out;
 }
+QList<int> serials(Snapshot&& set) {
+    return serials(static_cast<RowCursor&>(set));
+}
 }  // namespace
 
 class RecordSetsTest : public QObject {
@@ -65,6 +68,87 @@ private slots:
         sorted.setFilter(QStringLiteral("szint = 1"));  // replaces, does not narrow
         Snapshot filtered = sorted.copy();
         QCOMPARE(serials(filtered), (QList<int>{1, 4}));
+    }
+
+    void sortedCopyOfATextFieldIgnoresCaseAndKeepsTheOrderOfEquals() {
+        QTemporaryDir own;
+        const QString file = makeDatabase(
+            own, {{1, 10, 1, "b"}, {2, 20, 1, "Á"}, {3, 30, 1, "á"}, {4, 40, 1, "B"}, {5, 5, 1, "a"}});
+        Database db(file);
+        Snapshot all = Snapshot::ofTable(db, QStringLiteral("test1"));
+        all.setSort(QStringLiteral("KULCS1"));
+        Snapshot sorted = all.copy();
+        QCOMPARE(serials(sorted), (QList<int>{5, 1, 4, 2, 3}));
+        // Sorting by the order's own key again changes nothing.
+        sorted.setSort(QStringLiteral("kulcs1"));
+        QCOMPARE(serials(sorted.copy()), (QList<int>{5, 1, 4, 2, 3}));
+        all.setSort(QStringLiteral("nivel"));
+        QVERIFY_THROWS_EXCEPTION(StoreError, all.copy());
+    }
+
+    // A snapshot holds its rows and their order from when it was made, and reads a row's fields
+    // when the row is first looked at; copies and searches go by what it has read.
+    void aSnapshotKeepsItsRowsAndReadsFieldsWhenLookedAt() {
+        QTemporaryDir own;
+        const QString file = makeDatabase(own, {{1, 10}, {2, 20}, {3, 30}});
+        Database mine(file), theirs(file);
+        Snapshot s = Snapshot::ofTable(mine, QStringLiteral("test1"));
+        QCOMPARE(s.field(QStringLiteral("mondat")).toString(), QStringLiteral("Sentence 1 ..."));
+        QSqlQuery q(theirs.db());
+        QVERIFY(q.exec(QStringLiteral(
+            "UPDATE test1 SET mondat = 'Changed ' || sorszam || ' ...', sorrend2 = 100 - sorrend2")));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO test1 (sorszam, sorrend2, kulcs1) VALUES (4, 1, '1')")));
+        QVERIFY(q.exec(QStringLiteral("DELETE FROM test1 WHERE sorszam = 3")));
+
+        QCOMPARE(s.field(QStringLiteral("mondat")).toString(), QStringLiteral("Sentence 1 ..."));
+        s.moveNext();
+        QCOMPARE(s.field(QStringLiteral("mondat")).toString(), QStringLiteral("Changed 2 ..."));
+        s.moveNext();
+        QVERIFY_THROWS_EXCEPTION(StoreError, s.field(QStringLiteral("mondat")));
+        QCOMPARE(s.recordCount(), 3);
+
+        // The row stored later is in no copy; the deleted one satisfies no filter.
+        s.setFilter(QStringLiteral("kulcs1 = '1'"));
+        QCOMPARE(serials(s.copy()), (QList<int>{1, 2}));
+        s.setFilter(QStringLiteral("mondat = 'SENTENCE 1 ...' or mondat = 'changed 2 ...'"));
+        QCOMPARE(serials(s.copy()), (QList<int>{1, 2}));
+        s.setFilter(QStringLiteral("mondat = 'changed 1 ...'"));
+        QCOMPARE(s.copy().recordCount(), 0);
+        // Rows keep the order they had; sorting by sorrend2 again leaves it.
+        s.setFilter(QString());
+        s.setSort(QStringLiteral("sorrend2"));
+        Snapshot again = s.copy();
+        QCOMPARE(again.recordCount(), 3);
+        QCOMPARE(again.field(QStringLiteral("sorszam")).toInt(), 1);
+        s.moveFirst();
+        s.findNext(QStringLiteral("mondat = 'Changed 1 ...'"));
+        QVERIFY(s.noMatch());
+        s.findFirst(QStringLiteral("mondat = 'changed 2 ...'"));
+        QCOMPARE(s.field(QStringLiteral("sorszam")).toInt(), 2);
+    }
+
+    void searchesReachPastTheNearRows() {
+        QTemporaryDir own;
+        std::vector<TestRow> rows;
+        for (int i = 1; i <= 300; ++i) rows.push_back({i, i});
+        rows[9].kulcs1 = QStringLiteral("Á");
+        rows[199].kulcs1 = QStringLiteral("Á");
+        rows[289].kulcs1 = QStringLiteral("á");
+        Database db(makeDatabase(own, rows));
+        Snapshot s = Snapshot::ofTable(db, QStringLiteral("test1"));
+        s.findFirst(QStringLiteral("kulcs1 = 'á'"));
+        QCOMPARE(s.field(QStringLiteral("sorszam")).toInt(), 10);
+        s.findNext(QStringLiteral("kulcs1 = 'á'"));
+        QCOMPARE(s.field(QStringLiteral("sorszam")).toInt(), 200);
+        s.findNext(QStringLiteral("kulcs1 = 'á' and sorrend2 > 250"));
+        QCOMPARE(s.field(QStringLiteral("sorszam")).toInt(), 290);
+        s.findNext(QStringLiteral("kulcs1 = 'á'"));
+        QVERIFY(s.noMatch());
+        QCOMPARE(s.field(QStringLiteral("sorszam")).toInt(), 290);
+        s.moveLast();
+        s.findNext(QStringLiteral("sorrend2 > 0"));
+        QVERIFY(s.noMatch());
+        QCOMPARE(s.absolutePosition(), 299);
     }
 
     void emptyCopyIsValidButCannotMoveFirst() {

@@ -50,7 +50,8 @@ struct TestFixture {
         store::Snapshot s = store::Snapshot::ofTable(db, QStringLiteral("hiba1"));
         QList<QStringList> out;
         for (s.moveFirst(), s.moveNext(); !s.eof(); s.moveNext())
-            out << QStringList{s.field(QStringLiteral("hiba")).toString(), s.field(QStringLiteral("mondat")).toString(),
+            out << QStringList{s.field(QStringLiteral("hiba")).toString(),
+                               s.field(QStringLiteral("mondat")).toString(),
                                s.field(QStringLiteral("felelet1")).toString(),
                                s.field(QStringLiteral("felelet2")).toString()};
         return out;
@@ -111,11 +112,16 @@ private slots:
         QTest::addColumn<QString>("score");
         QTest::addColumn<QString>("percent");
         QTest::addColumn<bool>("link");
-        QTest::addRow("1 of 8 rounds half to even") << 8 << 1 << "1/8" << "12%" << true;
-        QTest::addRow("3 of 8 rounds half to even upwards") << 8 << 3 << "3/8" << "38%" << true;
-        QTest::addRow("2 of 3") << 3 << 2 << "2/3" << "67%" << true;
-        QTest::addRow("all right: no link") << 4 << 4 << "4/4" << "100%" << false;
-        QTest::addRow("one sentence, wrong") << 1 << 0 << "0/1" << "0%" << true;
+        QTest::addRow("1 of 8 rounds half to even") << 8 << 1 << "1/8"
+                                                    << "12%" << true;
+        QTest::addRow("3 of 8 rounds half to even upwards") << 8 << 3 << "3/8"
+                                                            << "38%" << true;
+        QTest::addRow("2 of 3") << 3 << 2 << "2/3"
+                                << "67%" << true;
+        QTest::addRow("all right: no link") << 4 << 4 << "4/4"
+                                            << "100%" << false;
+        QTest::addRow("one sentence, wrong") << 1 << 0 << "0/1"
+                                             << "0%" << true;
     }
     void theScoreAndItsPercentage() {
         QFETCH(int, sentences);
@@ -283,8 +289,9 @@ private slots:
         {
             store::Database db(f.ctx.g.DatabasePath);
             QSqlQuery q(db.db());
-            QVERIFY(q.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON hiba1 BEGIN "
-                                          "SELECT RAISE(ABORT, 'refused'); END")));
+            QVERIFY(
+                q.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON hiba1 BEGIN "
+                                      "SELECT RAISE(ABORT, 'refused'); END")));
         }
         f.answer(w, TestFixture::Wrong);
         w.click(QStringLiteral("Command4"));
@@ -335,7 +342,8 @@ private slots:
         QVERIFY(q.exec(QStringLiteral("PRAGMA integrity_check")) && q.next());
         QCOMPARE(q.value(0).toString(), QStringLiteral("ok"));
         QVERIFY(q.exec(QStringLiteral("SELECT count(*) - 1 FROM hiba1")) && q.next());
-        QVERIFY2(q.value(0).toLongLong() >= logged, qPrintable(QStringLiteral("%1 < %2").arg(q.value(0).toLongLong()).arg(logged)));
+        QVERIFY2(q.value(0).toLongLong() >= logged,
+                 qPrintable(QStringLiteral("%1 < %2").arg(q.value(0).toLongLong()).arg(logged)));
     }
 
     void closeUnloadsTheReviewAndClearsTheSettings() {

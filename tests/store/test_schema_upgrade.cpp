@@ -1,0 +1,185 @@
+// Files made with the first layout: upgraded in place when opened, rows untouched, ending with
+// the layout of a new file; left exactly as they were wherever they may not change.
+#include <QSqlError>
+#include <QSqlRecord>
+#include <QtTest>
+
+#include "store/schema.h"
+#include "store/snapshot.h"
+#include "test_database.h"
+
+using namespace store;
+
+namespace {
+
+// A connection of its own, past the store (which would upgrade the file on opening it).
+struct RawConnection {
+    explicit RawConnection(const QString& path, bool readOnly = false) {
+        static int count = 0;
+        name = QStringLiteral("raw-%1").arg(++count);
+        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (readOnly) db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        db.open();
+    }
+    ~RawConnection() {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+    }
+    void exec(const QString& sql) {
+        QSqlQuery q(db);
+        if (!q.exec(sql)) qFatal("%s", qPrintable(q.lastError().text()));
+    }
+    QString name;
+    QSqlDatabase db;
+};
+
+// A file as version 1 of the program wrote it, with a few rows.
+QString makeVersion1File(const QTemporaryDir& dir) {
+    const QString path = dir.filePath(QStringLiteral("old.sqlite"));
+    RawConnection raw(path);
+    // clang-format off
+    for (const char* sql : {
+             "PRAGMA application_id = 1347503443",
+             "PRAGMA user_version = 1",
+             "CREATE TABLE test1 ("
+             " sorszam INTEGER NOT NULL CHECK (typeof(sorszam) = 'integer' AND sorszam >= 1 AND sorszam <= 32767),"
+             " sorrend INTEGER,"
+             " sorrend2 INTEGER CHECK (sorrend2 IS NULL OR (typeof(sorrend2) = 'integer'"
+             "   AND sorrend2 BETWEEN -32768 AND 32767)),"
+             " szint INTEGER CHECK (szint IS NULL OR (typeof(szint) = 'integer' AND szint BETWEEN 1 AND 3)),"
+             " kulcs1 TEXT, kulcs2 TEXT, mondat TEXT, a TEXT, b TEXT, c TEXT, d TEXT,"
+             " felelet1 TEXT, felelet2 TEXT)",
+             "CREATE UNIQUE INDEX sorszam ON test1 (sorszam)",
+             "CREATE INDEX sorrend ON test1 (sorrend)",
+             "CREATE TABLE hiba1 (hiba TEXT, mondat TEXT, a TEXT, b TEXT, c TEXT, d TEXT, felelet1 TEXT,"
+             " felelet2 TEXT)",
+             "INSERT INTO hiba1 VALUES ('0', '-', '-', '-', '-', '-', '-', '-')",
+             "INSERT INTO hiba1 VALUES ('B', 'Él ... médico.', 'es', 'está', 'son', 'ser', 'Él es médico.', 'A')",
+             "INSERT INTO test1 VALUES (1, 1, 1500, 2, '1', '2', 'Él ... médico.', 'es', 'está', 'son', 'ser',"
+             " 'Él es médico.', 'A')",
+             "INSERT INTO test1 VALUES (2, 2, 700, 1, 'Á', NULL, 'Ellos ... aquí.', 'están', 'son', 'es', 'está',"
+             " 'Ellos están aquí.', 'A')",
+             "INSERT INTO test1 (sorszam, sorrend2, szint) VALUES (5, 700, 2)",
+             "DELETE FROM test1 WHERE sorszam = 1",  // a gap in the row ids
+             "INSERT INTO test1 (sorszam, sorrend2, kulcs2) VALUES (7, NULL, '9')"})
+        raw.exec(QLatin1String(sql));
+    // clang-format on
+    return path;
+}
+
+// Everything a file holds that the upgrade must keep or must reach, read without changing it.
+struct Contents {
+    QStringList rows, layout;
+    int version = 0;
+};
+
+Contents contents(const QString& path) {
+    Contents out;
+    RawConnection raw(path, true);
+    QSqlQuery q(raw.db);
+    for (const char* table : {"test1", "hiba1"}) {
+        q.exec(QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid").arg(QLatin1String(table)));
+        while (q.next()) {
+            QStringList fields;
+            for (int i = 0; i < q.record().count(); ++i)
+                fields << (q.isNull(i) ? QStringLiteral("NULL") : q.value(i).toString());
+            out.rows << QLatin1String(table) + QLatin1Char(':') + fields.join(QLatin1Char('|'));
+        }
+    }
+    q.exec(
+        QStringLiteral("SELECT type || '|' || name || '|' || tbl_name || '|' || ifnull(sql, '') "
+                       "FROM sqlite_master ORDER BY type, name"));
+    while (q.next()) out.layout << q.value(0).toString();
+    q.exec(QStringLiteral("PRAGMA user_version"));
+    q.next();
+    out.version = q.value(0).toInt();
+    return out;
+}
+
+}  // namespace
+
+class SchemaUpgradeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void anOlderFileIsUpgradedInPlaceAndKeepsItsRows() {
+        QTemporaryDir dir;
+        const QString path = makeVersion1File(dir);
+        const Contents before = contents(path);
+        QCOMPARE(before.version, 1);
+        {
+            Database db(path);
+            // Still the same rows in the same order, now through the new indexes.
+            Snapshot s = Snapshot::ofTable(db, QStringLiteral("test1"), QStringLiteral("sorrend2 >= 700"));
+            QCOMPARE(s.recordCount(), 2);
+            QCOMPARE(s.field(QStringLiteral("sorszam")).toInt(), 2);
+        }
+        const Contents after = contents(path);
+        QCOMPARE(after.version, kSchemaVersion);
+        QCOMPARE(after.rows, before.rows);
+
+        // The upgraded file has the layout of a file made new.
+        Database::create(dir.filePath(QStringLiteral("new.sqlite")));
+        QCOMPARE(after.layout, contents(dir.filePath(QStringLiteral("new.sqlite"))).layout);
+        QVERIFY(after.layout.size() > before.layout.size());
+
+        // Opened again, it is not touched.
+        const QByteArray bytes = fileBytes(path);
+        { Database again(path); }
+        QCOMPARE(fileBytes(path), bytes);
+    }
+
+    void filesThatMayNotChangeAreLeftAsTheyWere_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addRow("read-only file") << "read-only file";
+        QTest::addRow("read-only connection") << "read-only connection";
+        QTest::addRow("health check") << "health check";
+        QTest::addRow("another program's file") << "foreign";
+        QTest::addRow("a later layout") << "later";
+        QTest::addRow("locked by a writer") << "locked";
+        QTest::addRow("the upgrade fails half-way") << "fails";
+    }
+    void filesThatMayNotChangeAreLeftAsTheyWere() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = makeVersion1File(dir);
+        {
+            RawConnection raw(path);
+            if (kind == QLatin1String("foreign")) raw.exec(QStringLiteral("PRAGMA application_id = 0"));
+            if (kind == QLatin1String("later"))
+                raw.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion + 1));
+            // A table by the name of the last index makes the step fail after the others have run.
+            if (kind == QLatin1String("fails")) raw.exec(QStringLiteral("CREATE TABLE test1_topic (x)"));
+        }
+        if (kind == QLatin1String("read-only file")) QFile::setPermissions(path, QFileDevice::ReadOwner);
+        const QByteArray before = fileBytes(path);
+        {
+            std::optional<RawConnection> writer;
+            if (kind == QLatin1String("locked")) {
+                writer.emplace(path);
+                writer->exec(QStringLiteral("BEGIN IMMEDIATE"));
+            }
+            if (kind == QLatin1String("health check")) {
+                QVERIFY(Database::check(path).ok());
+            } else {
+                Database db(path, kind == QLatin1String("read-only connection"));
+                // The file is used as it is.
+                Snapshot level = Snapshot::ofTable(db, QStringLiteral("test1"), QStringLiteral("szint = 2"));
+                QCOMPARE(level.recordCount(), 1);
+                QCOMPARE(level.field(QStringLiteral("sorszam")).toInt(), 5);
+            }
+            if (writer) writer->exec(QStringLiteral("ROLLBACK"));
+        }
+        QCOMPARE(fileBytes(path), before);
+        if (kind == QLatin1String("locked")) {
+            // Once the writer is gone, the next opening upgrades it.
+            { Database db(path); }
+            QCOMPARE(contents(path).version, kSchemaVersion);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(SchemaUpgradeTest)
+#include "test_schema_upgrade.moc"
