@@ -103,6 +103,17 @@ int main(int argc, char* argv[]) {
         }
         windows.find(app::kPractice)->click(QStringLiteral("mnuTest"));
         grab(views, app::kTest, out, QStringLiteral("test_") + lang);
+        {
+            forms::Form& test = *windows.find(app::kTest);
+            test.click(QStringLiteral("mnuTiempoItem"), 0);
+            test.click(QStringLiteral("Command3"));
+            test.keyPress(u'b');
+            grab(views, app::kTest, out, QStringLiteral("test_timed_") + lang);
+            test.click(QStringLiteral("Command4"));
+            test.click(QStringLiteral("Command4"));
+            test.click(QStringLiteral("Command5"));
+            grab(views, app::kTest, out, QStringLiteral("test_evaluated_") + lang);
+        }
         windows.find(app::kTest)->click(QStringLiteral("mnuPlurquiz"));
         windows.find(app::kLauncher)->click(QStringLiteral("database"));
         windows.find(app::kLauncher)->click(QStringLiteral("ok"));
