@@ -112,3 +112,45 @@ def practice_answer_solution_and_level(build_dir, display):
 
 
 ALL.append(("practice: an answer, its solution, then level 1 in order", practice_answer_solution_and_level))
+
+
+def item_number(window, program):
+    """The label left of the "." in the test window's status row: the item number."""
+    dot = program.find(window, ".", "label")
+    return dot.parent.getChildAtIndex(dot.getIndexInParent() - 1)
+
+
+def counted_test_run(build_dir, display, letter="a"):
+    """A counted run of 20 answered with one fixed letter; returns (program, window, k)."""
+    program = start(build_dir, display)
+    program.focus(LAUNCHER)
+    program.keys("alt+t", "Return")
+    test = program.window("Test")
+    program.press(program.find_in(test, ["Settings", "Parameters", "Number of sentences", "20"]))
+    program.focus("Test")
+    program.keys("alt+s")
+    db = sqlite3.connect(program.database)
+    number = item_number(test, program)
+    right = 0
+    for i in range(20):
+        wait_for("sentence %d" % (i + 1), lambda: (number.name or "").strip() == str(i + 1))
+        sentence = next(t for t in labels(test) if "..." in t)
+        letter_right, = db.execute("SELECT felelet2 FROM test1 WHERE mondat = ?", (sentence.strip(),)).fetchone()
+        right += letter_right == letter.upper()
+        program.keys(letter, "alt+n")
+    wait_for("the score", lambda: "%d/20" % right in labels(test))
+    return program, test, right, db
+
+
+def a_counted_run_of_20_ends_by_itself(build_dir, display):
+    program, test, right, db = counted_test_run(build_dir, display)
+    try:
+        failed, = db.execute("SELECT count(*) - 1 FROM hiba1").fetchone()
+        assert failed == 20 - right, (failed, right)
+        if right < 20:
+            assert any("click here" in t for t in labels(test))
+    finally:
+        program.end()
+
+
+ALL.append(("test: a counted run of 20 ends by itself with the right score", a_counted_run_of_20_ends_by_itself))
