@@ -38,12 +38,11 @@ enum Key : int {
     // 140-159: the practice window.
     KeyRightAnswer = 140,
     KeyWrongAnswer = 141,
-    KeyPracticeCannotRead = 142,
+    KeySentencesCannotBeRead = 142,  // practice and test windows at load
     KeyPracticeNothingToPractise = 143,
     KeyEmptyLevel = 144,
     KeyEmptySpecialGroup = 145,
     // 170-179: the test window.
-    KeyTestCannotRead = 170,
     KeyTestNothingToTest = 171,
     KeyLogWriteFailed = 172,
     KeySecondsLeft = 173,
