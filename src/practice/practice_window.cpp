@@ -73,7 +73,7 @@ void PracticeWindow::Form_Load() {
             message(text::KeyPracticeNothingToPractise, forms::MsgIcon::Exclamation);
             return;
         }
-        AppForm::message(uiText(text::KeyPracticeCannotRead).arg(ctx.g.DatabasePath, e.message()),
+        AppForm::message(uiText(text::KeySentencesCannotBeRead).arg(ctx.g.DatabasePath, e.message()),
                          forms::MsgIcon::Critical, PracticeTitle);
     }
 }

@@ -60,7 +60,7 @@ void TestWindow::Form_Load() {
             return;
         }
     } catch (const store::StoreError& e) {
-        AppForm::message(uiText(text::KeyTestCannotRead).arg(ctx.g.DatabasePath, e.message()),
+        AppForm::message(uiText(text::KeySentencesCannotBeRead).arg(ctx.g.DatabasePath, e.message()),
                          forms::MsgIcon::Critical, TitleWord);
         Command3.enabled = false;
         return;

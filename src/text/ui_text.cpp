@@ -338,15 +338,6 @@ const std::map<int, Texts>& catalogue() {
           "Ebbe a külön csoportba nem tartozik mondat. A megjelenített mondatok nem változnak.",
           "Ninguna oración pertenece a este grupo especial. Las oraciones mostradas no cambian.",
           "Aucune phrase n'appartient à ce groupe spécial. Les phrases affichées ne changent pas."}},
-        {170,
-         {"The sentences cannot be read from the database file:\n%1\n%2\nClose this window; the launcher "
-          "tells what is wrong with the file.",
-          "A mondatokat nem sikerült beolvasni az adatbázisfájlból:\n%1\n%2\nZárja be ezt az ablakot; az "
-          "indítóablak megmondja, mi a baj a fájllal.",
-          "No se pueden leer las oraciones del archivo de la base de datos:\n%1\n%2\nCierre esta ventana; la "
-          "ventana de inicio indica qué le pasa al archivo.",
-          "Impossible de lire les phrases du fichier de la base de données:\n%1\n%2\nFermez cette fenêtre; "
-          "la fenêtre de lancement indique ce qui ne va pas avec le fichier."}},
         {171,
          {"The database holds no sentences yet, so there is nothing to test. Add sentences in the Database "
           "window.",
