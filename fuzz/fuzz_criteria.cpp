@@ -10,10 +10,19 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const std::vector<QVariant> question = {7,   7,   1200, 2, QStringLiteral("1"), QStringLiteral("a"),
-                                            QStringLiteral("Árbol ..."), QStringLiteral("ser"), {},
-                                            QStringLiteral("haber"), QStringLiteral("tener"),
-                                            QStringLiteral("Es un árbol."), QStringLiteral("A")};
+    const std::vector<QVariant> question = {7,
+                                            7,
+                                            1200,
+                                            2,
+                                            QStringLiteral("1"),
+                                            QStringLiteral("a"),
+                                            QStringLiteral("Árbol ..."),
+                                            QStringLiteral("ser"),
+                                            {},
+                                            QStringLiteral("haber"),
+                                            QStringLiteral("tener"),
+                                            QStringLiteral("Es un árbol."),
+                                            QStringLiteral("A")};
     const std::vector<QVariant> failed = {QStringLiteral("0"), QStringLiteral(" Hola"), {}, {}, {}, {}, {},
                                           QStringLiteral("B")};
     for (const store::Fields* fields : {&store::test1Fields(), &store::hiba1Fields()}) {
