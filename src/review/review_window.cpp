@@ -36,6 +36,7 @@ ReviewWindow::ReviewWindow(app::Context& ctx) : app::AppForm(app::kReview, ctx) 
     }
     Option3D5.visible = false;
     Option3D5.checked = true;
+    // The option buttons have no caption of their own: a screen reader says their letter.
     const char* letters[] = {"A", "B", "C", "D"};
     forms::Control* options[] = {&Option3D1, &Option3D2, &Option3D3, &Option3D4};
     for (int i = 0; i < 4; ++i) options[i]->spokenName = QString::fromLatin1(letters[i]);
@@ -117,6 +118,7 @@ void ReviewWindow::Command1_Click() {
     // window as it was.
     if (!Data1) throw store::StoreError(QStringLiteral("The log of failed items is not open."));
     Data1->refresh();
+    // Everything up to here is offered now, rows a test stored since the window opened included.
     OfferedUpTo = lastFailedItem(*Data1);
     if (OfferedUpTo == 0) {
         // Nothing but the placeholder: said in so many words, and the window stays usable.
