@@ -5,6 +5,7 @@
 #include "forms/window_registry.h"
 #include "launcher.h"
 #include "practice/practice_window.h"
+#include "review/review_window.h"
 #include "startup_window.h"
 #include "test/test_window.h"
 #include "text/ui_text.h"
@@ -21,6 +22,7 @@ void defineWindows(Context& ctx) {
     w.define(kLauncher, [&ctx] { return std::make_unique<Launcher>(ctx); });
     w.define(kPractice, [&ctx] { return std::make_unique<practice::PracticeWindow>(ctx); });
     w.define(kTest, [&ctx] { return std::make_unique<test::TestWindow>(ctx); });
+    w.define(kReview, [&ctx] { return std::make_unique<review::ReviewWindow>(ctx); });
     w.define(kEditor, [&ctx] { return std::make_unique<editor::EditorWindow>(ctx); });
 
     // The program goes on after such an error: every write is committed or rolled back as a

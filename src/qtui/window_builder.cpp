@@ -12,6 +12,7 @@
 #include "ui_howto_window.h"
 #include "ui_launcher.h"
 #include "ui_practice_window.h"
+#include "ui_review_window.h"
 #include "ui_startup_window.h"
 #include "ui_test_window.h"
 
@@ -74,6 +75,23 @@ const char* const kTest =
     "#Label22, #lblOfRun, #Label25, #Label23 { font-weight: bold; }"
     "#lblSecondsLeft { color: #b03a2e; font-weight: bold; }"
     "#Command3 { font-size: 12pt; font-weight: bold; }";
+// Review: as the practice window, the sentence large on white and the fillers on white; a green
+// and a red bar in the same place under them, and the solution on light yellow.
+const char* const kReview =
+    "#centralwidget { background: #e9edf2; }"
+    "#Label13 { background: white; font-size: 17pt; border: 1px solid #c5ccd6; border-radius: 6px; }"
+    "#Frame3D1 { background: #f7f8fa; border: 1px solid #c5ccd6; border-radius: 6px; }"
+    "#Label14, #Label12, #Label15, #Label16 { background: white; font-size: 13pt; padding: 6px 8px;"
+    "  border: 1px solid #d8dde4; border-radius: 4px; }"
+    "#Label1, #Label2, #Label3, #Label4 { font-size: 13pt; font-weight: bold; color: #34495e; }"
+    "#Label17 { background: #2e9d4f; color: white; font-size: 18pt; border-radius: 6px; }"
+    "#Label18 { background: #d0342c; color: white; font-size: 18pt; border-radius: 6px; }"
+    "#Label23 { font-size: 13pt; font-weight: bold; color: #8a1020; }"
+    "#Label19 { font-size: 16pt; font-weight: bold; color: #2e5e3a; }"
+    "#Label20 { background: #ffffe1; font-size: 13pt; border: 1px solid #d9d3a6; border-radius: 4px; }"
+    "#Label30, #Label31 { font-weight: bold; }"
+    "#Label11, #Label22 { color: #6b7480; font-size: 17pt; }"
+    "#Command1 { font-size: 12pt; font-weight: bold; }";
 const char* const kEditor =
     "#centralwidget { background: #0f7f80; }"
     "#Label5, #Label6, #Label11 { color: white; font-weight: bold; }";
@@ -87,6 +105,7 @@ std::map<QString, std::function<QMainWindow*()>>& builders() {
         {QStringLiteral("Plurqsp"), [] { return make<Ui::LauncherUi>(kLauncher); }},
         {QStringLiteral("Spgyak"), [] { return make<Ui::PracticeWindowUi>(kPractice); }},
         {QStringLiteral("Sptest"), [] { return make<Ui::TestWindowUi>(kTest); }},
+        {QStringLiteral("Hibatst"), [] { return make<Ui::ReviewWindowUi>(kReview); }},
         {QStringLiteral("Form1"), [] { return make<Ui::EditorWindowUi>(kEditor); }},
     };
     return table;

@@ -338,6 +338,34 @@ const std::map<int, Texts>& catalogue() {
           "Ebbe a külön csoportba nem tartozik mondat. A megjelenített mondatok nem változnak.",
           "Ninguna oración pertenece a este grupo especial. Las oraciones mostradas no cambian.",
           "Aucune phrase n'appartient à ce groupe spécial. Les phrases affichées ne changent pas."}},
+        {160,
+         {"The list of failed items is empty: there is nothing to review.",
+          "A hibás válaszok listája üres, nincs mit átnézni.",
+          "La lista de respuestas erróneas está vacía: no hay nada que revisar.",
+          "La liste des erreurs est vide: il n'y a rien à revoir."}},
+        {161,
+         {"The failed items could not be deleted from the database file:\n%1\n%2\nNone of them has been "
+          "deleted; they will be shown again in the next review. Close any other program that may be using "
+          "the file, or allow writing to it.",
+          "A hibás válaszokat nem sikerült törölni az adatbázisfájlból:\n%1\n%2\nEgyik sem törlődött, a "
+          "következő átnézéskor újra megjelennek. Zárjon be minden más programot, amely a fájlt "
+          "használhatja, "
+          "vagy engedélyezze a fájl írását!",
+          "No se han podido borrar las respuestas erróneas del archivo de la base de datos:\n%1\n%2\nNo se "
+          "ha borrado ninguna; se mostrarán de nuevo en la próxima revisión. Cierre cualquier otro programa "
+          "que pueda estar usando el archivo, o permita la escritura en él.",
+          "Impossible d'effacer les erreurs du fichier de la base de données:\n%1\n%2\nAucune n'a été "
+          "effacée; elles seront affichées de nouveau à la prochaine révision. Fermez tout autre programme "
+          "qui pourrait utiliser le fichier, ou autorisez l'écriture dans celui-ci."}},
+        {162,
+         {"The failed items cannot be read from the database file:\n%1\n%2\nClose this window; the "
+          "launcher tells what is wrong with the file.",
+          "A hibás válaszokat nem sikerült beolvasni az adatbázisfájlból:\n%1\n%2\nZárja be ezt az "
+          "ablakot; az indítóablak megmondja, mi a baj a fájllal.",
+          "No se pueden leer las respuestas erróneas del archivo de la base de datos:\n%1\n%2\nCierre esta "
+          "ventana; la ventana de inicio indica qué le pasa al archivo.",
+          "Impossible de lire les erreurs du fichier de la base de données:\n%1\n%2\nFermez cette "
+          "fenêtre; la fenêtre de lancement indique ce qui ne va pas avec le fichier."}},
         {171,
          {"The database holds no sentences yet, so there is nothing to test. Add sentences in the Database "
           "window.",

@@ -42,6 +42,10 @@ enum Key : int {
     KeyPracticeNothingToPractise = 143,
     KeyEmptyLevel = 144,
     KeyEmptySpecialGroup = 145,
+    // 160-169: the review window.
+    KeyReviewNothingToReview = 160,
+    KeyReviewCannotEmpty = 161,
+    KeyReviewCannotRead = 162,
     // 170-179: the test window.
     KeyTestNothingToTest = 171,
     KeyLogWriteFailed = 172,

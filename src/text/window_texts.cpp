@@ -16,8 +16,9 @@ constexpr TextBinding kLauncher[] = {
 };
 
 constexpr TextBinding kReview[] = {
-    {"Command1", -1, 2}, {"Command2", -1, 7},  {"Command3", -1, 8}, {"Command4", -1, 5}, {"Command5", -1, 9},
-    {"Command6", -1, 4}, {"Command7", -1, 10}, {"Command8", -1, 6}, {"Label21", -1, 67},
+    {"Command1", -1, 2}, {"Command2", -1, 7},     {"Command3", -1, 8},  {"Command4", -1, 5},
+    {"Command5", -1, 9}, {"Command6", -1, 4},     {"Command7", -1, 10}, {"Command8", -1, 6},
+    {"Label21", -1, 67}, {"mnuSettings", -1, 27},
 };
 
 constexpr TextBinding kTest[] = {

@@ -98,9 +98,9 @@ private slots:
     }
 
     void addedMessagesNameTheFile() {
-        for (int key :
-             {90, 91, 92, 93, 94, 95, 97, 99, int(KeyNoImporter), int(KeyEmptyFile), int(KeyFolderReadOnly),
-              int(KeyLogStartedEmpty), int(KeyFileGone), int(KeyReorderFailed)})
+        for (int key : {90, 91, 92, 93, 94, 95, 97, 99, int(KeyNoImporter), int(KeyEmptyFile),
+                        int(KeyFolderReadOnly), int(KeyLogStartedEmpty), int(KeyFileGone),
+                        int(KeyReorderFailed), int(KeyReviewCannotEmpty), int(KeyReviewCannotRead)})
             for (int base : {English, Hungarian, Spanish, French})
                 QVERIFY2(uiText(key, base).contains(QStringLiteral("%1")), qPrintable(QString::number(key)));
         for (int base : {English, Hungarian, Spanish, French})

@@ -2,6 +2,7 @@
 // can look at them: plurquiz-screenshots DIR.
 #include <QApplication>
 #include <QDir>
+#include <QSqlQuery>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 
@@ -11,6 +12,7 @@
 #include "forms/window_registry.h"
 #include "qtui/qt_platform.h"
 #include "qtui/view_manager.h"
+#include "store/database.h"
 
 namespace {
 
@@ -35,6 +37,31 @@ void grab(qtui::ViewManager& views, const QString& window, const QDir& out, cons
         qWarning("cannot write %s", qPrintable(path));
     else
         qInfo("%s", qPrintable(path));
+}
+
+// The review window over three failed items taken from the material, each guessed wrongly: before
+// Start, on the first item, answered wrongly with the solution, and at the end of the list.
+// Closing it empties the log again.
+void grabReview(forms::WindowRegistry& windows, qtui::ViewManager& views, const QString& database,
+                const QDir& out, const QString& lang) {
+    {
+        store::Database db(database);
+        QSqlQuery(db.db()).exec(QStringLiteral(
+            "INSERT INTO hiba1 SELECT CASE felelet2 WHEN 'A' THEN 'B' ELSE 'A' END, mondat, a, b, "
+            "c, d, felelet1, felelet2 FROM test1 ORDER BY sorszam LIMIT 3"));
+    }
+    forms::Form* review = windows.show(app::kReview);
+    if (!review) return;
+    grab(views, app::kReview, out, QStringLiteral("review_") + lang);
+    review->click(QStringLiteral("Command1"));
+    grab(views, app::kReview, out, QStringLiteral("review_started_") + lang);
+    const QString guess = review->c(QStringLiteral("Label23")).caption;
+    review->click(QStringLiteral("Option3D%1").arg(qMax(0, QStringLiteral("ABCD").indexOf(guess)) + 1));
+    review->click(QStringLiteral("Command8"));
+    grab(views, app::kReview, out, QStringLiteral("review_wrong_solution_") + lang);
+    for (int i = 0; i < 3; ++i) review->click(QStringLiteral("Command4"));
+    grab(views, app::kReview, out, QStringLiteral("review_end_") + lang);
+    review->click(QStringLiteral("Command6"));
 }
 
 }  // namespace
@@ -118,6 +145,7 @@ int main(int argc, char* argv[]) {
         windows.find(app::kLauncher)->click(QStringLiteral("database"));
         windows.find(app::kLauncher)->click(QStringLiteral("ok"));
         grab(views, app::kEditor, out, QStringLiteral("editor_") + lang);
+        grabReview(windows, views, ctx.g.DatabasePath, out, lang);
         windows.endProgram();
         windows.setObserver(nullptr);
         QApplication::processEvents();
