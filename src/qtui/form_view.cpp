@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -140,6 +141,8 @@ void FormView::connectControl(Control& control, QObject* object) {
             if (auto* l = qobject_cast<QLabel*>(object); l && form_->handlesClick(name)) {
                 l->installEventFilter(this);
                 l->setCursor(Qt::PointingHandCursor);
+                // A label that acts is reached with Tab and pressed with Enter or Space, too.
+                l->setFocusPolicy(Qt::StrongFocus);
                 labelClicks_[l] = name;
             }
             break;
@@ -166,6 +169,14 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (it != labelClicks_.end() && mouse->button() == Qt::LeftButton) {
             const QString name = it->second;
+            dispatch([&] { form_->click(name); });
+            return true;
+        }
+    }
+    if (event->type() == QEvent::KeyPress && labelClicks_.count(watched)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            const QString name = labelClicks_.at(watched);
             dispatch([&] { form_->click(name); });
             return true;
         }

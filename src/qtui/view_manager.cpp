@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -111,6 +112,8 @@ bool ViewManager::previewKey(FormView& view, QWidget* receiver, QKeyEvent& key) 
     forms::Form& form = *view.form();
     if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
         if (qobject_cast<QPlainTextEdit*>(receiver)) return false;
+        // A label that acts takes Enter itself (its view presses it).
+        if (qobject_cast<QLabel*>(receiver) && receiver->focusPolicy() == Qt::StrongFocus) return false;
         // Enter presses the focused button, else the window's default button.
         for (const auto& c : form.controls()) {
             if (c->kind == forms::ControlKind::Button && view.find(*c) == receiver) {

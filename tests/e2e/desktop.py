@@ -122,6 +122,12 @@ class Program:
                     return
         action.doAction(0)
 
+    def click(self, node):
+        """A mouse click in the middle of the control, where a learner would click."""
+        box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + box.width // 2), str(box.y + box.height // 2),
+                        "click", "1"], env=self.env, check=True)
+
     # --- keys ----------------------------------------------------------------------------
     def keys(self, *keys):
         subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], env=self.env, check=True)

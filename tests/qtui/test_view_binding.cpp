@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
@@ -51,6 +52,7 @@ struct Probe : Form {
             loop.exec();
         });
         onTimer(Tick, [this] { log << QStringLiteral("tick"); });
+        onClick(link, [this] { log << QStringLiteral("link"); });
         onKeyPress([this](QChar& k) {
             if (k >= u'a' && k <= u'd') {
                 log << QStringLiteral("key ") + k;
@@ -71,6 +73,7 @@ struct Probe : Form {
     Control& B = addOption(Panel, QStringLiteral("B"), QStringLiteral("B"));
     Control& None = addOption(Panel, QStringLiteral("None"));
     Control& Text1 = add(ControlKind::Edit, QStringLiteral("Text1"));
+    Control& link = addLabel(QStringLiteral("link"), QStringLiteral("click here"));
     Timer& Tick = addTimer(QStringLiteral("Tick"), 0);
 };
 
@@ -88,6 +91,9 @@ QMainWindow* buildProbe() {
         r->setObjectName(QString::fromLatin1(name));
         layout->addWidget(r);
     }
+    auto* link = new QLabel(QStringLiteral("click here"), central);
+    link->setObjectName(QStringLiteral("link"));
+    layout->addWidget(link);
     auto* edit = new QLineEdit(central);
     edit->setObjectName(QStringLiteral("Text1"));
     layout->addWidget(edit);
