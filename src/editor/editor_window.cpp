@@ -1,37 +1,175 @@
-// The database window's controls and menus.
+// The database window: loading, Start, browsing, the topic label, leaving the window.
 #include "editor_window.h"
 
 #include "app/window_names.h"
+#include "forms/platform.h"
+#include "forms/window_registry.h"
+#include "store/store_error.h"
+#include "store/table_view.h"
+#include "store/topics.h"
+#include "text/ui_text.h"
 
 namespace editor {
 
-EditorWindow::EditorWindow(app::Context& ctx)
-    : app::TaskWindow(app::kEditor, ctx, text::TitleWindow::Database) {
+using forms::OnError;
+
+EditorWindow::EditorWindow(app::Context& ctx) : app::TaskWindow(app::kEditor, ctx, text::TitleWindow::Database) {
     caption = QStringLiteral("Database");
-    addButtons({{"Command10", "&Start", true},
-                {"Command6", "&First", false},
-                {"Command3", "&Previous", false},
-                {"Command7", "&Next", false},
-                {"Command8", "&Last", false},
-                {"Command1", "Ne&w", false},
-                {"Command5", "Fin&d first", false},
-                {"Command11", "F&ind next", false},
-                {"Command4", "Del&ete", false},
-                {"Command2", "&Close", false},
-                {"Command12", "C&hr", false}});
-    addLabels({{"Label5", "Solution:", false}, {"Label6", "Level:", false}, {"Label11", "Topic:", false}});
-
     mnuDatabase.enabled = false;
-    addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
-    addItem(QStringLiteral("mnuFonts"), QStringLiteral("&Fonts"));
-    addTopicMenu();
-    addMenu(QStringLiteral("mnuset"), QStringLiteral("&Settings"));
+    for (forms::Control& c : std::initializer_list<std::reference_wrapper<forms::Control>>{
+             Label6, Text2, Label11, Label10, Text1, Label7, Text3, Label1, Text4, Label3, Text6, Label2, Text5,
+             Label4, Text7, Label5, Text10, Text8, lblWarning, Command6, Command3, Command7, Command8, Command1,
+             Command5, Command11, Command4, Command2, Command12, Label12})
+        c.visible = false;
+    for (forms::Control* box : {&Text3, &Text4, &Text5, &Text6, &Text7, &Text8}) box->substitutesKeys = true;
+    onEditKeyPress([this](const QString& name, QChar& key) {
+        if (c(name).substitutesKeys) key = substitute(key);
+    });
 
-    onClick(c(QStringLiteral("Command2")), [this] { Command2_Click(); });
+    onClick(Command10, &EditorWindow::Command10_Click);
+    onClick(Command6, &EditorWindow::Command6_Click, OnError::EndQuietly);
+    onClick(Command3, &EditorWindow::Command3_Click, OnError::EndQuietly);
+    onClick(Command7, &EditorWindow::Command7_Click, OnError::EndQuietly);
+    onClick(Command8, &EditorWindow::Command8_Click, OnError::EndQuietly);
+    onClick(Command1, &EditorWindow::Command1_Click, OnError::EndQuietly);
+    onClick(Command4, &EditorWindow::Command4_Click, OnError::EndQuietly);
+    onClick(Command5, &EditorWindow::Command5_Click, OnError::EndQuietly);
+    onClick(Command11, &EditorWindow::Command11_Click, OnError::EndQuietly);
+    onClick(Command2, &EditorWindow::Command2_Click, OnError::EndQuietly);
+    onClick(Command12, &EditorWindow::Command12_Click);
+    onClick(mnuTopicItem, &EditorWindow::mnuTopicItem_Click, OnError::EndQuietly);
+    onClick(mnuFonts, &EditorWindow::mnuFonts_Click);
+    // The task items leave the record like Close does.
+    onClick(mnuPlurquiz, [this] { leave(app::kLauncher); }, OnError::EndQuietly);
+    onClick(mnuPractice, [this] { leave(app::kPractice); }, OnError::EndQuietly);
+    onClick(mnuTest, [this] { leave(app::kTest, true); }, OnError::EndQuietly);
 }
 
 void EditorWindow::Form_Load() {
     loadCommon(text::editorTexts());
+    try {
+        db_ = std::make_unique<store::Database>(ctx.g.DatabasePath);
+        data1_ = std::make_unique<store::BoundView>(*db_, QStringLiteral("test1"));
+    } catch (const store::StoreError& e) {
+        AppForm::message(uiText(text::KeySentencesCannotBeRead).arg(ctx.g.DatabasePath, e.message()),
+                         forms::MsgIcon::Critical, DatabaseTitle);
+        Command10.enabled = false;
+    }
+}
+
+std::vector<EditorWindow::Bound> EditorWindow::bound() const {
+    auto* self = const_cast<EditorWindow*>(this);
+    return {{&self->Text1, "sorszam"}, {&self->Text2, "szint"}, {&self->Text3, "mondat"},
+            {&self->Text4, "a"},       {&self->Text5, "b"},     {&self->Text6, "c"},
+            {&self->Text7, "d"},       {&self->Text8, "felelet1"}, {&self->Text10, "felelet2"}};
+}
+
+void EditorWindow::showRecord() {
+    shown_.clear();
+    const bool onRecord = data1_ && !data1_->bof() && !data1_->eof() && data1_->absolutePosition() >= 0;
+    for (const Bound& b : bound()) {
+        QString value;
+        if (onRecord) {
+            try {
+                value = data1_->field(QString::fromLatin1(b.field)).toString();
+            } catch (const store::StoreError&) {
+            }
+        }
+        b.box->caption = value;
+        shown_.push_back(value);
+    }
+    warnAboutContent();
+}
+
+void EditorWindow::Command10_Click() {
+    if (!data1_) return;
+    tableIndex_ = QStringLiteral("sorszam");
+    data1_->refresh();
+    for (forms::Control& c : std::initializer_list<std::reference_wrapper<forms::Control>>{
+             Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label11, Label10, Text1, Text2, Text3, Text4,
+             Text5, Text6, Text7, Text8, Text10, Command1, Command2, Command3, Command4, Command5, Command6, Command7,
+             Command8, Command12, Command11, lblWarning})
+        c.visible = true;
+    Command10.visible = false;
+    showRecord();
+    data();
+}
+
+void EditorWindow::rereadCheck() {
+    if (tableIndex_ != QLatin1String("sorszam")) return;
+    tableIndex_ = QStringLiteral("sorrend");
+    data1_->refresh();
+}
+
+void EditorWindow::Command6_Click() {
+    if (!mayLeave()) return;
+    rereadCheck();
+    if (!data1_->bof()) data1_->moveFirst();
+    showRecord();
+    data();
+}
+
+void EditorWindow::Command3_Click() {
+    if (!mayLeave()) return;
+    rereadCheck();
+    if (!data1_->bof()) data1_->movePrevious();
+    showRecord();
+    data();
+}
+
+void EditorWindow::Command7_Click() {
+    if (!mayLeave()) return;
+    // The first Next after Start or New re-reads the cursor, which then stands on its first
+    // record: Next shows the second one.
+    rereadCheck();
+    if (!data1_->eof()) data1_->moveNext();
+    showRecord();
+    data();
+}
+
+void EditorWindow::Command8_Click() {
+    if (!mayLeave()) return;
+    rereadCheck();
+    if (!data1_->eof()) data1_->moveLast();
+    showRecord();
+    data();
+}
+
+void EditorWindow::data() {
+    QString k1, k2;
+    if (data1_ && !data1_->bof() && !data1_->eof() && data1_->absolutePosition() >= 0) {
+        k1 = data1_->field(QStringLiteral("kulcs1")).toString();
+        k2 = data1_->field(QStringLiteral("kulcs2")).toString();
+    }
+    // The topic table read backwards; codes compare exactly, letter case included.
+    static const struct {
+        const char* k1;
+        const char* k2;  // null: any
+        int key;
+    } names[] = {{"1", "0", 42}, {"1", "1", 43}, {"1", "2", 44}, {"1", "3", 45}, {"1", "4", 46}, {"1", "6", 48},
+                 {"1", "8", 47}, {"1", "7", 49}, {"2", nullptr, 50}, {"3", nullptr, 51}, {"4", nullptr, 52},
+                 {"5", nullptr, 53}, {"6", nullptr, 54}, {"7", nullptr, 55}, {"8", nullptr, 56}, {"a", "2", 57},
+                 {"9", nullptr, 59}, {"a", "1", 58}};
+    Label10.caption.clear();
+    if (k1.isEmpty()) return;
+    for (const auto& n : names) {
+        if (k1 == QLatin1String(n.k1) && (!n.k2 || k2 == QLatin1String(n.k2))) {
+            Label10.caption = uiText(n.key);
+            return;
+        }
+    }
+}
+
+void EditorWindow::Command12_Click() { Label12.visible = !Label12.visible; }
+
+void EditorWindow::Command2_Click() { leave(app::kLauncher); }
+
+void EditorWindow::leave(const QString& target, bool hideReview) {
+    if (data1_ && Command1.visible) {
+        if (!mayLeave(true)) return;
+        rereadCheck();
+    }
+    switchTo(target, hideReview);
 }
 
 }  // namespace editor

@@ -21,6 +21,8 @@ public:
 
     // A modal message box with one OK button.
     virtual void messageBox(const QString& text, const QString& caption, MsgIcon icon) = 0;
+    // A modal question with Yes and No; true for Yes.
+    virtual bool confirm(const QString& text, const QString& caption) = 0;
     // A modal input box; nullopt when the user cancels.
     virtual std::optional<QString> inputBox(const QString& prompt, const QString& caption,
                                             const QString& defaultText) = 0;

@@ -96,6 +96,12 @@ QObject* FormView::find(const Control& control) const {
     return it == widgets_.end() ? nullptr : it->second;
 }
 
+QString FormView::keyOf(const QObject* widget) const {
+    for (const auto& [key, object] : widgets_)
+        if (object == widget) return key;
+    return {};
+}
+
 template <typename F>
 void FormView::dispatch(F&& f) {
     // Our own writes to the widgets are not events; neither is anything that arrives while a

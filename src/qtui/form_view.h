@@ -28,6 +28,8 @@ public:
     // The widget (QWidget) or menu entry (QAction, QMenu) bound to a control; null if the
     // Designer file lacks it.
     QObject* find(const forms::Control& control) const;
+    // The key of the control bound to a widget; empty for a widget no control has.
+    QString keyOf(const QObject* widget) const;
 
     // Copies every control's state onto its widget, and the window's caption, place and pointer.
     void sync();

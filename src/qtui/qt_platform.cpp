@@ -43,6 +43,17 @@ void QtPlatform::messageBox(const QString& text, const QString& caption, forms::
     box.exec();
 }
 
+bool QtPlatform::confirm(const QString& text, const QString& caption) {
+    QMessageBox box(dialogParent());
+    box.setWindowTitle(caption);
+    box.setText(text);
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> QtPlatform::inputBox(const QString& prompt, const QString& caption,
                                             const QString& defaultText) {
     QInputDialog dialog(dialogParent());

@@ -12,6 +12,7 @@ public:
     explicit QtPlatform(ViewManager& views) : views_(views) {}
 
     void messageBox(const QString& text, const QString& caption, forms::MsgIcon icon) override;
+    bool confirm(const QString& text, const QString& caption) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& caption,
                                     const QString& defaultText) override;
     std::optional<forms::FontSpec> fontDialog() override;

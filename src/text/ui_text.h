@@ -50,6 +50,20 @@ enum Key : int {
     KeyTestNothingToTest = 171,
     KeyLogWriteFailed = 172,
     KeySecondsLeft = 173,
+    // 180-199: the database window.
+    KeySerialOutOfRange = 180,
+    KeyLevelOutOfRange = 181,
+    KeyLetterOutOfRange = 182,
+    KeySerialTaken = 183,
+    KeyCannotStoreRecord = 184,
+    KeyDiscardChanges = 185,
+    KeyNoFreeSerial = 186,
+    KeyConfirmDelete = 187,
+    KeyDropNewRecord = 188,
+    KeyWarnGaps = 189,
+    KeyWarnEqualFillers = 190,
+    KeyWarnSolution = 191,
+    KeyWarnSameSentence = 192,
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 

@@ -16,6 +16,8 @@ struct FakePlatform : forms::Platform {
     };
     std::vector<Message> messages;
     std::deque<std::optional<QString>> inputAnswers;
+    std::deque<bool> confirmAnswers;
+    QStringList questions;
     std::vector<QString> inputPrompts;
     std::deque<std::optional<forms::FontSpec>> fontAnswers;
     int beeps = 0;
@@ -26,6 +28,16 @@ struct FakePlatform : forms::Platform {
 
     void messageBox(const QString& text, const QString& caption, forms::MsgIcon icon) override {
         messages.push_back({text, caption, icon});
+    }
+    bool confirm(const QString& text, const QString&) override {
+        questions << text;
+        if (confirmAnswers.empty()) {
+            QTest::qFail(qPrintable("unscripted question: " + text), __FILE__, __LINE__);
+            return false;
+        }
+        const bool a = confirmAnswers.front();
+        confirmAnswers.pop_front();
+        return a;
     }
     std::optional<QString> inputBox(const QString& prompt, const QString&, const QString&) override {
         inputPrompts.push_back(prompt);

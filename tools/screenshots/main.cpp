@@ -2,6 +2,7 @@
 // can look at them: plurquiz-screenshots DIR.
 #include <QApplication>
 #include <QDir>
+#include <QInputDialog>
 #include <QSqlQuery>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -23,6 +24,23 @@ public:
     void messageBox(const QString& text, const QString& caption, forms::MsgIcon) override {
         qInfo("message [%s]: %s", qPrintable(caption), qPrintable(text));
     }
+    bool confirm(const QString& text, const QString& caption) override {
+        qInfo("question [%s]: %s", qPrintable(caption), qPrintable(text));
+        return false;
+    }
+    // The input box is drawn as the learner would see it, saved to `inputShot`, and cancelled.
+    std::optional<QString> inputBox(const QString& prompt, const QString& caption, const QString& def) override {
+        QInputDialog dialog;
+        dialog.setWindowTitle(caption);
+        dialog.setLabelText(prompt);
+        dialog.setTextValue(def);
+        dialog.setMinimumWidth(480);
+        dialog.show();
+        QApplication::processEvents();
+        if (!inputShot.isEmpty()) dialog.grab().save(inputShot);
+        return std::nullopt;
+    }
+    QString inputShot;
 };
 
 void grab(qtui::ViewManager& views, const QString& window, const QDir& out, const QString& file) {
@@ -145,6 +163,16 @@ int main(int argc, char* argv[]) {
         windows.find(app::kLauncher)->click(QStringLiteral("database"));
         windows.find(app::kLauncher)->click(QStringLiteral("ok"));
         grab(views, app::kEditor, out, QStringLiteral("editor_") + lang);
+        {
+            forms::Form& editor = *windows.find(app::kEditor);
+            editor.click(QStringLiteral("Command10"));
+            grab(views, app::kEditor, out, QStringLiteral("editor_started_") + lang);
+            editor.click(QStringLiteral("Command12"));
+            grab(views, app::kEditor, out, QStringLiteral("editor_legend_") + lang);
+            platform.inputShot = out.filePath(QStringLiteral("editor_search_") + lang + QStringLiteral(".png"));
+            editor.click(QStringLiteral("Command5"));
+            platform.inputShot.clear();
+        }
         grabReview(windows, views, ctx.g.DatabasePath, out, lang);
         windows.endProgram();
         windows.setObserver(nullptr);

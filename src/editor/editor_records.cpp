@@ -1,0 +1,219 @@
+// The database window's writes: storing the bound boxes with their checks, New, Delete, the
+// searches, filing under a topic, and the content warnings.
+#include <QSqlQuery>
+
+#include "editor_window.h"
+#include "forms/platform.h"
+#include "forms/random_source.h"
+#include "store/store_error.h"
+#include "store/table_view.h"
+#include "store/topics.h"
+#include "text/ui_text.h"
+
+namespace editor {
+
+namespace {
+bool wholeNumberIn(const QString& text, int low, int high) {
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    return ok && n >= low && n <= high;
+}
+}  // namespace
+
+QString EditorWindow::boxProblem() const {
+    if (!wholeNumberIn(Text1.caption, 1, 32767)) return uiText(text::KeySerialOutOfRange);
+    if (!wholeNumberIn(Text2.caption, 1, 3)) return uiText(text::KeyLevelOutOfRange);
+    if (Text10.caption.size() != 1 || !QStringLiteral("ABCD").contains(Text10.caption))
+        return uiText(text::KeyLetterOutOfRange);
+    return {};
+}
+
+bool EditorWindow::storeBoxes() {
+    if (!data1_ || !Command1.visible) return true;
+    const std::vector<Bound> boxes = bound();
+    const bool adding = data1_->addingNew();
+    bool changed = adding;
+    for (size_t i = 0; i < boxes.size(); ++i) changed = changed || boxes[i].box->caption != shown_.at(i);
+    if (!changed) return true;
+    if (const QString problem = boxProblem(); !problem.isEmpty()) {
+        AppForm::message(uiText(text::KeyCannotStoreRecord).arg(problem), forms::MsgIcon::Exclamation, DatabaseTitle);
+        return false;
+    }
+    try {
+        if (!adding) data1_->edit();
+        for (size_t i = 0; i < boxes.size(); ++i) {
+            if (!adding && boxes[i].box->caption == shown_[i]) continue;
+            const QString field = QString::fromLatin1(boxes[i].field);
+            const QString value = boxes[i].box->caption;
+            if (field == QLatin1String("sorszam") || field == QLatin1String("szint"))
+                data1_->setField(field, value.trimmed().toInt());
+            else
+                data1_->setField(field, value);
+        }
+        if (adding && newSorrend2_) data1_->setField(QStringLiteral("sorrend2"), *newSorrend2_);
+        data1_->update();  // committed: on disk when this returns
+    } catch (const store::StoreError& e) {
+        if (!adding) data1_->cancelUpdate();
+        // Every field was checked above, so a refusal is a serial number another record has.
+        const QString why = e.refused() ? uiText(text::KeySerialTaken)
+                                        : uiText(text::KeyWriteFailed).arg(ctx.g.DatabasePath, e.message());
+        AppForm::message(e.refused() ? uiText(text::KeyCannotStoreRecord).arg(why) : why,
+                         forms::MsgIcon::Exclamation, DatabaseTitle);
+        return false;
+    }
+    // Stored: a move, a search or a topic choice all end the pending state of New.
+    NewPending = false;
+    newSorrend2_.reset();
+    for (size_t i = 0; i < boxes.size(); ++i) shown_[i] = boxes[i].box->caption;
+    warnAboutContent();
+    return true;
+}
+
+void EditorWindow::discardBoxes() {
+    if (data1_ && data1_->editing()) data1_->cancelUpdate();
+    NewPending = false;
+    newSorrend2_.reset();
+    const std::vector<Bound> boxes = bound();
+    for (size_t i = 0; i < boxes.size() && i < shown_.size(); ++i) boxes[i].box->caption = shown_[i];
+}
+
+bool EditorWindow::mayLeave(bool leavingWindow) {
+    if (storeBoxes()) return true;
+    if (!leavingWindow) return false;
+    if (!ctx.platform.confirm(uiText(text::KeyDiscardChanges), DatabaseTitle)) return false;
+    discardBoxes();
+    return true;
+}
+
+void EditorWindow::Command1_Click() {
+    if (!mayLeave()) return;
+    tableIndex_ = QStringLiteral("sorszam");
+    data1_->refresh();
+    const int largest = store::largestSerial(*db_);
+    if (largest >= 32767) {
+        AppForm::message(uiText(text::KeyNoFreeSerial), forms::MsgIcon::Exclamation, DatabaseTitle);
+        return;
+    }
+    NewPending = true;
+    data1_->addNew();
+    for (const Bound& b : bound()) b.box->caption.clear();
+    shown_.assign(bound().size(), QString());
+    Text1.caption = QString::number(largest + 1);
+    setFocus(Text2);
+    newSorrend2_ = ctx.random.draw1ToN(3000);
+    lblWarning.caption.clear();
+}
+
+void EditorWindow::Command4_Click() {
+    if (NewPending && data1_->addingNew()) {
+        // The record shown has not been stored: deleting it drops it, and nothing else.
+        if (!ctx.platform.confirm(uiText(text::KeyDropNewRecord), DatabaseTitle)) return;
+        discardBoxes();
+        data1_->refresh();
+        showRecord();
+        data();
+        return;
+    }
+    if (data1_->bof() || data1_->eof() || data1_->absolutePosition() < 0) return;
+    const QString serial = data1_->field(QStringLiteral("sorszam")).toString();
+    if (!ctx.platform.confirm(uiText(text::KeyConfirmDelete).arg(serial), DatabaseTitle)) return;
+    if (data1_->editing()) data1_->cancelUpdate();
+    const bool wasFirst = data1_->absolutePosition() == 0;
+    data1_->deleteCurrent();
+    // The record before it becomes current; after the first one, the one that followed.
+    if (data1_->recordCount() > 0) {
+        if (wasFirst) data1_->moveFirst();
+        else data1_->movePrevious();
+    }
+    showRecord();
+    data();
+}
+
+void EditorWindow::notFound() {
+    ctx.platform.beep();
+    AppForm::message(uiText(85), forms::MsgIcon::Exclamation, DatabaseTitle);
+}
+
+void EditorWindow::Command5_Click() {
+    if (!mayLeave()) return;
+    const std::optional<QString> condition =
+        ctx.platform.inputBox(uiText(86), DatabaseTitle, QStringLiteral("sorszam = 1"));
+    if (!condition) return;
+    SearchCriterion = *condition;
+    data1_->findFirst(SearchCriterion);  // a condition that cannot be read ends here, quietly
+    if (data1_->noMatch()) notFound();
+    showRecord();
+    data();
+}
+
+void EditorWindow::Command11_Click() {
+    if (NewPending && !storeBoxes()) return;
+    if (!mayLeave() || SearchCriterion.isEmpty()) return;
+    data1_->findNext(SearchCriterion);
+    if (data1_->noMatch()) {
+        notFound();
+        return;
+    }
+    showRecord();
+    data();
+}
+
+void EditorWindow::mnuTopicItem_Click(int index) {
+    const bool wasNew = NewPending && data1_->addingNew();
+    if (!mayLeave()) return;
+    if (wasNew) data1_->moveLast();
+    const store::Topic& topic = store::kTopics[static_cast<size_t>(index)];
+    data1_->edit();
+    data1_->setField(QStringLiteral("kulcs1"), QString::fromLatin1(topic.kulcs1));
+    if (topic.kulcs2) data1_->setField(QStringLiteral("kulcs2"), QString::fromLatin1(topic.kulcs2));
+    data1_->update();
+    showRecord();
+    data();
+}
+
+void EditorWindow::warnAboutContent() {
+    // Quiet hints for the teacher; they never stop a record from being stored.
+    QStringList warnings;
+    const QString sentence = Text3.caption;
+    const QStringList fillers = {Text4.caption, Text5.caption, Text6.caption, Text7.caption};
+    if (!sentence.isEmpty() && sentence.count(QStringLiteral("...")) != 1) warnings << uiText(text::KeyWarnGaps);
+    const QSet<QString> distinct(fillers.begin(), fillers.end());
+    if (!fillers.contains(QString()) && distinct.size() < 4) warnings << uiText(text::KeyWarnEqualFillers);
+    const int right = QStringLiteral("ABCD").indexOf(Text10.caption);
+    if (right >= 0 && Text10.caption.size() == 1 && sentence.count(QStringLiteral("...")) == 1) {
+        const QString completed = QString(sentence).replace(QStringLiteral("..."), fillers[right]);
+        if (!Text8.caption.startsWith(completed)) warnings << uiText(text::KeyWarnSolution);
+    }
+    if (db_ && !sentence.isEmpty()) {
+        QSqlQuery q(db_->db());
+        q.prepare(QStringLiteral("SELECT sorszam FROM test1 WHERE mondat = ? AND sorszam <> ? LIMIT 1"));
+        q.addBindValue(sentence);
+        q.addBindValue(Text1.caption.trimmed().toInt());
+        if (q.exec() && q.next()) warnings << uiText(text::KeyWarnSameSentence).arg(q.value(0).toString());
+    }
+    lblWarning.caption = warnings.join(QStringLiteral("  ·  "));
+}
+
+QChar EditorWindow::substitute(QChar typed) {
+    switch (typed.unicode()) {
+        case u'@': return QChar(0x00A1);   // ¡
+        case u'#': return QChar(0x00BF);   // ¿
+        case u';': return QChar(0x00E9);   // é
+        case u'\'': return QChar(0x00E1);  // á
+        case u'`': return QChar(0x00ED);   // í
+        case u'[': return QChar(0x00F1);   // ñ
+        case u'/': return QChar(0x00FA);   // ú
+        case u'\\': return QChar(0x00F3);  // ó
+        default: return typed;
+    }
+}
+
+void EditorWindow::mnuFonts_Click() {
+    // A cancelled dialog leaves the font as it was; the font goes to the box being worked in.
+    const std::optional<forms::FontSpec> font = ctx.platform.fontDialog();
+    if (!font || activeControl.isEmpty()) return;
+    for (const auto& control : controls())
+        if (control->key() == activeControl) control->font = *font;
+}
+
+}  // namespace editor
