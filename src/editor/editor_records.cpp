@@ -36,7 +36,8 @@ bool EditorWindow::storeBoxes() {
     for (size_t i = 0; i < boxes.size(); ++i) changed = changed || boxes[i].box->caption != shown_.at(i);
     if (!changed) return true;
     if (const QString problem = boxProblem(); !problem.isEmpty()) {
-        AppForm::message(uiText(text::KeyCannotStoreRecord).arg(problem), forms::MsgIcon::Exclamation, DatabaseTitle);
+        AppForm::message(uiText(text::KeyCannotStoreRecord).arg(problem), forms::MsgIcon::Exclamation,
+                         DatabaseTitle);
         return false;
     }
     try {
@@ -122,8 +123,10 @@ void EditorWindow::Command4_Click() {
     data1_->deleteCurrent();
     // The record before it becomes current; after the first one, the one that followed.
     if (data1_->recordCount() > 0) {
-        if (wasFirst) data1_->moveFirst();
-        else data1_->movePrevious();
+        if (wasFirst)
+            data1_->moveFirst();
+        else
+            data1_->movePrevious();
     }
     showRecord();
     data();
@@ -176,7 +179,8 @@ void EditorWindow::warnAboutContent() {
     QStringList warnings;
     const QString sentence = Text3.caption;
     const QStringList fillers = {Text4.caption, Text5.caption, Text6.caption, Text7.caption};
-    if (!sentence.isEmpty() && sentence.count(QStringLiteral("...")) != 1) warnings << uiText(text::KeyWarnGaps);
+    if (!sentence.isEmpty() && sentence.count(QStringLiteral("...")) != 1)
+        warnings << uiText(text::KeyWarnGaps);
     const QSet<QString> distinct(fillers.begin(), fillers.end());
     if (!fillers.contains(QString()) && distinct.size() < 4) warnings << uiText(text::KeyWarnEqualFillers);
     const int right = QStringLiteral("ABCD").indexOf(Text10.caption);
@@ -196,15 +200,24 @@ void EditorWindow::warnAboutContent() {
 
 QChar EditorWindow::substitute(QChar typed) {
     switch (typed.unicode()) {
-        case u'@': return QChar(0x00A1);   // ¡
-        case u'#': return QChar(0x00BF);   // ¿
-        case u';': return QChar(0x00E9);   // é
-        case u'\'': return QChar(0x00E1);  // á
-        case u'`': return QChar(0x00ED);   // í
-        case u'[': return QChar(0x00F1);   // ñ
-        case u'/': return QChar(0x00FA);   // ú
-        case u'\\': return QChar(0x00F3);  // ó
-        default: return typed;
+        case u'@':
+            return QChar(0x00A1);  // ¡
+        case u'#':
+            return QChar(0x00BF);  // ¿
+        case u';':
+            return QChar(0x00E9);  // é
+        case u'\'':
+            return QChar(0x00E1);  // á
+        case u'`':
+            return QChar(0x00ED);  // í
+        case u'[':
+            return QChar(0x00F1);  // ñ
+        case u'/':
+            return QChar(0x00FA);  // ú
+        case u'\\':
+            return QChar(0x00F3);  // ó
+        default:
+            return typed;
     }
 }
 

@@ -13,13 +13,15 @@ namespace editor {
 
 using forms::OnError;
 
-EditorWindow::EditorWindow(app::Context& ctx) : app::TaskWindow(app::kEditor, ctx, text::TitleWindow::Database) {
+EditorWindow::EditorWindow(app::Context& ctx)
+    : app::TaskWindow(app::kEditor, ctx, text::TitleWindow::Database) {
     caption = QStringLiteral("Database");
     mnuDatabase.enabled = false;
     for (forms::Control& c : std::initializer_list<std::reference_wrapper<forms::Control>>{
-             Label6, Text2, Label11, Label10, Text1, Label7, Text3, Label1, Text4, Label3, Text6, Label2, Text5,
-             Label4, Text7, Label5, Text10, Text8, lblWarning, Command6, Command3, Command7, Command8, Command1,
-             Command5, Command11, Command4, Command2, Command12, Label12})
+             Label6,   Text2,     Label11,    Label10,  Text1,     Label7,   Text3,    Label1,
+             Text4,    Label3,    Text6,      Label2,   Text5,     Label4,   Text7,    Label5,
+             Text10,   Text8,     lblWarning, Command6, Command3,  Command7, Command8, Command1,
+             Command5, Command11, Command4,   Command2, Command12, Label12})
         c.visible = false;
     for (forms::Control* box : {&Text3, &Text4, &Text5, &Text6, &Text7, &Text8}) box->substitutesKeys = true;
     onEditKeyPress([this](const QString& name, QChar& key) {
@@ -40,9 +42,12 @@ EditorWindow::EditorWindow(app::Context& ctx) : app::TaskWindow(app::kEditor, ct
     onClick(mnuTopicItem, &EditorWindow::mnuTopicItem_Click, OnError::EndQuietly);
     onClick(mnuFonts, &EditorWindow::mnuFonts_Click);
     // The task items leave the record like Close does.
-    onClick(mnuPlurquiz, [this] { leave(app::kLauncher); }, OnError::EndQuietly);
-    onClick(mnuPractice, [this] { leave(app::kPractice); }, OnError::EndQuietly);
-    onClick(mnuTest, [this] { leave(app::kTest, true); }, OnError::EndQuietly);
+    onClick(
+        mnuPlurquiz, [this] { leave(app::kLauncher); }, OnError::EndQuietly);
+    onClick(
+        mnuPractice, [this] { leave(app::kPractice); }, OnError::EndQuietly);
+    onClick(
+        mnuTest, [this] { leave(app::kTest, true); }, OnError::EndQuietly);
 }
 
 void EditorWindow::Form_Load() {
@@ -59,8 +64,8 @@ void EditorWindow::Form_Load() {
 
 std::vector<EditorWindow::Bound> EditorWindow::bound() const {
     auto* self = const_cast<EditorWindow*>(this);
-    return {{&self->Text1, "sorszam"}, {&self->Text2, "szint"}, {&self->Text3, "mondat"},
-            {&self->Text4, "a"},       {&self->Text5, "b"},     {&self->Text6, "c"},
+    return {{&self->Text1, "sorszam"}, {&self->Text2, "szint"},    {&self->Text3, "mondat"},
+            {&self->Text4, "a"},       {&self->Text5, "b"},        {&self->Text6, "c"},
             {&self->Text7, "d"},       {&self->Text8, "felelet1"}, {&self->Text10, "felelet2"}};
 }
 
@@ -86,9 +91,10 @@ void EditorWindow::Command10_Click() {
     tableIndex_ = QStringLiteral("sorszam");
     data1_->refresh();
     for (forms::Control& c : std::initializer_list<std::reference_wrapper<forms::Control>>{
-             Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label11, Label10, Text1, Text2, Text3, Text4,
-             Text5, Text6, Text7, Text8, Text10, Command1, Command2, Command3, Command4, Command5, Command6, Command7,
-             Command8, Command12, Command11, lblWarning})
+             Label1,   Label2,   Label3,    Label4,    Label5,    Label6,   Label7,   Label11,
+             Label10,  Text1,    Text2,     Text3,     Text4,     Text5,    Text6,    Text7,
+             Text8,    Text10,   Command1,  Command2,  Command3,  Command4, Command5, Command6,
+             Command7, Command8, Command12, Command11, lblWarning})
         c.visible = true;
     Command10.visible = false;
     showRecord();
@@ -146,9 +152,10 @@ void EditorWindow::data() {
         const char* k1;
         const char* k2;  // null: any
         int key;
-    } names[] = {{"1", "0", 42}, {"1", "1", 43}, {"1", "2", 44}, {"1", "3", 45}, {"1", "4", 46}, {"1", "6", 48},
-                 {"1", "8", 47}, {"1", "7", 49}, {"2", nullptr, 50}, {"3", nullptr, 51}, {"4", nullptr, 52},
-                 {"5", nullptr, 53}, {"6", nullptr, 54}, {"7", nullptr, 55}, {"8", nullptr, 56}, {"a", "2", 57},
+    } names[] = {{"1", "0", 42},     {"1", "1", 43},     {"1", "2", 44},     {"1", "3", 45},
+                 {"1", "4", 46},     {"1", "6", 48},     {"1", "8", 47},     {"1", "7", 49},
+                 {"2", nullptr, 50}, {"3", nullptr, 51}, {"4", nullptr, 52}, {"5", nullptr, 53},
+                 {"6", nullptr, 54}, {"7", nullptr, 55}, {"8", nullptr, 56}, {"a", "2", 57},
                  {"9", nullptr, 59}, {"a", "1", 58}};
     Label10.caption.clear();
     if (k1.isEmpty()) return;
@@ -160,9 +167,13 @@ void EditorWindow::data() {
     }
 }
 
-void EditorWindow::Command12_Click() { Label12.visible = !Label12.visible; }
+void EditorWindow::Command12_Click() {
+    Label12.visible = !Label12.visible;
+}
 
-void EditorWindow::Command2_Click() { leave(app::kLauncher); }
+void EditorWindow::Command2_Click() {
+    leave(app::kLauncher);
+}
 
 void EditorWindow::leave(const QString& target, bool hideReview) {
     if (data1_ && Command1.visible) {

@@ -70,8 +70,10 @@ public:
     forms::Control& Command4 = addButton(QStringLiteral("Command4"), QStringLiteral("Del&ete"));
     forms::Control& Command2 = addButton(QStringLiteral("Command2"), QStringLiteral("&Close"));
     forms::Control& Command12 = addButton(QStringLiteral("Command12"), QStringLiteral("C&hr"));
-    forms::Control& Label12 = addLabel(QStringLiteral("Label12"), QStringLiteral(
-        "á = ' ;   é = ;  ;   í = ` ;   ó = \\  ;    ú = /  ;   ñ = [  ;   ¡ = @  ;   ¿ = # "));
+    forms::Control& Label12 =
+        addLabel(QStringLiteral("Label12"),
+                 QStringLiteral(
+                     "á = ' ;   é = ;  ;   í = ` ;   ó = \\  ;    ú = /  ;   ñ = [  ;   ¡ = @  ;   ¿ = # "));
 
     forms::Control& mnuOptions = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
     forms::Control& mnuFonts = addItem(QStringLiteral("mnuFonts"), QStringLiteral("&Fonts"));

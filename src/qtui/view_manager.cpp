@@ -18,7 +18,8 @@ ViewManager::ViewManager(const forms::WindowRegistry* registry) : registry_(regi
     qApp->installEventFilter(this);
     // The model knows which of its controls has the keyboard focus (the font item applies there).
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (FormView* view = viewOfWidget(now); view && view->form()) view->form()->activeControl = view->keyOf(now);
+        if (FormView* view = viewOfWidget(now); view && view->form())
+            view->form()->activeControl = view->keyOf(now);
     });
 }
 

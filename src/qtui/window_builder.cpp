@@ -95,13 +95,16 @@ const char* const kReview =
 const char* const kEditor =
     "#centralwidget { background: #0f7f80; }"
     "#Label5, #Label6, #Label11 { color: white; font-weight: bold; }"
-    "#Text1, #Text2, #Text10, #Label10, #Label1, #Label2, #Label3, #Label4 { background: #0a5556; color: white;"
+    "#Text1, #Text2, #Text10, #Label10, #Label1, #Label2, #Label3, #Label4 { background: #0a5556; color: "
+    "white;"
     "  font-weight: bold; border: 1px solid #073f40; border-radius: 3px; padding: 2px 6px; }"
-    "#Text3, #Text4, #Text5, #Text6, #Text7, #Text8 { font-family: 'Times New Roman', 'Liberation Serif', serif;"
+    "#Text3, #Text4, #Text5, #Text6, #Text7, #Text8 { font-family: 'Times New Roman', 'Liberation Serif', "
+    "serif;"
     "  font-size: 12pt; font-weight: bold; }"
     "#Label7 { color: white; font-weight: bold; }"
     "#lblWarning { color: #ffe9a8; }"
-    "#Label12 { background: #ffffe1; font-family: 'Times New Roman', 'Liberation Serif', serif; font-size: 14pt;"
+    "#Label12 { background: #ffffe1; font-family: 'Times New Roman', 'Liberation Serif', serif; font-size: "
+    "14pt;"
     "  font-weight: bold; padding: 2px 6px; }";
 
 std::map<QString, std::function<QMainWindow*()>>& builders() {

@@ -36,10 +36,13 @@ def plain(text):
 class Program:
     """build/plurquiz copied into a fresh folder, so it makes its own database there."""
 
-    def __init__(self, build_dir, display, lang_env="C.UTF-8"):
-        self.folder = tempfile.mkdtemp(prefix="plurquiz-e2e-")
-        for name in ("plurquiz", "plurquiz-import"):
-            shutil.copy2(os.path.join(build_dir, name), self.folder)
+    def __init__(self, build_dir, display, lang_env="C.UTF-8", folder=None):
+        """A fresh folder, or `folder` again (a program started anew on its own database)."""
+        self.folder = folder or tempfile.mkdtemp(prefix="plurquiz-e2e-")
+        if folder is None:
+            for name in ("plurquiz", "plurquiz-import"):
+                shutil.copy2(os.path.join(build_dir, name), self.folder)
+        self.keep = False
         env = dict(os.environ)
         env.update(DISPLAY=display, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_ACCESSIBILITY="1", LANG=lang_env, NO_AT_BRIDGE="0")
@@ -128,6 +131,14 @@ class Program:
         subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + box.width // 2), str(box.y + box.height // 2),
                         "click", "1"], env=self.env, check=True)
 
+    @staticmethod
+    def type_into(node, program, text):
+        """Gives the box the focus, selects what it holds and types over it."""
+        node.queryComponent().grabFocus()
+        wait_for("the box to take the focus", lambda: node.getState().contains(pyatspi.STATE_FOCUSED))
+        program.keys("ctrl+a")
+        subprocess.run(["xdotool", "type", "--delay", "20", text], env=program.env, check=True)
+
     # --- keys ----------------------------------------------------------------------------
     def keys(self, *keys):
         subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], env=self.env, check=True)
@@ -147,7 +158,8 @@ class Program:
                 self.process.wait(5)
             except subprocess.TimeoutExpired:
                 self.process.kill()
-        shutil.rmtree(self.folder, ignore_errors=True)
+        if not self.keep:
+            shutil.rmtree(self.folder, ignore_errors=True)
 
     def exit_status(self, deadline=DEADLINE):
         wait_for("the program to end", lambda: self.process.poll() is not None, deadline)

@@ -163,3 +163,64 @@ def a_counted_run_of_20_ends_by_itself(build_dir, display):
 
 
 ALL.append(("test: a counted run of 20 ends by itself; the review empties the log", a_counted_run_of_20_ends_by_itself))
+
+
+def editor_change_survives_a_restart_and_a_bad_level_is_refused(build_dir, display):
+    import hashlib
+    import pyatspi
+    program = start(build_dir, display)
+    try:
+        program.focus(LAUNCHER)
+        program.keys("alt+d", "Return")
+        editor = program.window("Database")
+        program.focus("Database")
+        program.press(program.find(editor, "Start", "push button"))
+        db = sqlite3.connect(program.database)
+        first, = db.execute("SELECT sorszam FROM test1 ORDER BY sorrend2, sorszam LIMIT 1").fetchone()
+        edits = wait_for("the record's boxes", lambda: pyatspi.findAllDescendants(
+            editor, lambda n: n.getRoleName() in ("text", "entry", "paragraph") and
+            n.getState().contains(pyatspi.STATE_SHOWING)))
+        sentence = max(edits, key=lambda n: n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width)
+        Program.type_into(sentence, program, "Mi nuevo ... de prueba")
+        program.keys("alt+x")
+        wait_for("the changed sentence in the file", lambda: db.execute(
+            "SELECT mondat FROM test1 WHERE sorszam = ?", (first,)).fetchone()[0] == "Mi nuevo ... de prueba")
+        # A level of 7: a message, and the file as it was.
+        before = hashlib.sha256(open(program.database, "rb").read()).hexdigest()
+        level = min(edits, key=lambda n: (n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).y,
+                                          n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x))
+        Program.type_into(level, program, "7")
+        program.keys("alt+x")
+        box = program.window("Database")
+        wait_for("the message about the level", lambda: any(
+            "level must be 1, 2 or 3" in (t or "") for t in labels_of_all(program)))
+        program.keys("Return")
+        after = hashlib.sha256(open(program.database, "rb").read()).hexdigest()
+        assert before == after
+        program.keep = True
+    finally:
+        program.end()
+    again = Program(build_dir, display, folder=program.folder)
+    try:
+        lang = again.window("Plurquiz  Español")
+        again.press(again.find(lang, "English", "push button"))
+        again.window(LAUNCHER)
+        row, = sqlite3.connect(again.database).execute(
+            "SELECT count(*) FROM test1 WHERE mondat = 'Mi nuevo ... de prueba'").fetchone()
+        assert row == 1
+    finally:
+        again.end()
+
+
+def labels_of_all(program):
+    found = []
+    for w in program.windows():
+        try:
+            found += labels(w)
+        except Exception:
+            continue
+    return found
+
+
+ALL.append(("database: a change survives a restart; a level of 7 is refused",
+            editor_change_survives_a_restart_and_a_bad_level_is_refused))

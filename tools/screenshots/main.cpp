@@ -29,7 +29,8 @@ public:
         return false;
     }
     // The input box is drawn as the learner would see it, saved to `inputShot`, and cancelled.
-    std::optional<QString> inputBox(const QString& prompt, const QString& caption, const QString& def) override {
+    std::optional<QString> inputBox(const QString& prompt, const QString& caption,
+                                    const QString& def) override {
         QInputDialog dialog;
         dialog.setWindowTitle(caption);
         dialog.setLabelText(prompt);
@@ -169,7 +170,8 @@ int main(int argc, char* argv[]) {
             grab(views, app::kEditor, out, QStringLiteral("editor_started_") + lang);
             editor.click(QStringLiteral("Command12"));
             grab(views, app::kEditor, out, QStringLiteral("editor_legend_") + lang);
-            platform.inputShot = out.filePath(QStringLiteral("editor_search_") + lang + QStringLiteral(".png"));
+            platform.inputShot =
+                out.filePath(QStringLiteral("editor_search_") + lang + QStringLiteral(".png"));
             editor.click(QStringLiteral("Command5"));
             platform.inputShot.clear();
         }
