@@ -14,8 +14,10 @@ using editor::EditorWindow;
 namespace {
 
 struct EditorFixture : AppFixture {
-    explicit EditorFixture(const std::vector<TestRow>& rows = {{1, 10, 1, "1", "1"}, {2, 20, 2, "2", "0"},
-                                                                {3, 30, 3, "1", "5"}, {250, 40, 1, "a", "1"}}) {
+    explicit EditorFixture(const std::vector<TestRow>& rows = {{1, 10, 1, "1", "1"},
+                                                               {2, 20, 2, "2", "0"},
+                                                               {3, 30, 3, "1", "5"},
+                                                               {250, 40, 1, "a", "1"}}) {
         makeDatabase(dir, rows);
         ctx.g.LangBase = text::English;
         ctx.g.DatabasePath = dir.filePath(QStringLiteral("st_data.sqlite"));
@@ -38,10 +40,14 @@ struct EditorFixture : AppFixture {
         QSqlQuery q(QStringLiteral("SELECT count(*) FROM test1"), db.db());
         return q.next() ? q.value(0).toInt() : -1;
     }
-    QString lastMessage() const { return platform.messages.empty() ? QString() : platform.messages.back().text; }
+    QString lastMessage() const {
+        return platform.messages.empty() ? QString() : platform.messages.back().text;
+    }
 };
 
-int serial(const EditorWindow& w) { return w.Text1.caption.toInt(); }
+int serial(const EditorWindow& w) {
+    return w.Text1.caption.toInt();
+}
 
 }  // namespace
 
@@ -104,14 +110,22 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("value");
         QTest::addColumn<int>("key");
-        QTest::addRow("level 7") << "Text2" << "7" << int(text::KeyLevelOutOfRange);
-        QTest::addRow("a letter as level") << "Text2" << "x" << int(text::KeyLevelOutOfRange);
-        QTest::addRow("serial 0") << "Text1" << "0" << int(text::KeySerialOutOfRange);
-        QTest::addRow("serial too large") << "Text1" << "40000" << int(text::KeySerialOutOfRange);
-        QTest::addRow("serial of another record") << "Text1" << "2" << int(text::KeySerialTaken);
-        QTest::addRow("lower-case right letter") << "Text10" << "b" << int(text::KeyLetterOutOfRange);
-        QTest::addRow("empty right letter") << "Text10" << "" << int(text::KeyLetterOutOfRange);
-        QTest::addRow("right letter E") << "Text10" << "E" << int(text::KeyLetterOutOfRange);
+        QTest::addRow("level 7") << "Text2"
+                                 << "7" << int(text::KeyLevelOutOfRange);
+        QTest::addRow("a letter as level") << "Text2"
+                                           << "x" << int(text::KeyLevelOutOfRange);
+        QTest::addRow("serial 0") << "Text1"
+                                  << "0" << int(text::KeySerialOutOfRange);
+        QTest::addRow("serial too large") << "Text1"
+                                          << "40000" << int(text::KeySerialOutOfRange);
+        QTest::addRow("serial of another record") << "Text1"
+                                                  << "2" << int(text::KeySerialTaken);
+        QTest::addRow("lower-case right letter") << "Text10"
+                                                 << "b" << int(text::KeyLetterOutOfRange);
+        QTest::addRow("empty right letter") << "Text10"
+                                            << "" << int(text::KeyLetterOutOfRange);
+        QTest::addRow("right letter E") << "Text10"
+                                        << "E" << int(text::KeyLetterOutOfRange);
     }
     void refusedValuesAreNamedAndKept() {
         QFETCH(QString, box);
@@ -131,6 +145,22 @@ private slots:
         w.click(QStringLiteral("Command7"));
         QCOMPARE(serial(w), 2);
         QVERIFY(f.stored(box == "Text1" ? 77 : 1, "mondat").isValid());
+    }
+
+    void aBusyFileIsToldAndTheEditKept() {
+        EditorFixture f;
+        EditorWindow& w = f.started();
+        store::Database other(f.ctx.g.DatabasePath);
+        QSqlQuery lock(other.db());
+        QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));  // a second program writing
+        w.editChanged(QStringLiteral("Text3"), QStringLiteral("Mientras tanto ..."));
+        w.click(QStringLiteral("Command7"));
+        QVERIFY2(f.lastMessage().contains(f.ctx.g.DatabasePath), qPrintable(f.lastMessage()));
+        QCOMPARE(serial(w), 1);
+        QCOMPARE(w.Text3.caption, QStringLiteral("Mientras tanto ..."));
+        QVERIFY(lock.exec(QStringLiteral("ROLLBACK")));
+        w.click(QStringLiteral("Command7"));  // the other program is done: the change goes in
+        QCOMPARE(f.stored(1, "mondat").toString(), QStringLiteral("Mientras tanto ..."));
     }
 
     void leavingWithAnInvalidEditAsks() {
@@ -155,8 +185,14 @@ private slots:
         QCOMPARE(w.Text1.caption, QStringLiteral("251"));
         QCOMPARE(w.focusRequest, QStringLiteral("Text2"));
         QCOMPARE(w.Label10.caption, QStringLiteral("&Nouns"));  // still the record shown before
-        for (auto [box, value] : {std::pair{"Text2", "2"}, {"Text3", "Nuevo ..."}, {"Text4", "uno"}, {"Text5", "dos"},
-                                  {"Text6", "tres"}, {"Text7", "cuatro"}, {"Text8", "Nuevo uno"}, {"Text10", "A"}})
+        for (auto [box, value] : {std::pair{"Text2", "2"},
+                                  {"Text3", "Nuevo ..."},
+                                  {"Text4", "uno"},
+                                  {"Text5", "dos"},
+                                  {"Text6", "tres"},
+                                  {"Text7", "cuatro"},
+                                  {"Text8", "Nuevo uno"},
+                                  {"Text10", "A"}})
             w.editChanged(QString::fromLatin1(box), QString::fromLatin1(value));
         w.click(QStringLiteral("Command6"));  // a move stores it and ends the pending state
         QVERIFY(!w.NewPending);
@@ -255,9 +291,12 @@ private slots:
         QTest::addColumn<QString>("kulcs1");
         QTest::addColumn<QString>("kulcs2");
         QTest::addColumn<int>("key");
-        QTest::addRow("verbs write subtopic 0") << 0 << "1" << "0" << 42;
-        QTest::addRow("idioms leave kulcs2") << 16 << "9" << "1" << 59;
-        QTest::addRow("word order") << 17 << "a" << "1" << 58;
+        QTest::addRow("verbs write subtopic 0") << 0 << "1"
+                                                << "0" << 42;
+        QTest::addRow("idioms leave kulcs2") << 16 << "9"
+                                             << "1" << 59;
+        QTest::addRow("word order") << 17 << "a"
+                                    << "1" << 58;
     }
     void topicsFileTheRecord() {
         QFETCH(int, item);
@@ -276,11 +315,16 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("value");
         QTest::addColumn<int>("key");
-        QTest::addRow("no gap") << "Text3" << "Sentence without gap" << int(text::KeyWarnGaps);
-        QTest::addRow("two gaps") << "Text3" << "... and ..." << int(text::KeyWarnGaps);
-        QTest::addRow("equal fillers") << "Text5" << "uno" << int(text::KeyWarnEqualFillers);
-        QTest::addRow("solution not completed") << "Text8" << "Something else" << int(text::KeyWarnSolution);
-        QTest::addRow("same sentence elsewhere") << "Text3" << "Sentence 2 ..." << int(text::KeyWarnSameSentence);
+        QTest::addRow("no gap") << "Text3"
+                                << "Sentence without gap" << int(text::KeyWarnGaps);
+        QTest::addRow("two gaps") << "Text3"
+                                  << "... and ..." << int(text::KeyWarnGaps);
+        QTest::addRow("equal fillers") << "Text5"
+                                       << "uno" << int(text::KeyWarnEqualFillers);
+        QTest::addRow("solution not completed") << "Text8"
+                                                << "Something else" << int(text::KeyWarnSolution);
+        QTest::addRow("same sentence elsewhere") << "Text3"
+                                                 << "Sentence 2 ..." << int(text::KeyWarnSameSentence);
     }
     void contentWarnings() {
         QFETCH(QString, box);
@@ -294,13 +338,18 @@ private slots:
         w.click(QStringLiteral("Command6"));
         const QString expected = text::uiText(key, text::English).section(u'%', 0, 0);
         QVERIFY2(w.lblWarning.caption.contains(expected), qPrintable(w.lblWarning.caption));
-        QCOMPARE(f.stored(1, box == "Text8" ? "felelet1" : box == "Text5" ? "b" : "mondat").toString(), value);
+        QCOMPARE(f.stored(1, box == "Text8"   ? "felelet1"
+                             : box == "Text5" ? "b"
+                                              : "mondat")
+                     .toString(),
+                 value);
     }
 
     void theKeyboardAidWorksInExactlySixBoxes_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<bool>("substitutes");
-        for (const char* b : {"Text3", "Text4", "Text5", "Text6", "Text7", "Text8"}) QTest::addRow("%s", b) << b << true;
+        for (const char* b : {"Text3", "Text4", "Text5", "Text6", "Text7", "Text8"})
+            QTest::addRow("%s", b) << b << true;
         for (const char* b : {"Text1", "Text2", "Text10"}) QTest::addRow("%s", b) << b << false;
     }
     void theKeyboardAidWorksInExactlySixBoxes() {
@@ -324,7 +373,8 @@ private slots:
         w.click(QStringLiteral("Command12"));
         QVERIFY(!w.Label12.visible);
         w.activeControl = QStringLiteral("Text3");
-        f.platform.fontAnswers = {forms::FontSpec{QStringLiteral("Arial"), 16, false, true, false, false}, std::nullopt};
+        f.platform.fontAnswers = {forms::FontSpec{QStringLiteral("Arial"), 16, false, true, false, false},
+                                  std::nullopt};
         w.click(QStringLiteral("mnuFonts"));
         QCOMPARE(w.Text3.font.family, QStringLiteral("Arial"));
         QVERIFY(w.Text4.font.family.isEmpty());
