@@ -297,7 +297,11 @@ void FormView::sync() {
                 break;
             case ControlKind::Edit:
                 if (auto* e = qobject_cast<QLineEdit*>(w)) {
-                    if (e->text() != c.caption) e->setText(c.caption);
+                    if (e->text() != c.caption) {
+                        e->setText(c.caption);
+                        // A long text shows from its beginning, as it is read.
+                        if (!e->hasFocus()) e->setCursorPosition(0);
+                    }
                 } else if (auto* p = qobject_cast<QPlainTextEdit*>(w)) {
                     if (p->toPlainText() != c.caption) p->setPlainText(c.caption);
                 }
