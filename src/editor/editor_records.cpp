@@ -30,29 +30,16 @@ QString EditorWindow::boxProblem() const {
 
 bool EditorWindow::storeBoxes() {
     if (!data1_ || !Command1.visible) return true;
-    const std::vector<Bound> boxes = bound();
     const bool adding = data1_->addingNew();
-    bool changed = adding;
-    for (size_t i = 0; i < boxes.size(); ++i) changed = changed || boxes[i].box->caption != shown_.at(i);
-    if (!changed) return true;
+    if (!adding && !fields_.changed()) return true;
     if (const QString problem = boxProblem(); !problem.isEmpty()) {
         AppForm::message(uiText(text::KeyCannotStoreRecord).arg(problem), forms::MsgIcon::Exclamation,
                          DatabaseTitle);
         return false;
     }
     try {
-        if (!adding) data1_->edit();
-        for (size_t i = 0; i < boxes.size(); ++i) {
-            if (!adding && boxes[i].box->caption == shown_[i]) continue;
-            const QString field = QString::fromLatin1(boxes[i].field);
-            const QString value = boxes[i].box->caption;
-            if (field == QLatin1String("sorszam") || field == QLatin1String("szint"))
-                data1_->setField(field, value.trimmed().toInt());
-            else
-                data1_->setField(field, value);
-        }
         if (adding && newSorrend2_) data1_->setField(QStringLiteral("sorrend2"), *newSorrend2_);
-        data1_->update();  // committed: on disk when this returns
+        fields_.write(*data1_);  // committed: on disk when this returns
     } catch (const store::StoreError& e) {
         if (!adding) data1_->cancelUpdate();
         // Every field was checked above, so a refusal is a serial number another record has.
@@ -65,7 +52,7 @@ bool EditorWindow::storeBoxes() {
     // Stored: a move, a search or a topic choice all end the pending state of New.
     NewPending = false;
     newSorrend2_.reset();
-    for (size_t i = 0; i < boxes.size(); ++i) shown_[i] = boxes[i].box->caption;
+    fields_.accept();
     warnAboutContent();
     return true;
 }
@@ -74,8 +61,7 @@ void EditorWindow::discardBoxes() {
     if (data1_ && data1_->editing()) data1_->cancelUpdate();
     NewPending = false;
     newSorrend2_.reset();
-    const std::vector<Bound> boxes = bound();
-    for (size_t i = 0; i < boxes.size() && i < shown_.size(); ++i) boxes[i].box->caption = shown_[i];
+    fields_.revert();
 }
 
 bool EditorWindow::mayLeave(bool leavingWindow) {
@@ -97,8 +83,7 @@ void EditorWindow::Command1_Click() {
     }
     NewPending = true;
     data1_->addNew();
-    for (const Bound& b : bound()) b.box->caption.clear();
-    shown_.assign(bound().size(), QString());
+    fields_.clear();
     Text1.caption = QString::number(largest + 1);
     setFocus(Text2);
     newSorrend2_ = ctx.random.draw1ToN(3000);

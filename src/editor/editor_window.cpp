@@ -24,6 +24,15 @@ EditorWindow::EditorWindow(app::Context& ctx)
              Command5, Command11, Command4,   Command2, Command12, Label12})
         c.visible = false;
     for (forms::Control* box : {&Text3, &Text4, &Text5, &Text6, &Text7, &Text8}) box->substitutesKeys = true;
+    fields_.bind(Text1, QStringLiteral("sorszam"), true);
+    fields_.bind(Text2, QStringLiteral("szint"), true);
+    fields_.bind(Text3, QStringLiteral("mondat"));
+    fields_.bind(Text4, QStringLiteral("a"));
+    fields_.bind(Text5, QStringLiteral("b"));
+    fields_.bind(Text6, QStringLiteral("c"));
+    fields_.bind(Text7, QStringLiteral("d"));
+    fields_.bind(Text8, QStringLiteral("felelet1"));
+    fields_.bind(Text10, QStringLiteral("felelet2"));
     onEditKeyPress([this](const QString& name, QChar& key) {
         if (c(name).substitutesKeys) key = substitute(key);
     });
@@ -62,27 +71,8 @@ void EditorWindow::Form_Load() {
     }
 }
 
-std::vector<EditorWindow::Bound> EditorWindow::bound() const {
-    auto* self = const_cast<EditorWindow*>(this);
-    return {{&self->Text1, "sorszam"}, {&self->Text2, "szint"},    {&self->Text3, "mondat"},
-            {&self->Text4, "a"},       {&self->Text5, "b"},        {&self->Text6, "c"},
-            {&self->Text7, "d"},       {&self->Text8, "felelet1"}, {&self->Text10, "felelet2"}};
-}
-
 void EditorWindow::showRecord() {
-    shown_.clear();
-    const bool onRecord = data1_ && !data1_->bof() && !data1_->eof() && data1_->absolutePosition() >= 0;
-    for (const Bound& b : bound()) {
-        QString value;
-        if (onRecord) {
-            try {
-                value = data1_->field(QString::fromLatin1(b.field)).toString();
-            } catch (const store::StoreError&) {
-            }
-        }
-        b.box->caption = value;
-        shown_.push_back(value);
-    }
+    if (data1_) fields_.show(*data1_);
     warnAboutContent();
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/bound_fields.h"
 #include "app/task_window.h"
 #include "store/bound_view.h"
 #include "store/database.h"
@@ -81,12 +82,6 @@ public:
     forms::Control& mnuset = addMenu(QStringLiteral("mnuset"), QStringLiteral("&Settings"));
 
 private:
-    // Each bound box and its field.
-    struct Bound {
-        forms::Control* box;
-        const char* field;
-    };
-    std::vector<Bound> bound() const;
     // Shows the current record in the boxes (empty boxes when there is none).
     void showRecord();
     // Stores what the boxes hold into the current (or the new) record when it differs from what
@@ -106,8 +101,8 @@ private:
 
     std::unique_ptr<store::Database> db_;
     std::unique_ptr<store::BoundView> data1_;
-    QString tableIndex_;  // "sorszam" after Start and New until the next move, then "sorrend"
-    std::vector<QString> shown_;
+    QString tableIndex_;       // "sorszam" after Start and New until the next move, then "sorrend"
+    app::BoundFields fields_;  // the nine boxes and their fields
     std::optional<int> newSorrend2_;
 };
 
