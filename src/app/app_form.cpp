@@ -44,4 +44,15 @@ void AppForm::message(const QString& text, forms::MsgIcon icon, const QString& c
     ctx.platform.messageBox(text, caption, icon);
 }
 
+void AppForm::chooseByKey(QChar& key, const forms::Control& panel,
+                          const std::array<forms::Control*, 4>& options,
+                          const std::function<void(int)>& chosen) {
+    if (key < u'a' || key > u'd') return;
+    const int letter = key.unicode() - u'a';
+    key = QChar();
+    if (!panel.visible) return;
+    selectOption(*options[static_cast<size_t>(letter)]);
+    chosen(letter);
+}
+
 }  // namespace app

@@ -3,6 +3,8 @@
 // switching windows from the Tasks menu).
 #pragma once
 
+#include <array>
+#include <functional>
 #include <span>
 
 #include "context.h"
@@ -32,6 +34,10 @@ protected:
     void switchTo(const QString& target, bool hideReview = false);
 
     void message(const QString& text, forms::MsgIcon icon, const QString& caption);
+    // The lower-case keys a-d choose the four answer options while their panel shows: the key is
+    // swallowed, the option selected and `chosen` told its letter (0-3). Other keys pass on.
+    void chooseByKey(QChar& key, const forms::Control& panel, const std::array<forms::Control*, 4>& options,
+                     const std::function<void(int)>& chosen);
 
     Context& ctx;
 };

@@ -35,8 +35,10 @@ void BoundFields::write(store::BoundView& cursor) const {
     if (!adding) cursor.edit();
     for (const Binding& b : boxes_) {
         if (!adding && b.box->caption == b.shown) continue;
-        if (b.number) cursor.setField(b.field, b.box->caption.trimmed().toInt());
-        else cursor.setField(b.field, b.box->caption);
+        if (b.number)
+            cursor.setField(b.field, b.box->caption.trimmed().toInt());
+        else
+            cursor.setField(b.field, b.box->caption);
     }
     cursor.update();
 }

@@ -144,14 +144,8 @@ void PracticeWindow::Option_Click(int letter) {
 }
 
 void PracticeWindow::Form_KeyPress(QChar& key) {
-    // Only the lower-case letters choose; every other key goes on to the focused control.
-    forms::Control* options[] = {&Option3D2, &Option3D3, &Option3D4, &Option3D5};
-    if (key < u'a' || key > u'd') return;
-    const int letter = key.unicode() - u'a';
-    key = QChar();
-    if (!Frame3D1.visible) return;
-    selectOption(*options[letter]);
-    Option_Click(letter);
+    chooseByKey(key, Frame3D1, {&Option3D2, &Option3D3, &Option3D4, &Option3D5},
+                [this](int letter) { Option_Click(letter); });
 }
 
 void PracticeWindow::oke() {

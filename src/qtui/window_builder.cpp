@@ -21,11 +21,11 @@ namespace qtui {
 namespace {
 
 template <typename Ui>
-QMainWindow* make(const char* styleSheet) {
+QMainWindow* make(const QString& styleSheet) {
     auto* window = new QMainWindow;
     Ui ui;
     ui.setupUi(window);
-    if (styleSheet) window->setStyleSheet(QString::fromUtf8(styleSheet));
+    if (!styleSheet.isEmpty()) window->setStyleSheet(styleSheet);
     window->setWindowIcon(programIcon());
     return window;
 }
@@ -45,15 +45,23 @@ const char* const kLauncher =
     "#change { color: #0b4f8a; text-decoration: underline; }"
     "#ok, #Exi { font-size: 11pt; font-weight: bold; }"
     "#Frame3D1 QRadioButton { font-size: 11pt; }";
+// What the practice, test and review windows share: the sentence large on white in its panel, the
+// fillers on white with their letters.
+QString answering(const char* own) {
+    return QStringLiteral(
+               "#centralwidget { background: #e9edf2; }"
+               "#Label13 { background: white; font-size: 17pt; border: 1px solid #c5ccd6; border-radius: "
+               "6px; }"
+               "#Frame3D1 { background: #f7f8fa; border: 1px solid #c5ccd6; border-radius: 6px; }"
+               "#Label14, #Label12, #Label15, #Label16 { background: white; font-size: 13pt; padding: 6px "
+               "8px;"
+               "  border: 1px solid #d8dde4; border-radius: 4px; }"
+               "#Label1, #Label2, #Label3, #Label4 { font-size: 13pt; font-weight: bold; color: #34495e; }") +
+           QString::fromUtf8(own);
+}
 // Practice: the sentence large on white, the fillers on white, green and red answer panels, the
 // solution on light yellow.
 const char* const kPractice =
-    "#centralwidget { background: #e9edf2; }"
-    "#Label13 { background: white; font-size: 17pt; border: 1px solid #c5ccd6; border-radius: 6px; }"
-    "#Frame3D1 { background: #f7f8fa; border: 1px solid #c5ccd6; border-radius: 6px; }"
-    "#Label14, #Label12, #Label15, #Label16 { background: white; font-size: 13pt; padding: 6px 8px;"
-    "  border: 1px solid #d8dde4; border-radius: 4px; }"
-    "#Label1, #Label2, #Label3, #Label4 { font-size: 13pt; font-weight: bold; color: #34495e; }"
     "#Label19 { background: #2e9d4f; color: white; font-size: 28pt; border-radius: 8px; }"
     "#Label20 { background: #d0342c; color: white; font-size: 28pt; border-radius: 8px; }"
     "#Label18 { font-size: 16pt; font-weight: bold; color: #2e5e3a; }"
@@ -63,12 +71,7 @@ const char* const kPractice =
     "#Command3 { font-size: 12pt; font-weight: bold; }";
 // Test: the practice window's sentence and fillers, a large score, the link as a link.
 const char* const kTest =
-    "#centralwidget { background: #e9edf2; }"
-    "#Label13 { background: white; font-size: 17pt; border: 1px solid #c5ccd6; border-radius: 6px; }"
-    "#Frame3D1, #Frame3D2 { background: #f7f8fa; border: 1px solid #c5ccd6; border-radius: 6px; }"
-    "#Label14, #Label12, #Label15, #Label16 { background: white; font-size: 13pt; padding: 6px 8px;"
-    "  border: 1px solid #d8dde4; border-radius: 4px; }"
-    "#Label1, #Label2, #Label3, #Label4 { font-size: 13pt; font-weight: bold; color: #34495e; }"
+    "#Frame3D2 { background: #f7f8fa; border: 1px solid #c5ccd6; border-radius: 6px; }"
     "#Label18 { font-size: 28pt; font-weight: bold; color: #1f3b57; }"
     "#Label21 { font-size: 28pt; font-weight: bold; color: #2e5e3a; }"
     "#Label17 { color: #0b4f8a; text-decoration: underline; font-size: 11pt; }"
@@ -78,12 +81,6 @@ const char* const kTest =
 // Review: as the practice window, the sentence large on white and the fillers on white; a green
 // and a red bar in the same place under them, and the solution on light yellow.
 const char* const kReview =
-    "#centralwidget { background: #e9edf2; }"
-    "#Label13 { background: white; font-size: 17pt; border: 1px solid #c5ccd6; border-radius: 6px; }"
-    "#Frame3D1 { background: #f7f8fa; border: 1px solid #c5ccd6; border-radius: 6px; }"
-    "#Label14, #Label12, #Label15, #Label16 { background: white; font-size: 13pt; padding: 6px 8px;"
-    "  border: 1px solid #d8dde4; border-radius: 4px; }"
-    "#Label1, #Label2, #Label3, #Label4 { font-size: 13pt; font-weight: bold; color: #34495e; }"
     "#Label17 { background: #2e9d4f; color: white; font-size: 18pt; border-radius: 6px; }"
     "#Label18 { background: #d0342c; color: white; font-size: 18pt; border-radius: 6px; }"
     "#Label23 { font-size: 13pt; font-weight: bold; color: #8a1020; }"
@@ -109,15 +106,16 @@ const char* const kEditor =
 
 std::map<QString, std::function<QMainWindow*()>>& builders() {
     static std::map<QString, std::function<QMainWindow*()>> table = {
-        {QStringLiteral("lang"), [] { return make<Ui::StartupWindowUi>(kStartup); }},
-        {QStringLiteral("hatter"), [] { return make<Ui::BackgroundWindowUi>(kBackground); }},
-        {QStringLiteral("sobre"), [] { return make<Ui::AboutWindowUi>(kAbout); }},
-        {QStringLiteral("Form3"), [] { return make<Ui::HowToWindowUi>(kHowTo); }},
-        {QStringLiteral("Plurqsp"), [] { return make<Ui::LauncherUi>(kLauncher); }},
-        {QStringLiteral("Spgyak"), [] { return make<Ui::PracticeWindowUi>(kPractice); }},
-        {QStringLiteral("Sptest"), [] { return make<Ui::TestWindowUi>(kTest); }},
-        {QStringLiteral("Hibatst"), [] { return make<Ui::ReviewWindowUi>(kReview); }},
-        {QStringLiteral("Form1"), [] { return make<Ui::EditorWindowUi>(kEditor); }},
+        {QStringLiteral("lang"), [] { return make<Ui::StartupWindowUi>(QString::fromUtf8(kStartup)); }},
+        {QStringLiteral("hatter"),
+         [] { return make<Ui::BackgroundWindowUi>(QString::fromUtf8(kBackground)); }},
+        {QStringLiteral("sobre"), [] { return make<Ui::AboutWindowUi>(QString::fromUtf8(kAbout)); }},
+        {QStringLiteral("Form3"), [] { return make<Ui::HowToWindowUi>(QString::fromUtf8(kHowTo)); }},
+        {QStringLiteral("Plurqsp"), [] { return make<Ui::LauncherUi>(QString::fromUtf8(kLauncher)); }},
+        {QStringLiteral("Spgyak"), [] { return make<Ui::PracticeWindowUi>(answering(kPractice)); }},
+        {QStringLiteral("Sptest"), [] { return make<Ui::TestWindowUi>(answering(kTest)); }},
+        {QStringLiteral("Hibatst"), [] { return make<Ui::ReviewWindowUi>(answering(kReview)); }},
+        {QStringLiteral("Form1"), [] { return make<Ui::EditorWindowUi>(QString::fromUtf8(kEditor)); }},
     };
     return table;
 }

@@ -158,14 +158,8 @@ void ReviewWindow::Option_Click(int letter) {
 }
 
 void ReviewWindow::Form_KeyPress(QChar& key) {
-    // Only the lower-case letters choose; every other key goes on to the focused control.
-    if (key < u'a' || key > u'd') return;
-    const int letter = key.unicode() - u'a';
-    key = QChar();
-    if (!Frame3D1.visible) return;
-    forms::Control* options[] = {&Option3D1, &Option3D2, &Option3D3, &Option3D4};
-    selectOption(*options[letter]);
-    Option_Click(letter);
+    chooseByKey(key, Frame3D1, {&Option3D1, &Option3D2, &Option3D3, &Option3D4},
+                [this](int letter) { Option_Click(letter); });
 }
 
 void ReviewWindow::Command4_Click() {

@@ -175,13 +175,8 @@ void TestWindow::Option_Click(int letter) {
 }
 
 void TestWindow::Form_KeyPress(QChar& key) {
-    if (key < u'a' || key > u'd') return;
-    const int letter = key.unicode() - u'a';
-    key = QChar();
-    if (!Frame3D1.visible) return;
-    forms::Control* options[] = {&Option3D1, &Option3D2, &Option3D3, &Option3D4};
-    selectOption(*options[letter]);
-    Option_Click(letter);
+    chooseByKey(key, Frame3D1, {&Option3D1, &Option3D2, &Option3D3, &Option3D4},
+                [this](int letter) { Option_Click(letter); });
 }
 
 void TestWindow::Command2_Click() {
