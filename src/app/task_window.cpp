@@ -12,33 +12,20 @@ TaskWindow::TaskWindow(const QString& name, Context& context, text::TitleWindow 
     onClick(mnuOnTop, &TaskWindow::mnuOnTop_Click);
 }
 
-void TaskWindow::addButtons(std::initializer_list<ControlSeed> seeds) {
-    for (const ControlSeed& s : seeds)
-        addButton(QString::fromLatin1(s.name), QString::fromUtf8(s.caption)).visible = s.visible;
-}
-
-void TaskWindow::addLabels(std::initializer_list<ControlSeed> seeds) {
-    for (const ControlSeed& s : seeds)
-        addLabel(QString::fromLatin1(s.name), QString::fromUtf8(s.caption)).visible = s.visible;
-}
-
 forms::ControlArray& TaskWindow::addCheckedArray(const QString& name, const QStringList& captions) {
     forms::ControlArray& items = addItems(name, captions);
     items[0].checked = true;
     return items;
 }
 
-void TaskWindow::addParameterMenus(const QStringList& delayCaptions) {
-    addMenu(QStringLiteral("mnuParameters"), QStringLiteral("&Parameters"));
-    addMenu(QStringLiteral("mnuNumber"), QStringLiteral("&Number of sentences"));
-    addCheckedArray(QStringLiteral("mnuNúmeroItem"), {"20", "30", "40", "50"});
-    addMenu(QStringLiteral("mnuDelay"), QStringLiteral("&Delay"));
-    addCheckedArray(QStringLiteral("mnuTiempoItem"), delayCaptions);
-}
-
-void TaskWindow::addStartMenu(const QString& menuName, const QStringList& captions) {
-    addMenu(menuName, QStringLiteral("&Starting point"));
-    addCheckedArray(QStringLiteral("beg"), captions);
+TaskWindow::ParameterMenus TaskWindow::addParameterMenus(const QStringList& delayCaptions) {
+    forms::Control& settings = addMenu(QStringLiteral("mnuSettings"), QStringLiteral("Settin&gs"));
+    forms::Control& parameters = addMenu(QStringLiteral("mnuParameters"), QStringLiteral("&Parameters"));
+    forms::Control& number = addMenu(QStringLiteral("mnuNumber"), QStringLiteral("&Number of sentences"));
+    forms::ControlArray& numbers = addCheckedArray(QStringLiteral("mnuNúmeroItem"), {"20", "30", "40", "50"});
+    forms::Control& delay = addMenu(QStringLiteral("mnuDelay"), QStringLiteral("&Delay"));
+    forms::ControlArray& delays = addCheckedArray(QStringLiteral("mnuTiempoItem"), delayCaptions);
+    return {settings, parameters, number, numbers, delay, delays};
 }
 
 forms::ControlArray& TaskWindow::addTopicMenu() {

@@ -24,19 +24,21 @@ public:
     forms::Control& mnuDatabase = addItem(QStringLiteral("mnuDatabase"), QStringLiteral("&Database"));
     forms::Control& mnuOnTop = addItem(QStringLiteral("mnuOnTop"), QStringLiteral("&OnTop"));
 
-protected:
-    struct ControlSeed {
-        const char* name;
-        const char* caption;
-        bool visible;
+    // The Settings menu of the practice and test windows with its Parameters: Number of sentences
+    // and Delay, each item array with its first item checked.
+    struct ParameterMenus {
+        forms::Control& mnuSettings;
+        forms::Control& mnuParameters;
+        forms::Control& mnuNumber;
+        forms::ControlArray& mnuNumeroItem;
+        forms::Control& mnuDelay;
+        forms::ControlArray& mnuTiempoItem;
     };
-    void addButtons(std::initializer_list<ControlSeed> seeds);
-    void addLabels(std::initializer_list<ControlSeed> seeds);
+
+protected:
     // A menu array whose first item carries the design check mark.
     forms::ControlArray& addCheckedArray(const QString& name, const QStringList& captions);
-    // The Number of sentences and Delay menus inside Parameters, and the Starting point menu.
-    void addParameterMenus(const QStringList& delayCaptions);
-    void addStartMenu(const QString& menuName, const QStringList& captions);
+    ParameterMenus addParameterMenus(const QStringList& delayCaptions);
     forms::ControlArray& addTopicMenu();
 
     // Load steps every task window shares: centred, on top, texts and title.

@@ -18,7 +18,7 @@ PracticeWindow::PracticeWindow(app::Context& ctx)
     caption = QStringLiteral("Practice");
     mnuPractice.enabled = false;
     mnuDatabase.enabled = false;
-    mnuParameters.enabled = false;  // present, but never reachable here
+    settings.mnuParameters.enabled = false;  // present, but never reachable here
 
     // Everything but Start and Close waits for Start; a few controls are never shown.
     for (forms::Control* c :

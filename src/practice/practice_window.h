@@ -106,14 +106,7 @@ public:
     forms::Control& Command9 = addButton(QStringLiteral("Command9"), QStringLiteral("&Last"));
     forms::Control& Command6 = addButton(QStringLiteral("Command6"), QStringLiteral("&Close"));
 
-    forms::Control& mnuSettings = addMenu(QStringLiteral("mnuSettings"), QStringLiteral("Settin&gs"));
-    forms::Control& mnuParameters = addMenu(QStringLiteral("mnuParameters"), QStringLiteral("&Parameters"));
-    forms::Control& mnuNumber = addMenu(QStringLiteral("mnuNumber"), QStringLiteral("&Number of sentences"));
-    forms::ControlArray& mnuNumeroItem =
-        addCheckedArray(QStringLiteral("mnuNúmeroItem"), {"20", "30", "40", "50"});
-    forms::Control& mnuDelay = addMenu(QStringLiteral("mnuDelay"), QStringLiteral("&Delay"));
-    forms::ControlArray& mnuTiempoItem =
-        addCheckedArray(QStringLiteral("mnuTiempoItem"), {"&10sec", "&20sec", "&30sec"});
+    ParameterMenus settings = addParameterMenus({"&10sec", "&20sec", "&30sec"});
     forms::Control& mnuLevel = addMenu(QStringLiteral("mnuLevel"), QStringLiteral("&Level"));
     forms::ControlArray& mnuNivelItem =
         addCheckedArray(QStringLiteral("mnuNivelItem"), {"&1", "&2", "&3", "&1-3"});

@@ -77,7 +77,7 @@ void TestWindow::evaluate() {
     Label21.caption =
         QString::number(static_cast<long long>(std::nearbyint(ctx.g.ScorePercent))) + QLatin1Char('%');
     Label17.visible = ctx.g.ScorePercent != 100.0;
-    mnuSettings.enabled = true;
+    settings.mnuSettings.enabled = true;
     mnuStart.enabled = true;
 }
 

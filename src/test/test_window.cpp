@@ -40,8 +40,8 @@ TestWindow::TestWindow(app::Context& ctx) : app::TaskWindow(app::kTest, ctx, tex
     onKeyPress([this](QChar& key) { Form_KeyPress(key); });
     onClick(Label17, &TestWindow::Label17_Click);
     onClick(beg, &TestWindow::beg_Click);
-    onClick(mnuNumeroItem, &TestWindow::mnuNumeroItem_Click);
-    onClick(mnuTiempoItem, &TestWindow::mnuTiempoItem_Click);
+    onClick(settings.mnuNumeroItem, &TestWindow::mnuNumeroItem_Click);
+    onClick(settings.mnuTiempoItem, &TestWindow::mnuTiempoItem_Click);
 }
 
 void TestWindow::message(int key, forms::MsgIcon icon) {
@@ -87,7 +87,7 @@ void TestWindow::showItemNumber(int n) {
 }
 
 void TestWindow::Command3_Click() {
-    mnuSettings.enabled = false;
+    settings.mnuSettings.enabled = false;
     Label9.caption = QStringLiteral("0");
     ctx.g.SentenceCounter = 1;
     ctx.g.CorrectCount = 0;
@@ -255,7 +255,7 @@ void TestWindow::searchStartingPoint() {
 
 void TestWindow::mnuNumeroItem_Click(int index) {
     static const int lengths[] = {20, 30, 40, 50};
-    for (int i = 0; i < mnuNumeroItem.size(); ++i) mnuNumeroItem[i].checked = i == index;
+    for (int i = 0; i < settings.mnuNumeroItem.size(); ++i) settings.mnuNumeroItem[i].checked = i == index;
     ctx.g.RunLength = lengths[index];
     Label25.caption = QString::number(ctx.g.RunLength);
     Label25.visible = Label19.visible = true;
@@ -263,7 +263,7 @@ void TestWindow::mnuNumeroItem_Click(int index) {
 
 void TestWindow::mnuTiempoItem_Click(int index) {
     static const int delays[] = {10000, 20000, 30000};
-    for (int i = 0; i < mnuTiempoItem.size(); ++i) mnuTiempoItem[i].checked = i == index;
+    for (int i = 0; i < settings.mnuTiempoItem.size(); ++i) settings.mnuTiempoItem[i].checked = i == index;
     ctx.g.DelayMs = delays[index];
     Label23.caption = QString::number(ctx.g.DelayMs / 1000) + QStringLiteral(" s");
     Label23.visible = Label20.visible = true;

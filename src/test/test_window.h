@@ -74,14 +74,7 @@ public:
     forms::Timer& Timer1 = addTimer(QStringLiteral("Timer1"), 0, false);
     forms::Timer& Timer2 = addTimer(QStringLiteral("Timer2"), 1000, false);
 
-    forms::Control& mnuSettings = addMenu(QStringLiteral("mnuSettings"), QStringLiteral("Settin&gs"));
-    forms::Control& mnuParameters = addMenu(QStringLiteral("mnuParameters"), QStringLiteral("&Parameters"));
-    forms::Control& mnuNumber = addMenu(QStringLiteral("mnuNumber"), QStringLiteral("&Number of sentences"));
-    forms::ControlArray& mnuNumeroItem =
-        addCheckedArray(QStringLiteral("mnuNúmeroItem"), {"20", "30", "40", "50"});
-    forms::Control& mnuDelay = addMenu(QStringLiteral("mnuDelay"), QStringLiteral("&Delay"));
-    forms::ControlArray& mnuTiempoItem =
-        addCheckedArray(QStringLiteral("mnuTiempoItem"), {"10sec", "20sec", "30sec"});
+    ParameterMenus settings = addParameterMenus({"10sec", "20sec", "30sec"});
     forms::Control& mnuStart = addMenu(QStringLiteral("mnuStart"), QStringLiteral("&Starting point"));
     forms::ControlArray& beg =
         addCheckedArray(QStringLiteral("beg"),

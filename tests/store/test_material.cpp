@@ -25,8 +25,8 @@ std::vector<QVariant> asTest1(const MaterialRow& r) {
             v[A],       v[B],       v[C], v[D],     v[Felelet1], v[Felelet2]};
 }
 // A planted row written "serial|kulcs1|kulcs2|sentence|a|b|c|d|right letter".
-materialcheck::Item planted(const QString& spec) {
-    const QStringList f = spec.split(u'|');
+materialcheck::Item planted(const QString& line) {
+    const QStringList f = line.split(u'|');
     materialcheck::Item item{
         f[0].toInt(), f[1], f[2], f[3], {f[4], f[5], f[6], f[7]}, f[8][0].unicode() - u'A'};
     return item;
@@ -121,7 +121,7 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(QStringList, expected);
         std::vector<materialcheck::Item> items;
-        for (const QString& spec : rows) items.push_back(planted(spec));
+        for (const QString& line : rows) items.push_back(planted(line));
         QCOMPARE(keysOf(allFindings(items)), expected);
     }
 

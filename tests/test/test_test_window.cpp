@@ -100,8 +100,8 @@ private slots:
         QCOMPARE(f.log().size(), 3);
         QCOMPARE(f.platform.beeps, 1);
         QCOMPARE(f.ctx.g.RunLength, 0);
-        QVERIFY(w.mnuNumeroItem[0].checked);  // the check mark stays
-        QVERIFY(w.mnuSettings.enabled && w.mnuStart.enabled);
+        QVERIFY(w.settings.mnuNumeroItem[0].checked);  // the check mark stays
+        QVERIFY(w.settings.mnuSettings.enabled && w.mnuStart.enabled);
         QCOMPARE(w.Command3.caption, QStringLiteral("Re&start"));
     }
 
@@ -265,13 +265,13 @@ private slots:
         QVERIFY(w.Label25.visible && w.Label19.visible && w.Label23.visible && w.Label20.visible);
         f.draws({1});
         w.click(QStringLiteral("Command3"));
-        QVERIFY(!w.mnuSettings.enabled);
+        QVERIFY(!w.settings.mnuSettings.enabled);
         w.Command5.visible = true;
         w.click(QStringLiteral("Command5"));
         QCOMPARE(f.ctx.g.RunLength, 0);
         QCOMPARE(f.ctx.g.DelayMs, 0);
         QCOMPARE(f.ctx.g.TestMode, 0);
-        QVERIFY(w.mnuNumeroItem[2].checked && w.mnuTiempoItem[2].checked);
+        QVERIFY(w.settings.mnuNumeroItem[2].checked && w.settings.mnuTiempoItem[2].checked);
         QVERIFY(!w.Label25.visible && w.Label25.caption.isEmpty());
         QVERIFY(!w.Timer1.running());
         // A Restart without new choices is open-ended, untimed and random.
