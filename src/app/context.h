@@ -23,12 +23,16 @@ struct Context : forms::Runtime {
     Globals g;
     QString programDir;  // the folder of the running program
     QString appDataDir;  // where the database lives when the program's folder is not writable
+    // An installed copy keeps its database (and looks for an old .mdb file) in appDataDir only.
+    bool installed = false;
     // Takes over an st_data.mdb found beside the program; an empty one makes such a file a
     // start-up failure rather than a reason to start on the built-in material.
     const LegacyImporter importLegacy;
     // How start-up found the database file; set once per run, when the launcher first loads.
     std::optional<SetupOutcome> databaseAtStart;
     QString appFolder() const { return AppFolder(programDir); }
+    // The folder where an old st_data.mdb is taken over from.
+    QString legacyFolder() const { return installed ? AppFolder(appDataDir) : appFolder(); }
 };
 
 // Registers every window of the program with the registry.

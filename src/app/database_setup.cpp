@@ -16,12 +16,19 @@ const QString kFileName = QStringLiteral("st_data.sqlite");
 const QString kLegacyName = QStringLiteral("st_data.mdb");
 }  // namespace
 
-QString databasePathFor(const QString& appFolder, const QString& appDataDir) {
-    const QString local = appFolder + kFileName;
-    if (QFileInfo::exists(local)) return local;
-    if (QFileInfo(appFolder).isDir() && store::mayWrite(appFolder)) return local;
+QString databasePathFor(const QString& appFolder, const QString& appDataDir, bool installed) {
+    if (!installed) {
+        const QString local = appFolder + kFileName;
+        if (QFileInfo::exists(local)) return local;
+        if (QFileInfo(appFolder).isDir() && store::mayWrite(appFolder)) return local;
+    }
     QDir().mkpath(appDataDir);
     return QDir(appDataDir).filePath(kFileName);
+}
+
+bool isInstalledCopy(const QString& programDir) {
+    return QFileInfo::exists(
+        QDir(programDir).filePath(QStringLiteral("../share/applications/%1.desktop").arg(kInstalledId)));
 }
 
 SetupOutcome setUpDatabase(const QString& path, const QString& appFolder, int langBase,

@@ -12,8 +12,16 @@
 namespace app {
 
 // The program folder's st_data.sqlite, unless that folder cannot be written and holds no such
-// file: then the same name in the user's application-data folder.
-QString databasePathFor(const QString& appFolder, const QString& appDataDir);
+// file, or the program is an installed copy: then the same name in the user's application-data
+// folder (created when missing).
+QString databasePathFor(const QString& appFolder, const QString& appDataDir, bool installed = false);
+
+// The name under which the program is installed: its desktop entry, icon and metadata.
+inline const QString kInstalledId = QStringLiteral("org.plurquiz.Espanol");
+// Whether the program in `programDir` is an installed copy: its prefix holds the desktop entry
+// that installation puts beside it (PREFIX/bin/plurquiz, PREFIX/share/applications/ID.desktop).
+// A copy run from its build folder or from a folder of its own keeps its data beside itself.
+bool isInstalledCopy(const QString& programDir);
 
 struct SetupOutcome {
     // What became of an old st_data.mdb beside the program.

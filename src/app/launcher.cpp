@@ -45,11 +45,11 @@ void Launcher::Form_Load() {
 }
 
 void Launcher::prepareDatabase() {
-    ctx.g.DatabasePath = databasePathFor(ctx.appFolder(), ctx.appDataDir);
+    ctx.g.DatabasePath = databasePathFor(ctx.appFolder(), ctx.appDataDir, ctx.installed);
     if (ctx.databaseAtStart) return;
     // Found, created or refused: the learner hears about it once per run.
     const SetupOutcome& outcome = ctx.databaseAtStart.emplace(
-        setUpDatabase(ctx.g.DatabasePath, ctx.appFolder(), ctx.g.LangBase, ctx.importLegacy));
+        setUpDatabase(ctx.g.DatabasePath, ctx.legacyFolder(), ctx.g.LangBase, ctx.importLegacy));
     // A usable file can still come with news: an old file's failed-item log that was started empty.
     if (const QString news = outcome.message(ctx.g.LangBase); !news.isEmpty())
         ctx.platform.messageBox(news, uiText(65), outcome.icon());

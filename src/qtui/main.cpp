@@ -34,6 +34,7 @@ int main(int argc, char* argv[]) {
         platform, windows, random, programDir,
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
         qtui::importerWithProgress(QDir(programDir).filePath(QStringLiteral("plurquiz-import"))));
+    ctx.installed = app::isInstalledCopy(programDir);
     app::defineWindows(ctx);
 
     windows.runEvent(nullptr, forms::OnError::Report, [&] { windows.show(app::kStartup); });

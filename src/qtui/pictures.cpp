@@ -108,7 +108,8 @@ QPixmap picture(const QString& name) {
 
 QIcon programIcon() {
     QIcon icon;
-    icon.addPixmap(animationFrame(1));
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/plurquiz-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

@@ -51,6 +51,29 @@ private slots:
                  folder + QStringLiteral("/st_data.sqlite"));
     }
 
+    // An installed copy keeps the learner's data in the application-data folder even when its
+    // prefix can be written (a prefix under the user's home, a test prefix), and even when an
+    // earlier run left a file beside it; a copy in a folder of its own keeps it beside itself.
+    void installedCopyKeepsItsDatabaseInApplicationData() {
+        QTemporaryDir dir;
+        const QString bin = dir.filePath(QStringLiteral("prefix/bin"));
+        QDir().mkpath(bin);
+        QVERIFY(!app::isInstalledCopy(bin));
+        const QString entries = dir.filePath(QStringLiteral("prefix/share/applications"));
+        QDir().mkpath(entries);
+        QFile(entries + QStringLiteral("/org.plurquiz.Espanol.desktop")).open(QIODevice::WriteOnly);
+        QVERIFY(app::isInstalledCopy(bin));
+        QVERIFY(!app::isInstalledCopy(dir.filePath(QStringLiteral("prefix"))));
+
+        QFile(bin + QStringLiteral("/st_data.sqlite")).open(QIODevice::WriteOnly);
+        const QString appData = dir.filePath(QStringLiteral("home/.local/share/Plurquiz/plurquiz"));
+        QCOMPARE(app::databasePathFor(bin + QLatin1Char('/'), appData, true),
+                 appData + QStringLiteral("/st_data.sqlite"));
+        QVERIFY(QFileInfo(appData).isDir());
+        QCOMPARE(app::databasePathFor(bin + QLatin1Char('/'), appData, false),
+                 bin + QStringLiteral("/st_data.sqlite"));
+    }
+
     void unusableFilesAreReportedAndLeftAlone_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("problem");
