@@ -36,26 +36,37 @@ def plain(text):
 class Program:
     """build/plurquiz copied into a fresh folder, so it makes its own database there."""
 
-    def __init__(self, build_dir, display, lang_env="C.UTF-8", folder=None):
-        """A fresh folder, or `folder` again (a program started anew on its own database)."""
+    def __init__(self, build_dir, display, lang_env="C.UTF-8", folder=None, executable=None, env=None,
+                 database=None):
+        """A fresh folder, or `folder` again (a program started anew on its own database). With
+        `executable`, that program is started instead of a copy, with `env` added to its
+        environment; `database` is then where it is expected to keep its file."""
         self.folder = folder or tempfile.mkdtemp(prefix="plurquiz-e2e-")
-        if folder is None:
+        if folder is None and executable is None:
             for name in ("plurquiz", "plurquiz-import"):
                 shutil.copy2(os.path.join(build_dir, name), self.folder)
         self.keep = False
-        env = dict(os.environ)
-        env.update(DISPLAY=display, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   QT_ACCESSIBILITY="1", LANG=lang_env, NO_AT_BRIDGE="0")
-        env.pop("QT_SCALE_FACTOR", None)
+        self._database = database or os.path.join(self.folder, "st_data.sqlite")
+        environment = dict(os.environ)
+        environment.update(DISPLAY=display, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                           QT_ACCESSIBILITY="1", LANG=lang_env, NO_AT_BRIDGE="0")
+        environment.pop("QT_SCALE_FACTOR", None)
+        environment.update(env or {})
         self.display = display
-        self.env = env
-        self.process = subprocess.Popen([os.path.join(self.folder, "plurquiz")], cwd=self.folder, env=env,
-                                        stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
-        self.app = wait_for("the program on the accessibility bus", self._find_app)
+        self.env = environment
+        self.process = subprocess.Popen([executable or os.path.join(self.folder, "plurquiz")], cwd=self.folder,
+                                        env=environment, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        self.app = wait_for("the program on the accessibility bus", self._running_app)
+
+    def _running_app(self):
+        if self.process.poll() is not None:
+            raise AssertionError("the program ended at start with status %d:\n%s" % (
+                self.process.returncode, self.process.stdout.read().decode(errors="replace")))
+        return self._find_app()
 
     @property
     def database(self):
-        return os.path.join(self.folder, "st_data.sqlite")
+        return self._database
 
     def _find_app(self):
         desktop = pyatspi.Registry.getDesktop(0)

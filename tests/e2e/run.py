@@ -33,11 +33,12 @@ def outer(argv):
 
 def inner(argv):
     sys.path.insert(0, HERE)
+    import journeys
     import scenarios
     build_dir = os.path.abspath(argv[0])
     wanted = argv[1:]
     passed = failed = 0
-    for name, scenario in scenarios.ALL:
+    for name, scenario in scenarios.ALL + journeys.ALL:
         if wanted and name not in wanted:
             continue
         started = time.monotonic()
