@@ -5,6 +5,7 @@
 
 #include "forms/platform.h"
 #include "forms/window_registry.h"
+#include "text/ui_text.h"
 #include "text/window_texts.h"
 #include "window_names.h"
 
@@ -13,6 +14,7 @@ namespace app {
 AboutWindow::AboutWindow(Context& context) : AppForm(kAbout, context) {
     caption = QStringLiteral("About ...");
     Image2.picture = QStringLiteral("info");
+    Image2.spokenName = uiText(text::KeySpokenAboutPicture);
     int frame = 1;
     for (forms::Control* image : {&Image3, &Image4, &Image5}) {
         image->picture = QStringLiteral("anim%1").arg(frame++);

@@ -61,6 +61,7 @@ EditorWindow::EditorWindow(app::Context& ctx)
 
 void EditorWindow::Form_Load() {
     loadCommon(text::editorTexts());
+    nameBoxes();
     try {
         db_ = std::make_unique<store::Database>(ctx.g.DatabasePath);
         data1_ = std::make_unique<store::BoundView>(*db_, QStringLiteral("test1"));
@@ -69,6 +70,18 @@ void EditorWindow::Form_Load() {
                          forms::MsgIcon::Critical, DatabaseTitle);
         Command10.enabled = false;
     }
+}
+
+// What a screen reader says for each box; most boxes have no label of their own on screen.
+void EditorWindow::nameBoxes() {
+    const auto withoutColon = [](QString caption) { return caption.remove(u'&').remove(u':').trimmed(); };
+    Text1.spokenName = uiText(text::KeySpokenSerial);
+    Text2.spokenName = withoutColon(Label6.caption);
+    Text3.spokenName = uiText(text::KeySpokenSentence);
+    forms::Control* answers[] = {&Text4, &Text5, &Text6, &Text7};
+    for (int i = 0; i < 4; ++i) answers[i]->spokenName = uiText(text::KeySpokenAnswer).arg(QChar(u'A' + i));
+    Text10.spokenName = uiText(text::KeySpokenRightLetter);
+    Text8.spokenName = uiText(text::KeySpokenSolution);
 }
 
 void EditorWindow::showRecord() {

@@ -33,6 +33,7 @@ public:
     void mnuTopicItem_Click(int index);
     void mnuFonts_Click();
     void data();
+    void nameBoxes();
     // The accented-letter keyboard of the six text boxes.
     static QChar substitute(QChar typed);
 

@@ -320,10 +320,13 @@ void FormView::sync() {
         }
         w->setEnabled(c.enabled);
         if (w->isHidden() == c.visible) w->setVisible(c.visible);
-        if (c.kind != ControlKind::Edit && c.kind != ControlKind::Frame) {
-            const QString spoken = c.spokenName.isEmpty() ? plainCaption(c.caption) : c.spokenName;
-            if (!spoken.isEmpty() && w->accessibleName() != spoken) w->setAccessibleName(spoken);
-        }
+        // A box's caption is its content, which the reader reads as the value: a box is named
+        // only by its spoken name.
+        const bool captionIsContent = c.kind == ControlKind::Edit || c.kind == ControlKind::Frame;
+        const QString spoken = !c.spokenName.isEmpty() ? c.spokenName
+                               : captionIsContent      ? QString()
+                                                       : plainCaption(c.caption);
+        if (!spoken.isEmpty() && w->accessibleName() != spoken) w->setAccessibleName(spoken);
     }
     if (!form_->focusRequest.isEmpty()) {
         auto it = widgets_.find(form_->focusRequest);

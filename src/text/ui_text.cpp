@@ -458,6 +458,19 @@ const std::map<int, Texts>& catalogue() {
           "Ugyanez a mondat a(z) %1. sorszám alatt is szerepel.",
           "La misma oración está guardada con el número de orden %1.",
           "La même phrase est enregistrée sous le numéro %1."}},
+        // What a screen reader says for the database window's boxes and the about window's picture.
+        {193, {"Serial number", "Sorszám", "Número de orden", "Numéro d'ordre"}},
+        {194, {"Sentence with the gap", "Hiányos mondat", "Oración con el hueco", "Phrase à trou"}},
+        {195, {"Answer %1", "%1 válasz", "Respuesta %1", "Réponse %1"}},
+        {196,
+         {"Letter of the right answer", "A helyes válasz betűje", "Letra de la respuesta correcta",
+          "Lettre de la bonne réponse"}},
+        {197,
+         {"Solution: the completed sentence and its note", "Megoldás: a teljes mondat és a megjegyzés",
+          "Solución: la oración completa y su nota", "Solution : la phrase complète et sa remarque"}},
+        {198,
+         {"What is this program?", "Mi ez a program?", "¿Qué es este programa?",
+          "Qu'est-ce que ce programme ?"}},
     };
     return table;
 }

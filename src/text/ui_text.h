@@ -64,6 +64,12 @@ enum Key : int {
     KeyWarnEqualFillers = 190,
     KeyWarnSolution = 191,
     KeyWarnSameSentence = 192,
+    KeySpokenSerial = 193,
+    KeySpokenSentence = 194,
+    KeySpokenAnswer = 195,
+    KeySpokenRightLetter = 196,
+    KeySpokenSolution = 197,
+    KeySpokenAboutPicture = 198,
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 
