@@ -1,5 +1,6 @@
-// libFuzzer target: the condition language on arbitrary text. A condition either parses and
-// evaluates on sample rows of both tables, or is refused with the store's error; nothing else.
+// libFuzzer target: the condition language on arbitrary text. A condition either parses,
+// evaluates on sample rows of both tables and turns into SQL, or is refused with the store's
+// error; nothing else.
 #include <QString>
 #include <cstddef>
 #include <cstdint>
@@ -28,7 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const store::Fields* fields : {&store::test1Fields(), &store::hiba1Fields()}) {
         try {
             const store::Criteria criteria = store::Criteria::parse(text, *fields);
-            criteria.matches(fields == &store::test1Fields() ? question : failed);
+            const std::vector<QVariant>& row = fields == &store::test1Fields() ? question : failed;
+            criteria.matches(row);
+            // The SQL side, with the sample row's value as the only distinct value of each field.
+            criteria.toSql([&](int field) { return std::optional<std::vector<QVariant>>({row.at(field)}); },
+                           999);
         } catch (const store::StoreError&) {
         }
     }
