@@ -107,9 +107,14 @@ QPixmap picture(const QString& name) {
 }
 
 QIcon programIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/plurquiz-%1.png").arg(size), QSize(size, size));
+    // Each window hands every size to the window system as a full-colour copy, so only the sizes
+    // title bars and task switchers use; the desktop's launchers take the installed icon theme.
+    static const QIcon icon = [] {
+        QIcon sizes;
+        for (int size : {16, 24, 32, 48, 64})
+            sizes.addFile(QStringLiteral(":/icons/plurquiz-%1.png").arg(size), QSize(size, size));
+        return sizes;
+    }();
     return icon;
 }
 

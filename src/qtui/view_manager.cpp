@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QThread>
 
+#include "server_background.h"
 #include "window_builder.h"
 
 namespace qtui {
@@ -44,6 +45,9 @@ FormView* ViewManager::viewOf(const QString& name) const {
 void ViewManager::created(forms::Form& form) {
     QMainWindow* window = buildWindow(form.name());
     if (!window) throw std::logic_error("no layout is built for the window " + form.name().toStdString());
+    // A window of one colour and nothing else (the full-screen background) costs no memory.
+    if (const QVariant colour = window->property("serverBackground"); colour.isValid())
+        paintByServer(window, colour.value<QColor>());
     views_[form.name()] = new FormView(form, window, registry_);
 }
 

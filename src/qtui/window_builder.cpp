@@ -1,6 +1,7 @@
 // Designer layouts by window name, and the colours each window keeps.
 #include "window_builder.h"
 
+#include <QColor>
 #include <QLabel>
 #include <functional>
 #include <map>
@@ -26,7 +27,6 @@ QMainWindow* make(const QString& styleSheet) {
     Ui ui;
     ui.setupUi(window);
     if (!styleSheet.isEmpty()) window->setStyleSheet(styleSheet);
-    window->setWindowIcon(programIcon());
     return window;
 }
 
@@ -108,7 +108,11 @@ std::map<QString, std::function<QMainWindow*()>>& builders() {
     static std::map<QString, std::function<QMainWindow*()>> table = {
         {QStringLiteral("lang"), [] { return make<Ui::StartupWindowUi>(QString::fromUtf8(kStartup)); }},
         {QStringLiteral("hatter"),
-         [] { return make<Ui::BackgroundWindowUi>(QString::fromUtf8(kBackground)); }},
+         [] {
+             QMainWindow* window = make<Ui::BackgroundWindowUi>(QString::fromUtf8(kBackground));
+             window->setProperty("serverBackground", QColor(0xc0, 0xc0, 0xc0));
+             return window;
+         }},
         {QStringLiteral("sobre"), [] { return make<Ui::AboutWindowUi>(QString::fromUtf8(kAbout)); }},
         {QStringLiteral("Form3"), [] { return make<Ui::HowToWindowUi>(QString::fromUtf8(kHowTo)); }},
         {QStringLiteral("Plurqsp"), [] { return make<Ui::LauncherUi>(QString::fromUtf8(kLauncher)); }},

@@ -7,6 +7,11 @@ namespace store {
 
 std::vector<CsvRecord> parseCsv(const QString& text) {
     std::vector<CsvRecord> records;
+    forEachCsvRecord(text, [&](CsvRecord&& record) { records.push_back(std::move(record)); });
+    return records;
+}
+
+void forEachCsvRecord(const QString& text, const std::function<void(CsvRecord&&)>& take) {
     CsvRecord record{1, {}};
     QString field;
     bool quoted = false, inQuotes = false, any = false;
@@ -18,7 +23,7 @@ std::vector<CsvRecord> parseCsv(const QString& text) {
     };
     auto endRecord = [&] {
         endField();
-        records.push_back(std::move(record));
+        take(std::move(record));
         record = CsvRecord{line, {}};
         any = false;
     };
@@ -60,7 +65,6 @@ std::vector<CsvRecord> parseCsv(const QString& text) {
     if (inQuotes)
         throw StoreError(QStringLiteral("line %1: a quotation mark is never closed").arg(quoteLine));
     if (any || !field.isEmpty()) endRecord();
-    return records;
 }
 
 QString csvLine(const QStringList& fields) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace store {
@@ -13,6 +14,9 @@ struct CsvRecord {
     QStringList fields;
 };
 
+// Hands each record of text to `take` as soon as it is complete, so that a caller keeps only
+// what it needs of each; throws StoreError for a quote left open (after the records before it).
+void forEachCsvRecord(const QString& text, const std::function<void(CsvRecord&&)>& take);
 // Splits text into records; throws StoreError for a quote left open.
 std::vector<CsvRecord> parseCsv(const QString& text);
 

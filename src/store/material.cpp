@@ -125,66 +125,81 @@ QStringList materialRowProblems(const QStringList& f) {
     return problems;
 }
 
+namespace {
+
+// Checks one record of the material and keeps it as a row, or its problems.
+void takeMaterialRecord(const CsvRecord& rec, QHash<int, int>& serials, QHash<QString, int>& sentences,
+                        MaterialRead& result) {
+    QStringList problems = materialRowProblems(rec.fields);
+    if (rec.fields.size() == ColumnCount) {
+        const std::optional<int> serial = numberIn(rec.fields[Sorszam], 1, 32767);
+        if (serial && serials.contains(*serial))
+            problems
+                << QStringLiteral("field sorszam: %1 is used by line %2").arg(*serial).arg(serials[*serial]);
+        else if (serial)
+            serials.insert(*serial, rec.line);
+        const QString& sentence = rec.fields[Mondat];
+        if (!sentence.isEmpty() && sentences.contains(sentence))
+            problems
+                << QStringLiteral("field mondat: the same sentence is on line %1").arg(sentences[sentence]);
+        else if (!sentence.isEmpty())
+            sentences.insert(sentence, rec.line);
+    }
+    for (const QString& problem : problems)
+        result.problems << QStringLiteral("line %1%2%3")
+                               .arg(rec.line)
+                               .arg(problem.startsWith(QLatin1String("field ")) ? QStringLiteral(", ")
+                                                                                : QStringLiteral(": "))
+                               .arg(problem);
+    if (!problems.isEmpty()) return;
+    MaterialRow row{rec.line, {}};
+    row.values.reserve(rec.fields.size());
+    for (const QString& value : rec.fields)
+        row.values.push_back(value.isEmpty() ? QVariant() : QVariant(value));
+    row.values[Sorszam] = *numberIn(rec.fields[Sorszam], 1, 32767);
+    row.values[Szint] = *numberIn(rec.fields[Szint], 1, 3);
+    result.rows.push_back(std::move(row));
+}
+
+}  // namespace
+
+// Each record is checked and turned into a row as the text is read, so that only the rows are
+// kept (the material is read at every first start, before the launcher shows).
 MaterialRead readMaterialCsv(const QString& text) {
     MaterialRead result;
-    std::vector<CsvRecord> records;
+    QHash<int, int> serials;        // serial number -> line
+    QHash<QString, int> sentences;  // sentence -> line
+    int records = 0;
+    bool headerWrong = false;
+    const auto take = [&](CsvRecord&& rec) {
+        if (headerWrong) return;
+        if (records++ == 0) {
+            QStringList header = rec.fields;
+            if (!header.isEmpty()) header.first().remove(QChar(0xFEFF));
+            for (QString& h : header) h = h.trimmed();
+            if (header.join(u',').compare(materialColumns().join(u','), Qt::CaseInsensitive) != 0) {
+                result.problems << QStringLiteral("line %1: the header must be \"%2\"")
+                                       .arg(rec.line)
+                                       .arg(materialColumns().join(u','));
+                headerWrong = true;
+            }
+            return;
+        }
+        takeMaterialRecord(rec, serials, sentences, result);
+    };
     try {
-        records = parseCsv(text);
+        forEachCsvRecord(text, take);
     } catch (const StoreError& e) {
+        result.rows.clear();
+        result.problems.clear();
         result.problems << e.message();
         return result;
     }
-    if (records.empty()) {
+    if (headerWrong) return result;
+    if (records == 0)
         result.problems << QStringLiteral("line 1: the header line is missing");
-        return result;
-    }
-    QStringList header = records.front().fields;
-    if (!header.isEmpty()) header.first().remove(QChar(0xFEFF));
-    for (QString& h : header) h = h.trimmed();
-    if (header.join(u',').compare(materialColumns().join(u','), Qt::CaseInsensitive) != 0) {
-        result.problems << QStringLiteral("line %1: the header must be \"%2\"")
-                               .arg(records.front().line)
-                               .arg(materialColumns().join(u','));
-        return result;
-    }
-    if (records.size() == 1) {
+    else if (records == 1)
         result.problems << QStringLiteral("line 2: there are no sentences after the header line");
-        return result;
-    }
-    QHash<int, int> serials;        // serial number -> line
-    QHash<QString, int> sentences;  // sentence -> line
-    for (size_t r = 1; r < records.size(); ++r) {
-        const CsvRecord& rec = records[r];
-        QStringList problems = materialRowProblems(rec.fields);
-        if (rec.fields.size() == ColumnCount) {
-            const std::optional<int> serial = numberIn(rec.fields[Sorszam], 1, 32767);
-            if (serial && serials.contains(*serial))
-                problems << QStringLiteral("field sorszam: %1 is used by line %2")
-                                .arg(*serial)
-                                .arg(serials[*serial]);
-            else if (serial)
-                serials.insert(*serial, rec.line);
-            const QString& sentence = rec.fields[Mondat];
-            if (!sentence.isEmpty() && sentences.contains(sentence))
-                problems << QStringLiteral("field mondat: the same sentence is on line %1")
-                                .arg(sentences[sentence]);
-            else if (!sentence.isEmpty())
-                sentences.insert(sentence, rec.line);
-        }
-        for (const QString& problem : problems)
-            result.problems << QStringLiteral("line %1%2%3")
-                                   .arg(rec.line)
-                                   .arg(problem.startsWith(QLatin1String("field ")) ? QStringLiteral(", ")
-                                                                                    : QStringLiteral(": "))
-                                   .arg(problem);
-        if (!problems.isEmpty()) continue;
-        MaterialRow row{rec.line, {}};
-        for (const QString& value : rec.fields)
-            row.values.push_back(value.isEmpty() ? QVariant() : QVariant(value));
-        row.values[Sorszam] = *numberIn(rec.fields[Sorszam], 1, 32767);
-        row.values[Szint] = *numberIn(rec.fields[Szint], 1, 3);
-        result.rows.push_back(std::move(row));
-    }
     return result;
 }
 
