@@ -41,11 +41,12 @@ std::string windowTitle(xcb_connection_t* c, xcb_window_t w) {
     return title;
 }
 
-long peakKb(pid_t pid) {
+// A "VmHWM" (peak) or "VmRSS" (now) figure of the process, in KiB.
+long statusKb(pid_t pid, const std::string& field) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
     while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+        if (line.rfind(field + ":", 0) == 0) return std::strtol(line.c_str() + field.size() + 1, nullptr, 10);
     return -1;
 }
 
@@ -118,7 +119,7 @@ int main(int argc, char* argv[]) {
     if (ready && !waitTitle.empty())
         ready = waitForMap(c, waitTitle, Clock::now() + std::chrono::seconds(30));
     std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
-    const long peak = peakKb(pid);
+    const long peak = statusKb(pid, "VmHWM"), now = statusKb(pid, "VmRSS");
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
     xcb_disconnect(c);
@@ -126,6 +127,6 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "first_map: the program did not reach its window\n");
         return 1;
     }
-    std::printf("{\"first_window_ms\": %.1f, \"peak_kb\": %ld}\n", ms, peak);
+    std::printf("{\"first_window_ms\": %.1f, \"peak_kb\": %ld, \"resident_kb\": %ld}\n", ms, peak, now);
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include "app/context.h"
 #include "app/database_setup.h"
@@ -19,7 +20,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("plurquiz"));
     QApplication::setOrganizationName(QStringLiteral("Plurquiz"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(qtui::programIcon());
     QFont font = QApplication::font();
     font.setPointSize(10);
     QApplication::setFont(font);
@@ -39,6 +39,9 @@ int main(int argc, char* argv[]) {
 
     windows.runEvent(nullptr, forms::OnError::Report, [&] { windows.show(app::kStartup); });
     if (windows.ended()) return 0;
+    // Decoding the icon's pictures waits until the first windows are on the screen; setting it
+    // then gives it to every window already open.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(qtui::programIcon()); });
     const int status = QApplication::exec();
     windows.setObserver(nullptr);
     return status;

@@ -25,6 +25,8 @@ bool paintByServer(QWidget* window, const QColor& colour) {
                 return false;
     window->setAttribute(Qt::WA_NativeWindow);
     window->setUpdatesEnabled(false);
+    // Nothing is drawn, so nothing needs styling: no style sheet to parse before the first window.
+    window->setStyleSheet(QString());
     const uint32_t pixel = colour.rgb() & 0xffffffu;
     xcb_change_window_attributes(connection, static_cast<xcb_window_t>(window->winId()), XCB_CW_BACK_PIXEL,
                                  &pixel);
