@@ -7,6 +7,8 @@ import stat
 import subprocess
 import tempfile
 
+import pyatspi
+
 from desktop import Program, wait_for
 from scenarios import LAUNCHER, counted_test_run, item_number, labels, start
 
@@ -20,7 +22,6 @@ LANGUAGES = [
 
 
 def names_in(window, roles):
-    import pyatspi
     found = []
     pyatspi.findAllDescendants(window, lambda n: n.getRoleName() in roles and found.append(
         (n.name or "").replace("&", "")) and False)
@@ -117,7 +118,9 @@ def practice_test_and_review_by_keyboard_alone(build_dir, display):
                      "%" in " ".join(labels(test)))
             if count > 20:
                 raise AssertionError("the run does not end")
+        assert count == 20, "the run ended after %d sentences" % count
         failed, = db.execute("SELECT count(*) - 1 FROM hiba1").fetchone()
+        assert "%d/20" % (20 - failed) in labels(test), labels(test)
         if failed == 0:
             return
         # The link to the failed items takes the focus by Tab, and Enter follows it.
@@ -125,7 +128,6 @@ def practice_test_and_review_by_keyboard_alone(build_dir, display):
             program.keys("Tab")
             if program.showing("Failed items"):
                 break
-            import pyatspi
             link = pyatspi.findDescendant(test, lambda n: "click here" in (n.name or "") and
                                           n.getState().contains(pyatspi.STATE_FOCUSED))
             if link is not None:
