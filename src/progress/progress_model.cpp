@@ -196,6 +196,11 @@ void ProgressModel::recompute() {
         p.percent = percentOf(correct, answered);
         points_.push_back(p);
     }
+    // In time order: a run is stored when it gets its first answer, which is not always the order
+    // in which the runs started (a history put together from two files, say).
+    std::stable_sort(points_.begin(), points_.end(), [&](const RunPoint& a, const RunPoint& b) {
+        return runStartMs_[static_cast<size_t>(a.run)] < runStartMs_[static_cast<size_t>(b.run)];
+    });
     double sum = 0;
     for (size_t i = 0; i < points_.size(); ++i) {
         sum += points_[i].percent;

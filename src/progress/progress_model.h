@@ -89,7 +89,7 @@ public:
     void setFilter(const Filter& filter);
     const Filter& filter() const { return filter_; }
 
-    // In the order the runs were stored.
+    // In the order the runs started (ties in the order they were stored).
     const std::vector<RunPoint>& points() const { return points_; }
     // Weakest first (lowest share of right answers), ties in topic menu order, "no topic" last.
     const std::vector<TopicShare>& topicShares() const { return topicShares_; }

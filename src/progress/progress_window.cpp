@@ -74,6 +74,13 @@ QString ProgressWindow::topicName(int topic) const {
     return withoutMarker(uiText(text::topicItemKey(topic))).replace(u'_', QStringLiteral(" – "));
 }
 
+QString ProgressWindow::shortTopicName(int topic) const {
+    // A verb subtopic by its own name: "Ser/Estar/Haber" rather than "Verbs_Ser/Estar/Haber".
+    if (topic < 0) return uiText(text::KeyProgressNoTopic);
+    const QString full = withoutMarker(uiText(text::topicItemKey(topic)));
+    return full.contains(u'_') ? full.section(u'_', 1) : full;
+}
+
 QString ProgressWindow::date(const QDateTime& when) const {
     return page_.locale.toString(when.toLocalTime(), QLocale::ShortFormat);
 }
@@ -144,20 +151,22 @@ void ProgressWindow::buildPage() {
         page_.missed.rows.push_back({sentence, QString::number(missed.wrong), date(missed.last)});
     }
 
-    page_.topics.headers = {uiText(text::KeyProgressTopic), uiText(text::KeyProgressAnswers),
-                            uiText(text::KeyProgressRight)};
+    page_.topics.headers = {uiText(text::KeyProgressTopic), uiText(text::KeyProgressRight)};
     for (const TopicShare& share : m.topicShares()) {
-        page_.topics.rows.push_back(
-            {topicName(share.topic), QString::number(share.answered), percentText(share.percent)});
+        page_.topics.rows.push_back({shortTopicName(share.topic), QStringLiteral("%1 (%2/%3)")
+                                                                      .arg(percentText(share.percent))
+                                                                      .arg(share.correct)
+                                                                      .arg(share.answered)});
         page_.topicPercents.push_back(share.percent);
     }
 
     for (const Confusion& c : m.confusions()) {
         if (page_.mixups.size() >= kMixupsShown) break;
-        page_.mixups << (c.count == 1
-                             ? uiText(text::KeyProgressMixupOnce).arg(topicName(c.topic), c.chosen, c.right)
-                             : uiText(text::KeyProgressMixup)
-                                   .arg(topicName(c.topic), c.chosen, c.right, QString::number(c.count)));
+        const QString topic = shortTopicName(c.topic);
+        page_.mixups
+            << (c.count == 1
+                    ? uiText(text::KeyProgressMixupOnce).arg(topic, c.chosen, c.right)
+                    : uiText(text::KeyProgressMixup).arg(topic, c.chosen, c.right, QString::number(c.count)));
     }
 }
 

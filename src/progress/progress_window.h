@@ -35,7 +35,7 @@ struct ProgressPage {
     QString chartDescription;  // every point, for a screen reader
     Table runs;                // newest first: date, answers right of presented, score
     Table missed;              // sentence, times wrong, last time
-    Table topics;              // topic, answers, share right
+    Table topics;              // topic, share right with right and all answers
     std::vector<double> topicPercents;
     QStringList mixups;
 };
@@ -82,6 +82,7 @@ private:
     void refresh();
     void buildPage();
     QString topicName(int topic) const;
+    QString shortTopicName(int topic) const;
     QString date(const QDateTime& when) const;
 
     std::optional<ProgressModel> model_;

@@ -38,7 +38,7 @@ void fillTable(QTableWidget& table, const progress::ProgressPage::Table& content
             table.setItem(r, c, item);
         }
     }
-    table.verticalHeader()->setVisible(false);
+    table.setCurrentCell(-1, -1);
     table.horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int c = 1; c < table.columnCount(); ++c)
         table.horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
@@ -49,8 +49,6 @@ void drawChart(QChartView& view, const progress::ProgressPage& page) {
     chart->setBackgroundRoundness(0);
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setLocalizeNumbers(true);
-    chart->setLocale(page.locale);
 
     auto* score = new QLineSeries;
     score->setName(page.scoreSeries);
@@ -88,7 +86,7 @@ void drawChart(QChartView& view, const progress::ProgressPage& page) {
     auto* percent = new QValueAxis;
     percent->setRange(0, 100);
     percent->setTickCount(6);
-    percent->setLabelFormat(QStringLiteral("%d%%"));
+    percent->setLabelFormat(QStringLiteral("%.0f %%"));
     chart->addAxis(percent, Qt::AlignLeft);
     for (QLineSeries* s : {score, average}) {
         s->attachAxis(time);
@@ -148,17 +146,17 @@ void paintProgressWindow(forms::Form& form, QMainWindow& window) {
             auto* bar = new QProgressBar;
             bar->setRange(0, 100);
             bar->setValue(static_cast<int>(std::lround(percent)));
-            bar->setFormat(page.topics.rows[static_cast<size_t>(r)][2]);
+            bar->setFormat(page.topics.rows[static_cast<size_t>(r)][1]);
             bar->setAlignment(Qt::AlignCenter);
             const char* colour = percent < 50 ? "#d0342c" : percent < 80 ? "#e6a700" : "#2e9d4f";
             bar->setStyleSheet(QStringLiteral("QProgressBar { border: 1px solid #c5ccd6; border-radius: 3px; "
                                               "background: #f4f6f8; min-width: 90px; }"
                                               "QProgressBar::chunk { background: %1; border-radius: 2px; }")
                                    .arg(QLatin1String(colour)));
-            t->setCellWidget(r, 2, bar);
+            t->setCellWidget(r, 1, bar);
         }
-        t->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Fixed);
-        t->setColumnWidth(2, 110);
+        t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
+        t->setColumnWidth(1, 130);
     }
     if (auto* list = window.findChild<QListWidget*>(QStringLiteral("lstMixups"))) {
         list->clear();
