@@ -126,20 +126,26 @@ void ProgressWindow::buildPage() {
     page_.scoreSeries = uiText(text::KeyProgressScore);
     page_.averageSeries = uiText(text::KeyProgressAverage).arg(ProgressModel::kAverageOf);
     QStringList spoken;
+    if (runDates_.size() != m.history().runs.size()) {
+        // Once per opening: the dates stay while the filter changes.
+        runDates_.clear();
+        for (const RunRecord& run : m.history().runs) runDates_.push_back(date(run.started));
+    }
     for (const RunPoint& p : m.points()) {
         page_.points.push_back({p.when, p.percent, p.average});
-        spoken << QStringLiteral("%1: %2 (%3/%4)")
-                      .arg(date(p.when), percentText(p.percent))
-                      .arg(p.correct)
-                      .arg(p.answered);
+        spoken << runDates_[static_cast<size_t>(p.run)] + QStringLiteral(": ") + percentText(p.percent) +
+                      QStringLiteral(" (%1/%2)").arg(p.correct).arg(p.answered);
     }
     page_.chartDescription = spoken.join(QStringLiteral("; "));
 
     page_.runs.headers = {uiText(text::KeyProgressDate), uiText(text::KeyProgressRight),
                           uiText(text::KeyProgressScore)};
+    page_.runs.rows.reserve(m.points().size());
     for (auto it = m.points().rbegin(); it != m.points().rend(); ++it)
-        page_.runs.rows.push_back({date(it->when), QStringLiteral("%1/%2").arg(it->correct).arg(it->answered),
-                                   percentText(it->percent)});
+        page_.runs.rows.push_back(
+            {runDates_[static_cast<size_t>(it->run)],
+             QString::number(it->correct) + QLatin1Char('/') + QString::number(it->answered),
+             percentText(it->percent)});
 
     page_.missed.headers = {uiText(text::KeyProgressSentence), uiText(text::KeyProgressWrong),
                             uiText(text::KeyProgressLastTime)};

@@ -86,6 +86,7 @@ private:
     QString date(const QDateTime& when) const;
 
     std::optional<ProgressModel> model_;
+    std::vector<QString> runDates_;  // each run's start in the working language, by run index
     ProgressPage page_;
 };
 
