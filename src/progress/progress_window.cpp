@@ -154,7 +154,9 @@ void ProgressWindow::buildPage() {
             missed.sentence.isEmpty()
                 ? QStringLiteral("#%1 %2").arg(missed.serial).arg(uiText(text::KeyProgressSentenceGone))
                 : missed.sentence;
-        page_.missed.rows.push_back({sentence, QString::number(missed.wrong), date(missed.last)});
+        page_.missed.rows.push_back(
+            {sentence, QString::number(missed.wrong),
+             page_.locale.toString(missed.last.toLocalTime().date(), QLocale::ShortFormat)});
     }
 
     page_.topics.headers = {uiText(text::KeyProgressTopic), uiText(text::KeyProgressRight)};
