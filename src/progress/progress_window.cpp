@@ -48,7 +48,6 @@ ProgressWindow::ProgressWindow(app::Context& ctx)
     : app::TaskWindow(app::kProgress, ctx, text::TitleWindow::Progress) {
     caption = QStringLiteral("Progress");
     mnuDatabase.enabled = false;
-    cmdPractise.isDefault = false;
     onClick(mnuShowLevel, &ProgressWindow::mnuShowLevel_Click);
     onClick(mnuShowTopic, &ProgressWindow::mnuShowTopic_Click);
     onClick(cmdPractise, &ProgressWindow::cmdPractise_Click);
