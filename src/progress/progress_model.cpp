@@ -121,12 +121,6 @@ ProgressModel ProgressModel::load(store::Database& db) {
     return ProgressModel(std::move(history), std::move(sentences));
 }
 
-const SentenceInfo* ProgressModel::sentence(int serial) const {
-    for (const SentenceInfo& s : sentences_)
-        if (s.serial == serial) return &s;
-    return nullptr;
-}
-
 void ProgressModel::setFilter(const Filter& filter) {
     if (filter == filter_) return;
     filter_ = filter;

@@ -101,8 +101,6 @@ public:
     // Answers in the filter, over every run (evaluated or not).
     int answersInFilter() const { return answersInFilter_; }
 
-    const SentenceInfo* sentence(int serial) const;
-
 private:
     void recompute();
 

@@ -493,7 +493,6 @@ const std::map<int, Texts>& catalogue() {
         {218, {"Wrong", "Hibás", "Fallos", "Erreurs"}},
         {219, {"Last time", "Utoljára", "Última vez", "Dernière fois"}},
         {220, {"Topic", "Téma", "Tema", "Sujet"}},
-        {221, {"Answers", "Válaszok", "Respuestas", "Réponses"}},
         {222, {"Right", "Helyes", "Correctas", "Justes"}},
         {223,
          {"%1: chose “%2” where “%3” was right: %4 times", "%1: „%2” a helyes „%3” helyett: %4 alkalommal",

@@ -86,7 +86,6 @@ enum Key : int {
     KeyProgressWrong = 218,
     KeyProgressLastTime = 219,
     KeyProgressTopic = 220,
-    KeyProgressAnswers = 221,
     KeyProgressRight = 222,
     KeyProgressMixup = 223,
     KeyProgressMixupOnce = 224,
