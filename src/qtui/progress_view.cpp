@@ -25,6 +25,11 @@ const char* const kRevision = "pageRevision";
 constexpr size_t kMostMarkedPoints = 60;
 
 void fillTable(QTableWidget& table, const progress::ProgressPage::Table& content) {
+    // Ten thousand tests make ten thousand rows: the columns are sized once the rows are in, not
+    // again at every row (which a header sizing itself to its contents would do).
+    table.setUpdatesEnabled(false);
+    QHeaderView* header = table.horizontalHeader();
+    for (int c = 0; c < table.columnCount(); ++c) header->setSectionResizeMode(c, QHeaderView::Interactive);
     table.clearContents();
     table.setColumnCount(static_cast<int>(content.headers.size()));
     table.setHorizontalHeaderLabels(content.headers);
@@ -39,9 +44,9 @@ void fillTable(QTableWidget& table, const progress::ProgressPage::Table& content
         }
     }
     table.setCurrentCell(-1, -1);
-    table.horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int c = 1; c < table.columnCount(); ++c)
-        table.horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int c = 1; c < table.columnCount(); ++c) table.resizeColumnToContents(c);
+    table.setUpdatesEnabled(true);
 }
 
 void drawChart(QChartView& view, const progress::ProgressPage& page) {
