@@ -28,6 +28,7 @@ Launcher::Launcher(Context& context) : AppForm(kLauncher, context) {
     onClick(worklang, &Launcher::worklang_Click);
     onClick(mnuhow, &Launcher::mnuhow_Click);
     onClick(mnuabout, &Launcher::mnuabout_Click);
+    onClick(mnuProgress, &Launcher::mnuProgress_Click);
     onClick(mnuOnTop, &Launcher::mnuOnTop_Click);
     onClick(change, &Launcher::change_Click);
 }
@@ -86,6 +87,12 @@ void Launcher::language() {
 
 void Launcher::mnuhow_Click() {
     ctx.windows.show(kHowTo);
+}
+
+void Launcher::mnuProgress_Click() {
+    // A task of its own: it takes the launcher's place, and its Close brings the launcher back.
+    ctx.windows.show(kProgress);
+    ctx.windows.unload(name());
 }
 
 void Launcher::mnuabout_Click() {

@@ -16,6 +16,7 @@ public:
     void worklang_Click(int index);
     void mnuhow_Click();
     void mnuabout_Click();
+    void mnuProgress_Click();
     void mnuOnTop_Click() { toggleOnTop(); }
     void change_Click();
 
@@ -42,6 +43,7 @@ public:
                                               QStringLiteral("&Français"), QStringLiteral("E&spañol")});
     forms::Control& mnuhow = addItem(QStringLiteral("mnuhow"), QStringLiteral("How to ..."));
     forms::Control& mnuabout = addItem(QStringLiteral("mnuabout"), QStringLiteral("&About"));
+    forms::Control& mnuProgress = addItem(QStringLiteral("mnuProgress"), QStringLiteral("Prog&ress..."));
     forms::Control& mnuset = addMenu(QStringLiteral("mnuset"), QStringLiteral("&Settings"));
     forms::Control& mnuOnTop = addItem(QStringLiteral("mnuOnTop"), QStringLiteral("&OnTop"));
 

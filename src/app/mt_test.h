@@ -4,6 +4,7 @@
 
 #include <QSize>
 #include <QString>
+#include <vector>
 
 #include "forms/form.h"
 
@@ -23,6 +24,10 @@ struct Globals {
     // The test window's own state, kept while the program runs, also across its reopening.
     int TestMode = 0;
     QString TestStartFilter;
+    // Sentences (serial numbers) the practice window is to open on, in this order, instead of its
+    // usual selection: set by the Progress window's "practise these", taken by the practice window
+    // when it loads.
+    std::vector<int> PracticeSerials;
 };
 
 // The program's folder with exactly one separator at its end: "/opt/plurquiz" gives

@@ -14,5 +14,6 @@ inline const QString kPractice = QStringLiteral("Spgyak");
 inline const QString kTest = QStringLiteral("Sptest");
 inline const QString kEditor = QStringLiteral("Form1");
 inline const QString kReview = QStringLiteral("Hibatst");
+inline const QString kProgress = QStringLiteral("Progress");
 
 }  // namespace app

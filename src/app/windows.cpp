@@ -5,6 +5,7 @@
 #include "forms/window_registry.h"
 #include "launcher.h"
 #include "practice/practice_window.h"
+#include "progress/progress_window.h"
 #include "review/review_window.h"
 #include "startup_window.h"
 #include "test/test_window.h"
@@ -24,6 +25,7 @@ void defineWindows(Context& ctx) {
     w.define(kTest, [&ctx] { return std::make_unique<test::TestWindow>(ctx); });
     w.define(kReview, [&ctx] { return std::make_unique<review::ReviewWindow>(ctx); });
     w.define(kEditor, [&ctx] { return std::make_unique<editor::EditorWindow>(ctx); });
+    w.define(kProgress, [&ctx] { return std::make_unique<progress::ProgressWindow>(ctx); });
 
     // The program goes on after such an error: every write is committed or rolled back as a
     // whole, so what is stored stays sound, and ending would throw away the learner's session.

@@ -28,6 +28,11 @@ public:
                                             const QString& defaultText) = 0;
     // The standard font dialog; nullopt when the user cancels.
     virtual std::optional<FontSpec> fontDialog() = 0;
+    // The standard dialog that asks where to save a file, offering `suggestedName` in the user's
+    // documents folder and files of `filter` ("CSV files (*.csv)"); the chosen path, or nullopt
+    // when the user cancels. Replacing an existing file has been confirmed when it returns.
+    virtual std::optional<QString> saveFileName(const QString& caption, const QString& suggestedName,
+                                                const QString& filter) = 0;
     virtual void beep() = 0;
     // Puts the window into (or out of) the topmost layer without moving or resizing it.
     // Callers ignore the result, as they may: a refusal leaves the window where it was.

@@ -1,6 +1,8 @@
 // The practice window: loading, Start, answering, the solution and the two Next buttons.
 #include "practice_window.h"
 
+#include <utility>
+
 #include "app/window_names.h"
 #include "forms/platform.h"
 #include "forms/random_source.h"
@@ -64,9 +66,12 @@ void PracticeWindow::Form_Load() {
     Label19.spokenName = uiText(text::KeyRightAnswer);
     Label20.spokenName = uiText(text::KeyWrongAnswer);
     // The learner hears at once when there is nothing to practise, not at the first button.
+    // The sentences handed over by the Progress window are taken once, whatever happens below.
+    const std::vector<int> handedOver = std::exchange(ctx.g.PracticeSerials, {});
     try {
         db_ = std::make_unique<store::Database>(ctx.g.DatabasePath, true);
         rebuildSelection(QStringLiteral("szint >= 1"));
+        if (!handedOver.empty()) openOnSerials(handedOver);
     } catch (const store::StoreError& e) {
         Command3.enabled = false;
         if (Selection && Selection->recordCount() == 0) {
@@ -76,6 +81,19 @@ void PracticeWindow::Form_Load() {
         AppForm::message(uiText(text::KeySentencesCannotBeRead).arg(ctx.g.DatabasePath, e.message()),
                          forms::MsgIcon::Critical, PracticeTitle);
     }
+}
+
+void PracticeWindow::openOnSerials(const std::vector<int>& serials) {
+    store::Snapshot chosen = store::Snapshot::ofSerials(*db_, serials);
+    // Every one of them deleted meanwhile: the usual selection stays.
+    if (chosen.recordCount() == 0) return;
+    Selection = std::move(chosen);
+    Selection->moveFirst();
+    enterSequentialMode();
+    Label21.caption = uiText(text::KeyProgressMostMissedLabel);
+    Label21.visible = Label29.visible = true;
+    displaySelection();
+    szam();
 }
 
 void PracticeWindow::rebuildSelection(const QString& condition) {

@@ -121,6 +121,8 @@ private:
     void display(const std::function<QVariant(const QString&)>& field);
     void displaySelection();
     void showCounter();
+    // Sequential mode on exactly these sentences, in this order (from the Progress window).
+    void openOnSerials(const std::vector<int>& serials);
     // Rebuilds Selection from the whole table: snapshot, sorted by sorrend2, filtered.
     void rebuildSelection(const QString& condition);
     // The steps a level or topic choice shares before the selection is rebuilt.

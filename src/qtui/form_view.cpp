@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "pictures.h"
+#include "window_builder.h"
 
 namespace qtui {
 
@@ -328,6 +329,7 @@ void FormView::sync() {
                                                        : plainCaption(c.caption);
         if (!spoken.isEmpty() && w->accessibleName() != spoken) w->setAccessibleName(spoken);
     }
+    paintWindowExtras(*form_, *window_);
     if (!form_->focusRequest.isEmpty()) {
         auto it = widgets_.find(form_->focusRequest);
         if (it != widgets_.end())

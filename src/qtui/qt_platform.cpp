@@ -2,10 +2,14 @@
 #include "qt_platform.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QWindow>
 
 #include "view_manager.h"
@@ -72,6 +76,21 @@ std::optional<forms::FontSpec> QtPlatform::fontDialog() {
     if (!ok) return std::nullopt;
     return forms::FontSpec{font.family(), font.pointSizeF(), font.bold(),
                            font.italic(), font.underline(),  font.strikeOut()};
+}
+
+std::optional<QString> QtPlatform::saveFileName(const QString& caption, const QString& suggestedName,
+                                                const QString& filter) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    QFileDialog dialog(dialogParent(), caption, QDir(folder).filePath(suggestedName), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // A name typed without its ending gets the filter's: "notes" is saved as "notes.csv".
+    const QRegularExpressionMatch suffix = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+    if (suffix.hasMatch()) dialog.setDefaultSuffix(suffix.captured(1));
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
 }
 
 void QtPlatform::beep() {

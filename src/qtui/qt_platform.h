@@ -16,6 +16,8 @@ public:
     std::optional<QString> inputBox(const QString& prompt, const QString& caption,
                                     const QString& defaultText) override;
     std::optional<forms::FontSpec> fontDialog() override;
+    std::optional<QString> saveFileName(const QString& caption, const QString& suggestedName,
+                                        const QString& filter) override;
     void beep() override;
     bool setTopmost(const forms::Form& form, bool topmost) override;
     QSize screenSize() const override;

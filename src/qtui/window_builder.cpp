@@ -6,7 +6,9 @@
 #include <functional>
 #include <map>
 
+#include "forms/form.h"
 #include "pictures.h"
+#include "progress_view.h"
 #include "ui_about_window.h"
 #include "ui_background_window.h"
 #include "ui_editor_window.h"
@@ -104,6 +106,25 @@ const char* const kEditor =
     "14pt;"
     "  font-weight: bold; padding: 2px 6px; }";
 
+// Progress: a large title, the summary in green, each part on white under its heading.
+const char* const kProgress =
+    "#centralwidget { background: #e9edf2; }"
+    "#lblTitle { font-size: 18pt; font-weight: bold; color: #1f3b57; }"
+    "#lblSummary { font-size: 11pt; font-weight: bold; color: #2e5e3a; }"
+    "#lblFilter { color: #4f5b68; }"
+    "#lblEmpty { background: white; color: #34495e; font-size: 12pt; border: 1px solid #c5ccd6;"
+    "  border-radius: 8px; }"
+    "QGroupBox { background: white; border: 1px solid #c5ccd6; border-radius: 6px; margin-top: 16px;"
+    "  font-weight: bold; color: #1f3b57; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }"
+    "QTableWidget, QListWidget { border: none; font-weight: normal; color: black;"
+    "  alternate-background-color: #f4f6f8; }"
+    "QHeaderView::section { background: white; border: none; border-bottom: 1px solid #d8dde4;"
+    "  padding: 3px 6px; font-weight: bold; color: #34495e; }"
+    "#cmdPractise { background: #2e7d4f; color: white; font-weight: bold; border: 1px solid #24633e;"
+    "  border-radius: 4px; padding: 4px 14px; }"
+    "#cmdPractise:disabled { background: #a9c4b3; border-color: #a9c4b3; }";
+
 std::map<QString, std::function<QMainWindow*()>>& builders() {
     static std::map<QString, std::function<QMainWindow*()>> table = {
         {QStringLiteral("lang"), [] { return make<Ui::StartupWindowUi>(QString::fromUtf8(kStartup)); }},
@@ -120,6 +141,7 @@ std::map<QString, std::function<QMainWindow*()>>& builders() {
         {QStringLiteral("Sptest"), [] { return make<Ui::TestWindowUi>(answering(kTest)); }},
         {QStringLiteral("Hibatst"), [] { return make<Ui::ReviewWindowUi>(answering(kReview)); }},
         {QStringLiteral("Form1"), [] { return make<Ui::EditorWindowUi>(QString::fromUtf8(kEditor)); }},
+        {QStringLiteral("Progress"), [] { return buildProgressWindow(QString::fromUtf8(kProgress)); }},
     };
     return table;
 }
@@ -133,6 +155,10 @@ QMainWindow* buildWindow(const QString& formName) {
 
 void defineWindowBuilder(const QString& formName, std::function<QMainWindow*()> builder) {
     builders()[formName] = std::move(builder);
+}
+
+void paintWindowExtras(forms::Form& form, QMainWindow& window) {
+    if (form.name() == QLatin1String("Progress")) paintProgressWindow(form, window);
 }
 
 }  // namespace qtui

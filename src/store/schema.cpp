@@ -82,6 +82,28 @@ const Step kSteps[] = {
       "CREATE INDEX IF NOT EXISTS test1_level ON test1 (szint)",
       "CREATE INDEX IF NOT EXISTS test1_group ON test1 (kulcs2)",
       "CREATE INDEX IF NOT EXISTS test1_topic ON test1 (kulcs1, kulcs2)"}},
+    // The learner's history of test runs: one row per run, one per answer. A run's answers are
+    // stored together and in order (the key leads with the run), so the Progress window reads
+    // them in one pass and a new answer goes at the end of the tree. Times are UTC, ISO 8601.
+    {3,
+     {"CREATE TABLE IF NOT EXISTS test_runs ("
+      " id INTEGER PRIMARY KEY,"
+      " started_at TEXT NOT NULL,"
+      " ended_at TEXT,"
+      " mode INTEGER NOT NULL CHECK (mode IN (0, 1)),"
+      " run_length INTEGER NOT NULL,"
+      " delay_seconds INTEGER NOT NULL,"
+      " presented INTEGER NOT NULL DEFAULT 0,"
+      " correct INTEGER NOT NULL DEFAULT 0)",
+      "CREATE TABLE IF NOT EXISTS test_answers ("
+      " run_id INTEGER NOT NULL REFERENCES test_runs (id),"
+      " position INTEGER NOT NULL,"
+      " serial INTEGER NOT NULL,"
+      " chosen TEXT CHECK (chosen IS NULL OR chosen IN ('A', 'B', 'C', 'D')),"
+      " right_letter TEXT,"
+      " correct INTEGER NOT NULL CHECK (correct IN (0, 1)),"
+      " seconds REAL,"
+      " PRIMARY KEY (run_id, position)) WITHOUT ROWID"}},
 };
 static_assert(std::size(kSteps) == kSchemaVersion - 1, "one step for every version after the first");
 

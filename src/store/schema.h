@@ -1,4 +1,4 @@
-// The two tables of the database file, their fields and types, and the statements that create them.
+// The tables of the database file, their fields and types, and the statements that create them.
 #pragma once
 
 #include <QSqlDatabase>
@@ -26,11 +26,13 @@ const Fields& hiba1Fields();  // hiba, mondat, a-d, felelet1, felelet2
 const Fields& fieldsOf(const QString& table);
 
 // Marks our files: "PQES" in SQLite's application id, and the layout version (user_version).
-// Version 2 adds the indexes of the practice window's selections.
+// Version 2 adds the indexes of the practice window's selections, version 3 the history of test
+// runs (test_runs and test_answers, see progress/run_history.h).
 constexpr int kApplicationId = 0x50514553;
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 3;
 
-// Creates both tables, their indexes and the placeholder row of hiba1 in an empty database.
+// Creates test1, hiba1 and the history tables, their indexes and the placeholder row of hiba1 in
+// an empty database.
 // Serial numbers are limited to 1-32767 unless `limitSerials` is false (only for benchmarks on
 // tables larger than the program will ever hold).
 void createSchema(QSqlDatabase& db, bool limitSerials = true);

@@ -66,6 +66,21 @@ Snapshot::Snapshot(std::shared_ptr<Rows> rows, std::shared_ptr<const std::vector
     resetToFirst();
 }
 
+Snapshot Snapshot::ofSerials(Database& db, const std::vector<int>& serials) {
+    const Fields& fields = test1Fields();
+    QSqlQuery q(db.db());
+    if (!q.prepare(QStringLiteral("SELECT rowid FROM test1 WHERE sorszam = ?"))) throwQueryError(q);
+    auto order = std::make_shared<std::vector<qint64>>();
+    for (int serial : serials) {
+        q.bindValue(0, serial);
+        if (!q.exec()) throwQueryError(q);
+        if (q.next() && std::find(order->begin(), order->end(), q.value(0).toLongLong()) == order->end())
+            order->push_back(q.value(0).toLongLong());
+        q.finish();
+    }
+    return Snapshot(std::make_shared<Rows>(db, fields), std::move(order), {});
+}
+
 Snapshot Snapshot::ofTable(Database& db, const QString& table) {
     return ofTable(db, table, QString());
 }

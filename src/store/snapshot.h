@@ -30,6 +30,9 @@ public:
     static Snapshot ofTable(Database& db, const QString& table);
     // Rows of a table that satisfy a condition, natural order.
     static Snapshot ofTable(Database& db, const QString& table, const QString& condition);
+    // The rows of test1 with these serial numbers, in the order given; a serial the table does not
+    // hold is left out, a repeated one taken once.
+    static Snapshot ofSerials(Database& db, const std::vector<int>& serials);
 
     // The sort key and the filter apply to the next copy; setting a filter replaces the last one.
     void setSort(const QString& field) { sort_ = field; }

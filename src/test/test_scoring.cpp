@@ -14,6 +14,7 @@ void TestWindow::score() {
     // Exactly, letter case included.
     if (Label9.caption == Label10.caption) {
         ++ctx.g.CorrectCount;
+        recordAnswer(true);
         Label9.caption = QStringLiteral("0");
         return;
     }
@@ -42,7 +43,37 @@ void TestWindow::score() {
                          forms::MsgIcon::Exclamation, TitleWord);
         throw;
     }
+    recordAnswer(false);
     Label9.caption = QStringLiteral("0");
+}
+
+int TestWindow::shownSerial() const {
+    if (Command2.visible) return data1_->field(QStringLiteral("sorszam")).toInt();
+    if (randomView_) return randomView_->field(QStringLiteral("sorszam")).toInt();
+    throw store::StoreError(QStringLiteral("No sentence is shown."));
+}
+
+void TestWindow::recordAnswer(bool right) {
+    if (!history_.active() || !db_) return;
+    progress::RecordedAnswer answer;
+    answer.chosen = Label9.caption;
+    answer.right = Label10.caption;
+    answer.correct = right;
+    if (shownAt_.isValid()) answer.seconds = shownAt_.msecsTo(ctx.platform.now()) / 1000.0;
+    try {
+        answer.serial = shownSerial();
+    } catch (const store::StoreError& e) {
+        history_.refused(e.message());
+        tellHistoryFailure();
+        return;
+    }
+    if (!history_.answer(*db_, answer)) tellHistoryFailure();
+}
+
+void TestWindow::tellHistoryFailure() {
+    if (!history_.takeFailureNotice()) return;
+    AppForm::message(uiText(text::KeyHistoryWriteFailed).arg(ctx.g.DatabasePath, history_.lastFailure()),
+                     forms::MsgIcon::Information, TitleWord);
 }
 
 void TestWindow::Command5_Click() {
@@ -79,6 +110,9 @@ void TestWindow::evaluate() {
     Label17.visible = ctx.g.ScorePercent != 100.0;
     settings.mnuSettings.enabled = true;
     mnuStart.enabled = true;
+    if (history_.active() && db_ &&
+        !history_.finish(*db_, ctx.platform.now(), ctx.g.SentenceCounter, ctx.g.CorrectCount))
+        tellHistoryFailure();
 }
 
 void TestWindow::Label17_Click() {

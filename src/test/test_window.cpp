@@ -42,6 +42,7 @@ TestWindow::TestWindow(app::Context& ctx) : app::TaskWindow(app::kTest, ctx, tex
     onClick(beg, &TestWindow::beg_Click);
     onClick(settings.mnuNumeroItem, &TestWindow::mnuNumeroItem_Click);
     onClick(settings.mnuTiempoItem, &TestWindow::mnuTiempoItem_Click);
+    onClick(mnuProgress, [this] { switchTo(app::kProgress); });
 }
 
 void TestWindow::message(int key, forms::MsgIcon icon) {
@@ -118,10 +119,12 @@ void TestWindow::Command3_Click() {
         Timer1.setInterval(ctx.g.DelayMs);
         restartCountdown();
     }
+    history_.begin(ctx.platform.now(), {Command2.visible, ctx.g.RunLength, ctx.g.DelayMs / 1000});
     if (Command4.visible)
         randomDraw(false);
     else
         showBound();
+    shownAt_ = ctx.platform.now();
     setFocus(Command2.visible ? Command2 : Command4);
 }
 
@@ -207,6 +210,7 @@ void TestWindow::next(bool sequential) {
         } else {
             randomDraw(true);
         }
+        shownAt_ = ctx.platform.now();
     } else {
         ctx.platform.beep();
         Timer1.setEnabled(false);

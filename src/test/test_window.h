@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/task_window.h"
+#include "progress/run_history.h"
 #include "store/bound_view.h"
 #include "store/database.h"
 #include "store/table_view.h"
@@ -74,6 +75,7 @@ public:
     forms::Timer& Timer1 = addTimer(QStringLiteral("Timer1"), 0, false);
     forms::Timer& Timer2 = addTimer(QStringLiteral("Timer2"), 1000, false);
 
+    forms::Control& mnuProgress = addItem(QStringLiteral("mnuProgress"), QStringLiteral("Prog&ress..."));
     ParameterMenus settings = addParameterMenus({"10sec", "20sec", "30sec"});
     forms::Control& mnuStart = addMenu(QStringLiteral("mnuStart"), QStringLiteral("&Starting point"));
     forms::ControlArray& beg =
@@ -93,11 +95,18 @@ private:
     void searchStartingPoint();
     void restartCountdown();
     void showItemNumber(int n);
+    // Adds the scored sentence to the learner's history; a refused write is told once per run and
+    // never stops the run.
+    void recordAnswer(bool right);
+    void tellHistoryFailure();
+    int shownSerial() const;
 
     std::unique_ptr<store::Database> db_;
     std::unique_ptr<store::BoundView> data1_;  // test1 in natural order, for runs in order
     std::optional<store::TableView> randomView_;
     int secondsLeft_ = 0;
+    progress::RunRecorder history_;
+    QDateTime shownAt_;  // when the sentence on screen was shown
 };
 
 }  // namespace test

@@ -12,7 +12,7 @@ namespace {
 constexpr TextBinding kLauncher[] = {
     {"activities", -1, 60},  {"practice", -1, 31}, {"test", -1, 32},     {"database", -1, 33},
     {"change", -1, 74},      {"ok", -1, 0},        {"Exi", -1, 1},       {"mnuhelp", -1, 25},
-    {"mnuworklang", -1, 28}, {"mnuhow", -1, 29},   {"mnuabout", -1, 30},
+    {"mnuworklang", -1, 28}, {"mnuhow", -1, 29},   {"mnuabout", -1, 30}, {"mnuProgress", -1, 200},
 };
 
 constexpr TextBinding kReview[] = {
@@ -22,11 +22,19 @@ constexpr TextBinding kReview[] = {
 };
 
 constexpr TextBinding kTest[] = {
-    {"Command2", -1, 5},  {"Command3", -1, 2},     {"Command4", -1, 5},       {"Command5", -1, 11},
-    {"Command6", -1, 4},  {"mnuTasks", -1, 26},    {"mnuSettings", -1, 27},   {"mnuPractice", -1, 31},
-    {"mnuTest", -1, 32},  {"mnuDatabase", -1, 33}, {"mnuParameters", -1, 34}, {"mnuNumber", -1, 35},
-    {"mnuDelay", -1, 36}, {"mnuStart", -1, 38},    {"Label20", -1, 36},       {"Label19", -1, 35},
-    {"Label17", -1, 83},
+    {"Command2", -1, 5},  {"Command3", -1, 2},      {"Command4", -1, 5},       {"Command5", -1, 11},
+    {"Command6", -1, 4},  {"mnuTasks", -1, 26},     {"mnuSettings", -1, 27},   {"mnuPractice", -1, 31},
+    {"mnuTest", -1, 32},  {"mnuDatabase", -1, 33},  {"mnuParameters", -1, 34}, {"mnuNumber", -1, 35},
+    {"mnuDelay", -1, 36}, {"mnuStart", -1, 38},     {"Label20", -1, 36},       {"Label19", -1, 35},
+    {"Label17", -1, 83},  {"mnuProgress", -1, 200},
+};
+
+constexpr TextBinding kProgress[] = {
+    {"lblTitle", -1, 201},    {"frmChart", -1, 207},    {"frmRuns", -1, 208},     {"frmMissed", -1, 209},
+    {"frmTopics", -1, 210},   {"frmMixups", -1, 211},   {"cmdPractise", -1, 212}, {"cmdExport", -1, 213},
+    {"cmdClose", -1, 4},      {"mnuTasks", -1, 26},     {"mnuPractice", -1, 31},  {"mnuTest", -1, 32},
+    {"mnuDatabase", -1, 33},  {"mnuSettings", -1, 27},  {"mnuLevel", -1, 37},     {"mnuTopic", -1, 41},
+    {"mnuShowLevel", 0, 234}, {"mnuShowTopic", 0, 235},
 };
 
 constexpr TextBinding kAbout[] = {
@@ -84,6 +92,14 @@ std::span<const TextBinding> reviewTexts() {
 std::span<const TextBinding> testTexts() {
     return kTest;
 }
+std::span<const TextBinding> progressTexts() {
+    static const std::vector<TextBinding> all = [] {
+        std::vector<TextBinding> v(std::begin(kProgress), std::end(kProgress));
+        for (int i = 0; i < 18; ++i) v.push_back({"mnuShowTopic", i + 1, topicItemKey(i)});
+        return v;
+    }();
+    return all;
+}
 std::span<const TextBinding> aboutTexts() {
     return kAbout;
 }
@@ -103,11 +119,12 @@ std::span<const TextBinding> practiceTexts() {
 }
 
 QString titleWord(TitleWindow window, int langBase) {
-    static const std::array<std::array<const char*, 4>, 4> words = {{
+    static const std::array<std::array<const char*, 4>, 5> words = {{
         {"Database", "Adatbázis", "Base de datos", "Base de données"},
         {"Practice", "Gyakorlás", "Ejercicio", "Exercice"},
         {"Failed items", "Téves válaszok", "Soluciones erróneas", "Erreurs"},
         {"Test", "Teszt", "Test", "Test"},
+        {"Progress", "Haladás", "Progreso", "Progrès"},
     }};
     int col = -1;
     if (langBase == English)

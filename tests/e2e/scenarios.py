@@ -224,3 +224,84 @@ def labels_of_all(program):
 
 ALL.append(("database: a change survives a restart; a level of 7 is refused",
             editor_change_survives_a_restart_and_a_bad_level_is_refused))
+
+
+def run_counted_test(program, test, db, letter):
+    """In the open test window: Number of sentences 20, Start (or Restart), every sentence answered
+    with `letter` by its key and Next; returns the number right once the score shows."""
+    program.press(program.find_in(test, ["Settings", "Parameters", "Number of sentences", "20"]))
+    program.focus("Test")
+    program.keys("alt+s")
+    number = item_number(test, program)
+    right = 0
+    for i in range(20):
+        wait_for("sentence %d" % (i + 1), lambda: (number.name or "").strip() == str(i + 1))
+        sentence = next(t for t in labels(test) if "..." in t)
+        letter_right, = db.execute("SELECT felelet2 FROM test1 WHERE mondat = ?", (sentence.strip(),)).fetchone()
+        right += letter_right == letter.upper()
+        program.keys(letter, "alt+n")
+    wait_for("the score", lambda: "%d/20" % right in labels(test))
+    return right
+
+
+def most_missed(db):
+    """The sentences most often answered wrongly, most first, then the most recent, then by serial."""
+    return [row[0] for row in db.execute(
+        "SELECT q.mondat FROM test_answers a JOIN test_runs r ON r.id = a.run_id JOIN test1 q ON q.sorszam = a.serial"
+        " WHERE a.correct = 0 GROUP BY a.serial ORDER BY count(*) DESC, max(r.started_at) DESC, a.serial LIMIT 20")]
+
+
+def progress_shows_two_runs_and_practises_the_most_missed(build_dir, display):
+    import re
+    import pyatspi
+    program = start(build_dir, display)
+    try:
+        # Before any test, Ctrl+P on the launcher shows how the history fills; Close goes back.
+        program.focus(LAUNCHER)
+        program.keys("ctrl+p")
+        progress = program.window("Progress")
+        wait_for("the explanation of an empty history",
+                 lambda: any("once you have taken a test" in (t or "") for t in labels(progress)))
+        program.press(program.find(progress, "Close", "push button"))
+        program.window(LAUNCHER)
+        program.gone("Progress")
+
+        program.focus(LAUNCHER)
+        program.keys("alt+t", "Return")
+        test = program.window("Test")
+        db = sqlite3.connect(program.database)
+        scores = [run_counted_test(program, test, db, letter) for letter in ("a", "c")]
+
+        # The test window's Tasks menu, by its shortcut: two points, each the evaluation shown.
+        program.focus("Test")
+        program.keys("ctrl+p")
+        progress = program.window("Progress")
+        chart = wait_for("the chart's points", lambda: pyatspi.findDescendant(
+            progress, lambda n: "/20)" in (n.description or "")))
+        points = [(int(c), int(n)) for c, n in re.findall(r"(\d+)/(\d+)\)", chart.description)]
+        assert points == [(scores[0], 20), (scores[1], 20)], (points, scores)
+        percents = [int(p) for p in re.findall(r": (\d+)%", chart.description)]
+        assert percents == [round(s * 100 / 20) for s in scores], (percents, scores)
+        cells = wait_for("the list of tests", lambda: [n.name for n in pyatspi.findAllDescendants(
+            progress, lambda n: n.getRoleName() == "table cell" and re.fullmatch(r"\d+/20", n.name or ""))])
+        assert sorted(cells) == sorted("%d/20" % s for s in scores), cells
+
+        # Practise these: the practice window, in order, on the most missed sentences.
+        missed = most_missed(db)
+        assert missed, "no sentence was answered wrongly"
+        program.press(program.find(progress, "Practise these", "push button"))
+        practice = program.window("Practice")
+        program.gone("Progress")
+        wait_for("the most missed sentence", lambda: " " + missed[0] in labels(practice))
+        shown = labels(practice)
+        assert "1" in shown and str(len(missed)) in shown, shown
+        if len(missed) > 1:
+            program.focus("Practice")
+            program.keys("Return")
+            wait_for("the next most missed sentence", lambda: " " + missed[1] in labels(practice))
+    finally:
+        program.end()
+
+
+ALL.append(("progress: two counted runs are two points; practise these opens the most missed",
+            progress_shows_two_runs_and_practises_the_most_missed))

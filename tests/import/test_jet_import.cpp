@@ -155,6 +155,11 @@ class JetImportTest : public QObject {
                           fixturePath(QStringLiteral("st_data_sample_test1.csv")));
         compareWithExport(db, QStringLiteral("hiba1"),
                           fixturePath(QStringLiteral("st_data_sample_hiba1.csv")));
+        // The history of test runs starts empty: the old program kept none.
+        const auto history = tableRows(
+            db,
+            QStringLiteral("SELECT (SELECT count(*) FROM test_runs) + (SELECT count(*) FROM test_answers)"));
+        QCOMPARE(history.at(0).at(0).toInt(), 0);
     }
 
 private slots:

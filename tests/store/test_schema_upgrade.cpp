@@ -69,6 +69,18 @@ QString makeVersion1File(const QTemporaryDir& dir) {
     return path;
 }
 
+// A file as version 2 of the program wrote it: version 1 with the indexes of the selections.
+QString makeVersion2File(const QTemporaryDir& dir) {
+    const QString path = makeVersion1File(dir);
+    RawConnection raw(path);
+    for (const char* sql :
+         {"CREATE INDEX test1_order ON test1 (sorrend2, sorszam)",
+          "CREATE INDEX test1_level ON test1 (szint)", "CREATE INDEX test1_group ON test1 (kulcs2)",
+          "CREATE INDEX test1_topic ON test1 (kulcs1, kulcs2)", "PRAGMA user_version = 2"})
+        raw.exec(QLatin1String(sql));
+    return path;
+}
+
 // Everything a file holds that the upgrade must keep or must reach, read without changing it.
 struct Contents {
     QStringList rows, layout;
@@ -104,11 +116,17 @@ class SchemaUpgradeTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void anOlderFileIsUpgradedInPlaceAndKeepsItsRows_data() {
+        QTest::addColumn<int>("from");
+        QTest::addRow("version 1") << 1;
+        QTest::addRow("version 2, before the history") << 2;
+    }
     void anOlderFileIsUpgradedInPlaceAndKeepsItsRows() {
+        QFETCH(int, from);
         QTemporaryDir dir;
-        const QString path = makeVersion1File(dir);
+        const QString path = from == 1 ? makeVersion1File(dir) : makeVersion2File(dir);
         const Contents before = contents(path);
-        QCOMPARE(before.version, 1);
+        QCOMPARE(before.version, from);
         {
             Database db(path);
             // Still the same rows in the same order, now through the new indexes.
@@ -124,6 +142,15 @@ private slots:
         Database::create(dir.filePath(QStringLiteral("new.sqlite")));
         QCOMPARE(after.layout, contents(dir.filePath(QStringLiteral("new.sqlite"))).layout);
         QVERIFY(after.layout.size() > before.layout.size());
+        // The history is there, empty, ready for the first run.
+        {
+            RawConnection raw(path, true);
+            QSqlQuery q(raw.db);
+            QVERIFY(q.exec(QStringLiteral("SELECT (SELECT count(*) FROM test_runs) + (SELECT count(*) FROM "
+                                          "test_answers)")) &&
+                    q.next());
+            QCOMPARE(q.value(0).toInt(), 0);
+        }
 
         // Opened again, it is not touched.
         const QByteArray bytes = fileBytes(path);

@@ -20,6 +20,8 @@ struct FakePlatform : forms::Platform {
     QStringList questions;
     std::vector<QString> inputPrompts;
     std::deque<std::optional<forms::FontSpec>> fontAnswers;
+    std::deque<std::optional<QString>> saveAnswers;
+    QStringList saveSuggestions;  // the file names the save dialogs offered
     int beeps = 0;
     std::map<QString, bool> topmost;  // last topmost request per window
     QStringList topmostCalls;         // "Plurqsp:on", "Plurqsp:off"
@@ -57,6 +59,17 @@ struct FakePlatform : forms::Platform {
         }
         auto a = fontAnswers.front();
         fontAnswers.pop_front();
+        return a;
+    }
+    std::optional<QString> saveFileName(const QString&, const QString& suggestedName,
+                                        const QString&) override {
+        saveSuggestions << suggestedName;
+        if (saveAnswers.empty()) {
+            QTest::qFail(qPrintable("unscripted save dialog: " + suggestedName), __FILE__, __LINE__);
+            return std::nullopt;
+        }
+        auto a = saveAnswers.front();
+        saveAnswers.pop_front();
         return a;
     }
     void beep() override { ++beeps; }

@@ -346,6 +346,145 @@ private slots:
                  qPrintable(QStringLiteral("%1 < %2").arg(q.value(0).toLongLong()).arg(logged)));
     }
 
+    // Every scored sentence goes into the history with its run, in each kind of run.
+    void everyAnswerGoesIntoTheHistory_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addRow("counted, at random") << "random";
+        QTest::addRow("open-ended, in order from a starting point") << "in order";
+        QTest::addRow("timed: the timer moves on without an answer") << "timed";
+    }
+    void everyAnswerGoesIntoTheHistory() {
+        QFETCH(QString, kind);
+        TestFixture f;
+        TestWindow& w = f.open();
+        const QDateTime start = f.platform.clock;
+        if (kind == QLatin1String("random")) w.click(QStringLiteral("mnuNúmeroItem"), 0);  // 20
+        if (kind == QLatin1String("in order")) w.click(QStringLiteral("beg"), 0);          // from serial 2
+        if (kind == QLatin1String("timed")) w.click(QStringLiteral("mnuTiempoItem"), 0);   // 10 s
+        const int count = kind == QLatin1String("random") ? 20 : 5;
+        QList<int> serials;
+        for (int i = 0; i < count; ++i) serials << (i * 3) % 8 + 1;
+        if (kind != QLatin1String("in order")) f.draws(serials);
+        if (kind == QLatin1String("in order")) serials = {2, 3, 4, 5, 6};
+        w.click(QStringLiteral("Command3"));
+        for (int i = 0; i < count; ++i) {
+            QCOMPARE(f.shown(w), serials[i]);
+            f.platform.clock = f.platform.clock.addSecs(i + 1);  // the i-th answer takes i + 1 seconds
+            const auto answer = i % 3 == 0   ? TestFixture::Right
+                                : i % 3 == 1 ? TestFixture::Wrong
+                                             : TestFixture::None;
+            if (kind != QLatin1String("timed")) f.answer(w, answer);
+            // An open-ended run ends with Evaluation on its last sentence.
+            if (i == count - 1 && kind != QLatin1String("random"))
+                w.click(QStringLiteral("Command5"));
+            else if (kind == QLatin1String("timed"))
+                w.timer(QStringLiteral("Timer1"));
+            else
+                w.click(kind == QLatin1String("in order") ? QStringLiteral("Command2")
+                                                          : QStringLiteral("Command4"));
+        }
+        QVERIFY(w.Frame3D2.visible);
+        QVERIFY(f.platform.messages.empty());
+
+        store::Database db(f.ctx.g.DatabasePath);
+        QSqlQuery q(db.db());
+        QVERIFY(
+            q.exec(QStringLiteral("SELECT started_at, ended_at IS NOT NULL, mode, run_length, delay_seconds, "
+                                  "presented, correct FROM test_runs")) &&
+            q.next());
+        QCOMPARE(q.value(0).toString(), start.toUTC().toString(Qt::ISODate));
+        QVERIFY(q.value(1).toBool());
+        QCOMPARE(q.value(2).toInt(), kind == QLatin1String("in order") ? 1 : 0);
+        QCOMPARE(q.value(3).toInt(), kind == QLatin1String("random") ? 20 : 0);
+        QCOMPARE(q.value(4).toInt(), kind == QLatin1String("timed") ? 10 : 0);
+        QCOMPARE(q.value(5).toInt(), f.ctx.g.SentenceCounter);
+        QCOMPARE(q.value(6).toInt(), f.ctx.g.CorrectCount);
+        QVERIFY(!q.next());  // one run
+        QVERIFY(q.exec(
+            QStringLiteral("SELECT position, serial, ifnull(chosen, '-'), right_letter, correct, seconds "
+                           "FROM test_answers ORDER BY position")));
+        const char* letters = "ABCD";
+        for (int i = 0; i < count; ++i) {
+            QVERIFY(q.next());
+            QCOMPARE(q.value(0).toInt(), i + 1);
+            QCOMPARE(q.value(1).toInt(), serials[i]);
+            const QString right = QString(QChar(letters[(serials[i] - 1) % 4]));
+            QCOMPARE(q.value(3).toString(), right);
+            const bool timed = kind == QLatin1String("timed");
+            const QString chosen = timed || i % 3 == 2 ? QStringLiteral("-")
+                                   : i % 3 == 0        ? right
+                                                       : QString(QChar(letters[serials[i] % 4]));
+            QCOMPARE(q.value(2).toString(), chosen);
+            QCOMPARE(q.value(4).toInt(), !timed && i % 3 == 0 ? 1 : 0);
+            QCOMPARE(q.value(5).toDouble(), double(i + 1));
+        }
+        QVERIFY(!q.next());
+    }
+
+    void aRefusedHistoryWriteIsToldOnceAndTheRunGoesOn() {
+        TestFixture f;
+        TestWindow& w = f.open();
+        w.click(QStringLiteral("mnuNúmeroItem"), 0);
+        QList<int> serials;
+        for (int i = 0; i < 20; ++i) serials << i % 8 + 1;
+        f.draws(serials);
+        w.click(QStringLiteral("Command3"));
+        {
+            store::Database db(f.ctx.g.DatabasePath);
+            QSqlQuery q(db.db());
+            QVERIFY(
+                q.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON test_answers BEGIN "
+                                      "SELECT RAISE(ABORT, 'refused'); END")));
+        }
+        for (int i = 0; i < 20; ++i) {
+            QCOMPARE(f.shown(w), serials[i]);  // every Next moves on
+            f.answer(w, i < 15 ? TestFixture::Right : TestFixture::Wrong);
+            w.click(QStringLiteral("Command4"));
+        }
+        QCOMPARE(f.platform.messages.size(), size_t(1));
+        const QString told = f.platform.messages[0].text;
+        QVERIFY(
+            told.startsWith(text::uiText(text::KeyHistoryWriteFailed, text::English).section(u':', 0, 0)));
+        QVERIFY(told.contains(f.ctx.g.DatabasePath) && told.contains(QStringLiteral("refused")));
+        QCOMPARE(f.platform.messages[0].caption, QStringLiteral("Test"));
+        // The score and the failed-item log are as ever; the evaluation is in the history.
+        QCOMPARE(w.Label18.caption, QStringLiteral("15/20"));
+        QCOMPARE(f.log().size(), 5);
+        {
+            store::Database db(f.ctx.g.DatabasePath);
+            QSqlQuery q(db.db());
+            QVERIFY(q.exec(QStringLiteral(
+                        "SELECT presented, correct, (SELECT count(*) FROM test_answers) FROM test_runs")) &&
+                    q.next());
+            QCOMPARE(q.value(0).toInt() * 1000 + q.value(1).toInt() * 10 + q.value(2).toInt(), 20150);
+        }
+
+        // The next run is told again, once.
+        f.draws({1, 2, 3});
+        w.click(QStringLiteral("Command3"));
+        w.click(QStringLiteral("Command4"));
+        w.click(QStringLiteral("Command4"));
+        QCOMPARE(f.platform.messages.size(), size_t(2));
+    }
+
+    void aRunLeftBeforeItsEvaluationKeepsItsAnswers() {
+        TestFixture f;
+        TestWindow& w = f.open();
+        f.draws({4, 5, 6});
+        w.click(QStringLiteral("Command3"));
+        w.click(QStringLiteral("Command4"));
+        w.click(QStringLiteral("Command4"));
+        w.click(QStringLiteral("Command6"));  // closed in the middle of the third sentence
+        store::Database db(f.ctx.g.DatabasePath);
+        QSqlQuery q(db.db());
+        QVERIFY(q.exec(QStringLiteral("SELECT ended_at IS NULL, presented, (SELECT group_concat(serial) FROM "
+                                      "test_answers) FROM test_runs")) &&
+                q.next());
+        QVERIFY(q.value(0).toBool());
+        QCOMPARE(q.value(1).toInt(), 2);
+        QCOMPARE(q.value(2).toString(), QStringLiteral("4,5"));
+    }
+
     void closeUnloadsTheReviewAndClearsTheSettings() {
         TestFixture f;
         TestWindow& w = f.open();

@@ -97,10 +97,29 @@ private slots:
         QCOMPARE(kTitleSeparator, QStringLiteral("  ----  "));
     }
 
+    // A translation that lost or added a placeholder would show "%3" or drop a value.
+    void everyLanguageHasTheSamePlaceholders_data() {
+        QTest::addColumn<int>("key");
+        for (int key : addedKeys()) QTest::addRow("key %d", key) << key;
+    }
+    void everyLanguageHasTheSamePlaceholders() {
+        QFETCH(int, key);
+        auto placeholders = [&](int base) {
+            QStringList found;
+            const QString t = uiText(key, base);
+            for (int i = 0; i + 1 < t.size(); ++i)
+                if (t[i] == u'%' && t[i + 1].isDigit()) found << t.mid(i, 2);
+            found.sort();
+            return found;
+        };
+        for (int base : {Hungarian, Spanish, French}) QCOMPARE(placeholders(base), placeholders(English));
+    }
+
     void addedMessagesNameTheFile() {
         for (int key : {90, 91, 92, 93, 94, 95, 97, 99, int(KeyNoImporter), int(KeyEmptyFile),
                         int(KeyFolderReadOnly), int(KeyLogStartedEmpty), int(KeyFileGone),
-                        int(KeyReorderFailed), int(KeyReviewCannotEmpty), int(KeyReviewCannotRead)})
+                        int(KeyReorderFailed), int(KeyReviewCannotEmpty), int(KeyReviewCannotRead),
+                        int(KeyHistoryWriteFailed), int(KeyProgressCannotRead), int(KeyProgressExportFailed)})
             for (int base : {English, Hungarian, Spanish, French})
                 QVERIFY2(uiText(key, base).contains(QStringLiteral("%1")), qPrintable(QString::number(key)));
         for (int base : {English, Hungarian, Spanish, French})

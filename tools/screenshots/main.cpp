@@ -11,6 +11,7 @@
 #include "app/window_names.h"
 #include "forms/random_source.h"
 #include "forms/window_registry.h"
+#include "progress/run_history.h"
 #include "qtui/qt_platform.h"
 #include "qtui/view_manager.h"
 #include "store/database.h"
@@ -83,6 +84,59 @@ void grabReview(forms::WindowRegistry& windows, qtui::ViewManager& views, const 
     review->click(QStringLiteral("Command6"));
 }
 
+// Six weeks of a learner's tests: a run every day or two, scores rising from about 55% to about
+// 85%, a few ser/estar and tense sentences that keep going wrong, a wrong filler chosen at random.
+void fillHistory(const QString& database) {
+    store::Database db(database);
+    // In place of the runs the steps above made.
+    QSqlQuery(db.db()).exec(QStringLiteral("DELETE FROM test_answers"));
+    QSqlQuery(db.db()).exec(QStringLiteral("DELETE FROM test_runs"));
+    std::vector<std::array<QString, 2>> sentences;  // serial, right letter
+    std::vector<int> weak;
+    QSqlQuery q(db.db());
+    q.exec(QStringLiteral("SELECT sorszam, felelet2, kulcs1, kulcs2 FROM test1 ORDER BY sorszam"));
+    while (q.next()) {
+        if (q.value(2).toString() == QLatin1String("1") &&
+            (q.value(3).toString() == QLatin1String("1") || q.value(3).toString() == QLatin1String("2")) &&
+            weak.size() < 14 && q.value(0).toInt() % 3 == 0)
+            weak.push_back(static_cast<int>(sentences.size()));
+        sentences.push_back({q.value(0).toString(), q.value(1).toString()});
+    }
+    if (sentences.empty()) return;
+    forms::RandomSource random(2026);
+    const QDateTime now = QDateTime::currentDateTime();
+    constexpr int kRuns = 26;
+    for (int run = 0; run < kRuns; ++run) {
+        const QDateTime started = now.addSecs(-3600LL * 38 * (kRuns - run) + 3600LL * random.draw1ToN(6));
+        const int length = run % 3 == 0 ? 30 : 20;
+        progress::RunRecorder recorder;
+        recorder.begin(started, {false, length, run % 4 == 0 ? 20 : 0});
+        const double skill = 0.55 + 0.3 * run / (kRuns - 1) + (random.next() - 0.5) * 0.12;
+        int correct = 0;
+        for (int i = 0; i < length; ++i) {
+            const bool fromWeak = !weak.empty() && random.next() < 0.3;
+            const auto& s = sentences[static_cast<size_t>(
+                fromWeak ? weak[static_cast<size_t>(random.draw1ToN(static_cast<int>(weak.size())) - 1)]
+                         : random.draw1ToN(static_cast<int>(sentences.size())) - 1)];
+            const bool right = random.next() < (fromWeak ? skill - 0.35 : skill);
+            QString chosen = s[1];
+            if (!right) {
+                const int rightIndex = QStringLiteral("ABCD").indexOf(s[1]);
+                chosen = QString(QChar(u'A' + (rightIndex + random.draw1ToN(3)) % 4));
+            }
+            correct += right;
+            recorder.answer(db, {s[0].toInt(), chosen, s[1], right, 3.0 + random.next() * 9});
+        }
+        recorder.finish(db, started.addSecs(length * 9), length, correct);
+    }
+}
+
+void grabProgress(forms::WindowRegistry& windows, qtui::ViewManager& views, const QDir& out,
+                  const QString& file) {
+    windows.find(app::kLauncher)->click(QStringLiteral("mnuProgress"));
+    grab(views, app::kProgress, out, file);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -130,6 +184,11 @@ int main(int argc, char* argv[]) {
             grab(views, app::kHowTo, out, QStringLiteral("howto"));
             windows.unload(app::kHowTo);
         }
+        if (lang == QLatin1String("en")) {
+            // Before any test: the explanation of how the history fills.
+            grabProgress(windows, views, out, QStringLiteral("progress_empty_en"));
+            windows.find(app::kProgress)->click(QStringLiteral("cmdClose"));
+        }
         windows.find(app::kLauncher)->click(QStringLiteral("ok"));
         grab(views, app::kPractice, out, QStringLiteral("practice_") + lang);
         {
@@ -176,6 +235,13 @@ int main(int argc, char* argv[]) {
             platform.inputShot.clear();
         }
         grabReview(windows, views, ctx.g.DatabasePath, out, lang);
+        fillHistory(ctx.g.DatabasePath);
+        windows.show(app::kLauncher);
+        grabProgress(windows, views, out, QStringLiteral("progress_") + lang);
+        if (lang == QLatin1String("en")) {
+            windows.find(app::kProgress)->click(QStringLiteral("mnuShowTopic"), 2);  // ser/estar/haber
+            grab(views, app::kProgress, out, QStringLiteral("progress_topic_en"));
+        }
         windows.endProgram();
         windows.setObserver(nullptr);
         QApplication::processEvents();
