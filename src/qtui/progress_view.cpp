@@ -12,7 +12,6 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
-#include "pictures.h"
 #include "progress/progress_window.h"
 #include "ui_progress_window.h"
 
@@ -110,7 +109,6 @@ QMainWindow* buildProgressWindow(const QString& styleSheet) {
     Ui::ProgressWindowUi ui;
     ui.setupUi(window);
     window->setStyleSheet(styleSheet);
-    window->setWindowIcon(programIcon());
     auto* view = new QChartView(ui.chartHost);
     view->setObjectName(QStringLiteral("chartView"));
     view->setRenderHint(QPainter::Antialiasing);
