@@ -7,7 +7,6 @@
 #include <map>
 
 #include "forms/form.h"
-#include "pictures.h"
 #include "progress_view.h"
 #include "ui_about_window.h"
 #include "ui_background_window.h"
