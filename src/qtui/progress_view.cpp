@@ -1,18 +1,15 @@
 // The score chart (Qt Charts) and the tables of the Progress window.
 #include "progress_view.h"
 
-#include <QChart>
-#include <QChartView>
-#include <QDateTimeAxis>
 #include <QHeaderView>
-#include <QLineSeries>
+#include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include "progress/progress_window.h"
+#include "score_chart.h"
 #include "ui_progress_window.h"
 
 namespace qtui {
@@ -20,8 +17,6 @@ namespace qtui {
 namespace {
 
 const char* const kRevision = "pageRevision";
-// Markers on every point only while they stay apart; a long history is a line.
-constexpr size_t kMostMarkedPoints = 60;
 
 void fillTable(QTableWidget& table, const progress::ProgressPage::Table& content) {
     // Ten thousand tests make ten thousand rows: the columns are sized once the rows are in, not
@@ -48,57 +43,18 @@ void fillTable(QTableWidget& table, const progress::ProgressPage::Table& content
     table.setUpdatesEnabled(true);
 }
 
-void drawChart(QChartView& view, const progress::ProgressPage& page) {
-    auto* chart = new QChart;
-    chart->setBackgroundRoundness(0);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-
-    auto* score = new QLineSeries;
-    score->setName(page.scoreSeries);
-    QPen scorePen(QColor(0x1f, 0x6f, 0xb4));
-    scorePen.setWidthF(2);
-    score->setPen(scorePen);
-    score->setPointsVisible(page.points.size() <= kMostMarkedPoints);
-    score->setMarkerSize(8);
-    auto* average = new QLineSeries;
-    average->setName(page.averageSeries);
-    QPen averagePen(QColor(0xe6, 0x7e, 0x22));
-    averagePen.setWidthF(2.5);
-    averagePen.setStyle(Qt::DashLine);
-    average->setPen(averagePen);
-    for (const auto& p : page.points) {
-        const qreal x = static_cast<qreal>(p.when.toMSecsSinceEpoch());
-        score->append(x, p.percent);
-        average->append(x, p.average);
+// The chart from the plugin, or (without it) the same figures as text.
+void drawChart(QWidget& view, const progress::ProgressPage& page) {
+    if (auto* text = qobject_cast<QLabel*>(&view)) {
+        text->setText(page.chartDescription);
+    } else if (ScoreChartPlugin* plugin = scoreChartPlugin()) {
+        ScoreChartData data;
+        data.scoreSeries = page.scoreSeries;
+        data.averageSeries = page.averageSeries;
+        for (const auto& p : page.points)
+            data.points.push_back({p.when.toMSecsSinceEpoch(), p.percent, p.average});
+        plugin->draw(&view, data);
     }
-    chart->addSeries(score);
-    chart->addSeries(average);
-
-    auto* time = new QDateTimeAxis;
-    qint64 first = page.points.empty() ? 0 : page.points.front().when.toMSecsSinceEpoch();
-    qint64 last = page.points.empty() ? 0 : page.points.back().when.toMSecsSinceEpoch();
-    // A little room on both sides, and at least an hour, so that a single test is a point in the middle.
-    const qint64 pad = std::max<qint64>((last - first) / 20, 30 * 60 * 1000);
-    first -= pad;
-    last += pad;
-    time->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
-    time->setFormat(last - first <= 2LL * 24 * 3600 * 1000 ? QStringLiteral("HH:mm")
-                                                           : QStringLiteral("yyyy-MM-dd"));
-    time->setTickCount(6);
-    chart->addAxis(time, Qt::AlignBottom);
-    auto* percent = new QValueAxis;
-    percent->setRange(0, 100);
-    percent->setTickCount(6);
-    percent->setLabelFormat(QStringLiteral("%.0f %%"));
-    chart->addAxis(percent, Qt::AlignLeft);
-    for (QLineSeries* s : {score, average}) {
-        s->attachAxis(time);
-        s->attachAxis(percent);
-    }
-    QChart* old = view.chart();
-    view.setChart(chart);
-    delete old;
     view.setAccessibleDescription(page.chartDescription);
 }
 
@@ -109,10 +65,17 @@ QMainWindow* buildProgressWindow(const QString& styleSheet) {
     Ui::ProgressWindowUi ui;
     ui.setupUi(window);
     window->setStyleSheet(styleSheet);
-    auto* view = new QChartView(ui.chartHost);
+    QWidget* view = nullptr;
+    if (ScoreChartPlugin* plugin = scoreChartPlugin()) {
+        view = plugin->createView(ui.chartHost);
+    } else {
+        auto* text = new QLabel(ui.chartHost);
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+        text->setFocusPolicy(Qt::StrongFocus);
+        view = text;
+    }
     view->setObjectName(QStringLiteral("chartView"));
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setFocusPolicy(Qt::StrongFocus);
     ui.chartHostLayout->addWidget(view);
     for (QTableWidget* t : {ui.tblRuns, ui.tblMissed, ui.tblTopics}) {
         t->verticalHeader()->setVisible(false);
@@ -128,7 +91,7 @@ void paintProgressWindow(forms::Form& form, QMainWindow& window) {
     if (window.property(kRevision).toInt() == page.revision) return;
     window.setProperty(kRevision, page.revision);
 
-    if (auto* view = window.findChild<QChartView*>(QStringLiteral("chartView"))) {
+    if (auto* view = window.findChild<QWidget*>(QStringLiteral("chartView"))) {
         drawChart(*view, page);
         view->setAccessibleName(model->frmChart.caption);
     }

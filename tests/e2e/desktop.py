@@ -43,7 +43,7 @@ class Program:
         environment; `database` is then where it is expected to keep its file."""
         self.folder = folder or tempfile.mkdtemp(prefix="plurquiz-e2e-")
         if folder is None and executable is None:
-            for name in ("plurquiz", "plurquiz-import"):
+            for name in ("plurquiz", "plurquiz-import", "libplurquiz_chart.so"):
                 shutil.copy2(os.path.join(build_dir, name), self.folder)
         self.keep = False
         self._database = database or os.path.join(self.folder, "st_data.sqlite")

@@ -166,6 +166,12 @@ def an_installed_copy_keeps_its_data_in_the_users_folder(build_dir, display):
         rows, = sqlite3.connect(database).execute("SELECT count(*) FROM test1").fetchone()
         assert rows >= 550, rows
         assert not os.path.exists(os.path.join(prefix, "bin", "st_data.sqlite"))
+        # The Progress window loads the score chart from the prefix's plugin folder.
+        program.focus(LAUNCHER)
+        program.keys("ctrl+p")
+        program.window("Progress")
+        maps = open("/proc/%d/maps" % program.process.pid).read()
+        assert os.path.join("plurquiz", "libplurquiz_chart.so") in maps, "the chart plugin is not loaded"
     finally:
         program.end()
         for folder, dirs, _ in os.walk(root):

@@ -25,6 +25,10 @@ def main(build_dir):
                     "share/icons/hicolor/scalable/apps/%s.svg" % APP_ID]
         expected += ["share/icons/hicolor/%dx%d/apps/%s.png" % (s, s, APP_ID) for s in SIZES]
         missing = [p for p in expected if not os.path.isfile(os.path.join(prefix, p))]
+        # The score chart's plugin, where the installed program looks for it: PREFIX/LIBDIR/plurquiz.
+        plugins = [os.path.join(folder, name) for folder, _, names in os.walk(prefix) for name in names
+                   if name == "libplurquiz_chart.so"]
+        assert len(plugins) == 1 and os.path.basename(os.path.dirname(plugins[0])) == "plurquiz", plugins
         assert not missing, "not installed: %s" % missing
         for program in ("bin/plurquiz", "bin/plurquiz-import"):
             assert os.access(os.path.join(prefix, program), os.X_OK), program + " is not executable"
