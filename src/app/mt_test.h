@@ -23,6 +23,8 @@ struct Globals {
     // The test window's own state, kept while the program runs, also across its reopening.
     int TestMode = 0;
     QString TestStartFilter;
+    // Settings: read each sentence aloud after an answer (practice and review windows).
+    bool SpeakAfterAnswer = false;
 };
 
 // The program's folder with exactly one separator at its end: "/opt/plurquiz" gives

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QShortcutEvent>
 #include <QTimer>
 
@@ -115,9 +116,16 @@ void FormView::connectControl(Control& control, QObject* object) {
     const int index = control.index;
     switch (control.kind) {
         case ControlKind::Button:
-            if (auto* b = qobject_cast<QAbstractButton*>(object))
+            if (auto* b = qobject_cast<QAbstractButton*>(object)) {
                 connect(b, &QAbstractButton::clicked, this,
                         [this, name, index] { dispatch([&] { form_->click(name, index); }); });
+                // A key combination of its own, beside the mnemonic its caption gives it.
+                if (!control.shortcut.isEmpty() && window_) {
+                    auto* shortcut = new QShortcut(QKeySequence(control.shortcut), window_);
+                    connect(shortcut, &QShortcut::activated, this,
+                            [this, name, index] { dispatch([&] { form_->click(name, index); }); });
+                }
+            }
             break;
         case ControlKind::Option:
             // Whatever selects the option (mouse, keyboard, a screen reader's toggle action)
@@ -249,7 +257,8 @@ void FormView::sync() {
             action->setText(c.caption);
             action->setVisible(c.visible);
             action->setEnabled(c.enabled);
-            const bool checkable = c.checked || c.index >= 0 || c.name == QLatin1String("mnuOnTop");
+            const bool checkable =
+                c.checkable || c.checked || c.index >= 0 || c.name == QLatin1String("mnuOnTop");
             action->setCheckable(checkable);
             action->setChecked(c.checked);
             continue;
@@ -319,6 +328,7 @@ void FormView::sync() {
             w->setFont(f);
         }
         w->setEnabled(c.enabled);
+        if (w->toolTip() != c.toolTip) w->setToolTip(c.toolTip);
         if (w->isHidden() == c.visible) w->setVisible(c.visible);
         if (c.kind != ControlKind::Edit && c.kind != ControlKind::Frame) {
             const QString spoken = c.spokenName.isEmpty() ? plainCaption(c.caption) : c.spokenName;
