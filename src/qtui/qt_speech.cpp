@@ -1,13 +1,28 @@
-// Finding a Spanish voice among the speech engines Qt offers.
+// Finding a Spanish voice among the speech engines Qt offers, on a thread of its own.
 #include "qt_speech.h"
 
+#include <QDeadlineTimer>
 #include <QLocale>
+#include <QMutex>
+#include <QSemaphore>
 #include <QTextToSpeech>
+#include <QThread>
 #include <QVoice>
+#include <optional>
 
 namespace qtui {
 
+struct QtSpeech::Shared {
+    QMutex mutex;
+    std::optional<Status> status;  // empty while the engine is being looked for
+    QString detail;
+    QSemaphore found;
+};
+
 namespace {
+
+// How long the first answer waits for the speech service before Listen is offered without it.
+constexpr int kFirstAnswerWaitMs = 2000;
 
 // Spain's Spanish first, then any other Spanish.
 std::optional<QLocale> spanishLocale(const QList<QLocale>& locales) {
@@ -20,56 +35,109 @@ std::optional<QLocale> spanishLocale(const QList<QLocale>& locales) {
     return any;
 }
 
+// The voice on the speech thread: it owns the engine it found.
+class Voice : public QObject {
+public:
+    explicit Voice(std::shared_ptr<QtSpeech::Shared> shared) : shared_(std::move(shared)) {}
+
+    void find() {
+        forms::Speech::Status status = forms::Speech::Status::NoService;
+        QString detail;
+        QStringList engines = QTextToSpeech::availableEngines();
+        // speech-dispatcher brings the voices of the whole desktop; the others come after it.
+        if (engines.removeAll(QStringLiteral("speechd")) > 0) engines.prepend(QStringLiteral("speechd"));
+        if (engines.isEmpty()) detail = QStringLiteral("no text-to-speech engine is installed");
+        for (const QString& name : engines) {
+            auto engine = std::make_unique<QTextToSpeech>(name);
+            if (engine->state() == QTextToSpeech::Error) {
+                detail = QStringLiteral("%1: %2").arg(name, engine->errorString());
+                continue;
+            }
+            const std::optional<QLocale> spanish = spanishLocale(engine->availableLocales());
+            if (!spanish) {
+                status = forms::Speech::Status::NoSpanishVoice;
+                detail = QStringLiteral("%1 has no Spanish voice").arg(name);
+                continue;
+            }
+            engine->setLocale(*spanish);
+            for (const QVoice& voice : engine->availableVoices()) {
+                if (voice.locale().language() == QLocale::Spanish) {
+                    engine->setVoice(voice);
+                    break;
+                }
+            }
+            if (engine->state() == QTextToSpeech::Error) {
+                detail = QStringLiteral("%1: %2").arg(name, engine->errorString());
+                continue;
+            }
+            engine_ = std::move(engine);
+            status = forms::Speech::Status::Ready;
+            detail.clear();
+            break;
+        }
+        QMutexLocker lock(&shared_->mutex);
+        shared_->status = status;
+        shared_->detail = detail;
+        shared_->found.release();
+    }
+
+    void speak(const QString& text) {
+        if (!engine_) return;
+        engine_->stop();
+        engine_->say(text);
+    }
+
+private:
+    std::shared_ptr<QtSpeech::Shared> shared_;
+    std::unique_ptr<QTextToSpeech> engine_;
+};
+
 }  // namespace
 
-QtSpeech::QtSpeech() = default;
-QtSpeech::~QtSpeech() = default;
+QtSpeech::QtSpeech() : shared_(std::make_shared<Shared>()) {}
 
-forms::Speech::Status QtSpeech::status() {
-    if (!status_) start();
-    return *status_;
+QtSpeech::~QtSpeech() {
+    if (!thread_) return;
+    QMetaObject::invokeMethod(
+        voice_, [voice = voice_] { delete voice; }, Qt::QueuedConnection);
+    thread_->quit();
+    if (thread_->wait(QDeadlineTimer(1000))) {
+        delete thread_;
+        return;
+    }
+    // The speech service holds the thread and does not let go: it is left to end with the
+    // program, as a running thread must not be destroyed.
 }
 
 void QtSpeech::start() {
-    status_ = Status::NoService;
-    QStringList engines = QTextToSpeech::availableEngines();
-    // speech-dispatcher brings the voices of the whole desktop; the others come after it.
-    if (engines.removeAll(QStringLiteral("speechd")) > 0) engines.prepend(QStringLiteral("speechd"));
-    if (engines.isEmpty()) detail_ = QStringLiteral("no text-to-speech engine is installed");
-    for (const QString& name : engines) {
-        auto engine = std::make_unique<QTextToSpeech>(name);
-        if (engine->state() == QTextToSpeech::Error) {
-            detail_ = QStringLiteral("%1: %2").arg(name, engine->errorString());
-            continue;
-        }
-        const std::optional<QLocale> spanish = spanishLocale(engine->availableLocales());
-        if (!spanish) {
-            status_ = Status::NoSpanishVoice;
-            detail_ = QStringLiteral("%1 has no Spanish voice").arg(name);
-            continue;
-        }
-        engine->setLocale(*spanish);
-        for (const QVoice& voice : engine->availableVoices()) {
-            if (voice.locale().language() == QLocale::Spanish) {
-                engine->setVoice(voice);
-                break;
-            }
-        }
-        if (engine->state() == QTextToSpeech::Error) {
-            detail_ = QStringLiteral("%1: %2").arg(name, engine->errorString());
-            continue;
-        }
-        engine_ = std::move(engine);
-        status_ = Status::Ready;
-        detail_.clear();
-        return;
-    }
+    thread_ = new QThread;
+    thread_->setObjectName(QStringLiteral("speech"));
+    auto* voice = new Voice(shared_);
+    voice->moveToThread(thread_);
+    voice_ = voice;
+    thread_->start();
+    QMetaObject::invokeMethod(
+        voice, [voice] { voice->find(); }, Qt::QueuedConnection);
+    shared_->found.tryAcquire(1, kFirstAnswerWaitMs);
+}
+
+forms::Speech::Status QtSpeech::status() {
+    if (!thread_) start();
+    QMutexLocker lock(&shared_->mutex);
+    return shared_->status.value_or(Status::NoService);
+}
+
+QString QtSpeech::detail() {
+    QMutexLocker lock(&shared_->mutex);
+    if (!shared_->status) return QStringLiteral("the speech service has not answered yet");
+    return shared_->detail;
 }
 
 void QtSpeech::say(const QString& text) {
     if (status() != Status::Ready) return;
-    engine_->stop();
-    engine_->say(text);
+    auto* voice = static_cast<Voice*>(voice_);
+    QMetaObject::invokeMethod(
+        voice, [voice, text] { voice->speak(text); }, Qt::QueuedConnection);
 }
 
 }  // namespace qtui

@@ -1,14 +1,15 @@
-// The desktop's speech service through Qt Text to Speech, with a Spanish voice.
+// The desktop's speech service through Qt Text to Speech, with a Spanish voice. The engine lives
+// on a thread of its own: a speech service that hangs (one without a sound device may never
+// answer) must not freeze the windows.
 #pragma once
 
-#include <QObject>
 #include <QString>
 #include <memory>
-#include <optional>
 
 #include "forms/speech.h"
 
-class QTextToSpeech;
+class QObject;
+class QThread;
 
 namespace qtui {
 
@@ -17,18 +18,20 @@ public:
     QtSpeech();
     ~QtSpeech() override;
 
-    // The first call looks for an engine with a Spanish voice (speech-dispatcher first, then the
-    // others Qt offers) and keeps it; later calls give the same answer.
+    // The first call starts the engine and waits a short while for it; an engine that has not
+    // answered by then counts as no service, until a later call finds that it has.
     Status status() override;
-    QString detail() override { return detail_; }
+    QString detail() override;
     void say(const QString& text) override;
+
+    struct Shared;  // what the speech thread reports back
 
 private:
     void start();
 
-    std::optional<Status> status_;
-    QString detail_;
-    std::unique_ptr<QTextToSpeech> engine_;
+    std::shared_ptr<Shared> shared_;
+    QThread* thread_ = nullptr;
+    QObject* voice_ = nullptr;  // lives on thread_
 };
 
 }  // namespace qtui
