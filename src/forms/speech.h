@@ -20,8 +20,6 @@ public:
     // about to offer speech, never while it loads.
     virtual Status status() = 0;
     bool available() { return status() == Status::Ready; }
-    // The engine's own account of a failure, for a log; may be empty.
-    virtual QString detail() { return {}; }
     // Speaks the text, cutting short whatever is being spoken; does nothing when not Ready.
     virtual void say(const QString& text) = 0;
 };

@@ -15,7 +15,6 @@ namespace qtui {
 struct QtSpeech::Shared {
     QMutex mutex;
     std::optional<Status> status;  // empty while the engine is being looked for
-    QString detail;
     QSemaphore found;
 };
 
@@ -42,21 +41,21 @@ public:
 
     void find() {
         forms::Speech::Status status = forms::Speech::Status::NoService;
-        QString detail;
+        QStringList detail;  // what each engine said
         QStringList engines = QTextToSpeech::availableEngines();
         // speech-dispatcher brings the voices of the whole desktop; the others come after it.
         if (engines.removeAll(QStringLiteral("speechd")) > 0) engines.prepend(QStringLiteral("speechd"));
-        if (engines.isEmpty()) detail = QStringLiteral("no text-to-speech engine is installed");
+        if (engines.isEmpty()) detail << QStringLiteral("no text-to-speech engine is installed");
         for (const QString& name : engines) {
             auto engine = std::make_unique<QTextToSpeech>(name);
             if (engine->state() == QTextToSpeech::Error) {
-                detail = QStringLiteral("%1: %2").arg(name, engine->errorString());
+                detail << QStringLiteral("%1: %2").arg(name, engine->errorString());
                 continue;
             }
             const std::optional<QLocale> spanish = spanishLocale(engine->availableLocales());
             if (!spanish) {
                 status = forms::Speech::Status::NoSpanishVoice;
-                detail = QStringLiteral("%1 has no Spanish voice").arg(name);
+                detail << QStringLiteral("%1 has no Spanish voice").arg(name);
                 continue;
             }
             engine->setLocale(*spanish);
@@ -67,17 +66,18 @@ public:
                 }
             }
             if (engine->state() == QTextToSpeech::Error) {
-                detail = QStringLiteral("%1: %2").arg(name, engine->errorString());
+                detail << QStringLiteral("%1: %2").arg(name, engine->errorString());
                 continue;
             }
             engine_ = std::move(engine);
             status = forms::Speech::Status::Ready;
-            detail.clear();
             break;
         }
+        // The engines' own words go to the log; the learner reads the reason on Listen.
+        if (status != forms::Speech::Status::Ready)
+            qInfo("Listen is not available: %s", qUtf8Printable(detail.join(QStringLiteral("; "))));
         QMutexLocker lock(&shared_->mutex);
         shared_->status = status;
-        shared_->detail = detail;
         shared_->found.release();
     }
 
@@ -125,12 +125,6 @@ forms::Speech::Status QtSpeech::status() {
     if (!thread_) start();
     QMutexLocker lock(&shared_->mutex);
     return shared_->status.value_or(Status::NoService);
-}
-
-QString QtSpeech::detail() {
-    QMutexLocker lock(&shared_->mutex);
-    if (!shared_->status) return QStringLiteral("the speech service has not answered yet");
-    return shared_->detail;
 }
 
 void QtSpeech::say(const QString& text) {

@@ -21,7 +21,6 @@ public:
     // The first call starts the engine and waits a short while for it; an engine that has not
     // answered by then counts as no service, until a later call finds that it has.
     Status status() override;
-    QString detail() override;
     void say(const QString& text) override;
 
     struct Shared;  // what the speech thread reports back

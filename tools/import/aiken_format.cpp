@@ -27,8 +27,7 @@ ForeignRead readAiken(const QString& text) {
         if (line.isEmpty()) continue;
         if (const QRegularExpressionMatch m = answer.match(line); m.hasMatch()) {
             if (!current) {
-                read.skipped
-                    << QStringLiteral("line %1: an ANSWER line without a question before it").arg(lineNo);
+                read.skip(lineNo, QStringLiteral("an ANSWER line without a question before it"));
                 continue;
             }
             const QString given = m.captured(1).trimmed().toUpper();
@@ -45,7 +44,7 @@ ForeignRead readAiken(const QString& text) {
                     passOver(
                         QStringLiteral("the ANSWER line names \"%1\", which is none of the answers").arg(l));
             if (broken)
-                read.skipped << QStringLiteral("line %1: %2").arg(current->line).arg(why);
+                read.skip(current->line, why);
             else
                 read.questions.push_back(*current);
             current.reset();
@@ -65,7 +64,7 @@ ForeignRead readAiken(const QString& text) {
         }
         if (current) {
             // A new question while the last one still waits for its answer letter.
-            read.skipped << QStringLiteral("line %1: no ANSWER line after the answers").arg(current->line);
+            read.skip(current->line, QStringLiteral("no ANSWER line after the answers"));
         }
         current = ForeignQuestion{};
         current->line = lineNo;

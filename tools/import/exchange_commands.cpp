@@ -159,9 +159,7 @@ ImportReport importQuestions(const QString& file, const QString& database, Quest
     // Judge every question; what is passed over is listed in the order of the file.
     ImportReport report;
     std::vector<ExchangeSentence> sentences;
-    std::map<int, QString> skipped;
-    for (const QString& line : read.skipped)
-        skipped[line.section(QLatin1Char(' '), 1, 1).remove(u':').toInt()] = line;
+    std::map<int, QString> skipped = read.skipped;
     std::map<QString, std::vector<int>> unknownCategories;
     std::vector<int> noCategory, noLevel;
     QStringList notes;

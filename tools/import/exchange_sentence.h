@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -42,8 +43,11 @@ struct ForeignQuestion {
 // reason why the file as a whole cannot be taken (cut off, not text), which stops everything.
 struct ForeignRead {
     std::vector<ForeignQuestion> questions;
-    QStringList skipped;
+    std::map<int, QString> skipped;  // by line
     QString fatal;
+    void skip(int line, const QString& why) {
+        skipped[line] = QStringLiteral("line %1: %2").arg(line).arg(why);
+    }
 };
 
 // The text of a file as UTF-8; the line of the first byte that is not UTF-8 otherwise.

@@ -244,7 +244,6 @@ ForeignRead readGift(const QString& text) {
     for (size_t b = 0; b < blocks.size(); ++b) {
         const Block& block = blocks[b];
         const bool last = b + 1 == blocks.size();
-        const QString where = QStringLiteral("line %1: ").arg(block.line);
         if (block.text.trimmed().startsWith(QLatin1String("$CATEGORY:"))) {
             category = block.text.trimmed().mid(10).section(QLatin1Char('\n'), 0, 0).trimmed();
             continue;
@@ -267,8 +266,8 @@ ForeignRead readGift(const QString& text) {
         if (find(s, QStringLiteral("::"), pos, pos + 2) == pos) {
             const size_t end = find(s, QStringLiteral("::"), pos + 2, s.size());
             if (end == std::string::npos) {
-                read.skipped << where + QStringLiteral(
-                                            "the question name begins with :: but does not end with ::");
+                read.skip(block.line,
+                          QStringLiteral("the question name begins with :: but does not end with ::"));
                 continue;
             }
             q.title = plain(s, pos + 2, end).trimmed();
@@ -287,7 +286,7 @@ ForeignRead readGift(const QString& text) {
         }
         const size_t open = find(s, QStringLiteral("{"), pos, s.size());
         if (open == std::string::npos) {
-            read.skipped << where + QStringLiteral("a text without answers in { }, not a question");
+            read.skip(block.line, QStringLiteral("a text without answers in { }, not a question"));
             continue;
         }
         const size_t close = find(s, QStringLiteral("}"), open + 1, s.size());
@@ -299,15 +298,13 @@ ForeignRead readGift(const QString& text) {
                                  .arg(block.line + static_cast<int>(plain(s, 0, open).count(u'\n')));
                 return read;
             }
-            read.skipped << where + QStringLiteral(
-                                        "the answers opened with { are not closed with } before the "
-                                        "next blank line");
+            read.skip(block.line, QStringLiteral("the answers opened with { are not closed with } before the "
+                                                 "next blank line"));
             continue;
         }
         if (find(s, QStringLiteral("{"), close + 1, s.size()) != std::string::npos) {
-            read.skipped << where + QStringLiteral(
-                                        "a question with several answer blocks, not a "
-                                        "multiple-choice question");
+            read.skip(block.line, QStringLiteral("a question with several answer blocks, not a "
+                                                 "multiple-choice question"));
             continue;
         }
         readAnswers(s, open + 1, close, html, q);
