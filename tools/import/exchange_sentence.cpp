@@ -113,19 +113,27 @@ QStringList topicNames() {
     return names;
 }
 
-QStringList topicsInOrder(const std::vector<ExchangeSentence>& sentences) {
-    QStringList present;
-    for (const ExchangeSentence& s : sentences)
-        if (const QString name = topicName(s); !present.contains(name)) present << name;
+std::vector<TopicGroup> groupedByTopic(const std::vector<ExchangeSentence>& sentences) {
     const QStringList all = topicNames();
-    std::stable_sort(present.begin(), present.end(), [&](const QString& a, const QString& b) {
-        const auto rank = [&](const QString& name) {
-            const qsizetype at = all.indexOf(name);
-            return at < 0 ? all.size() : at;
-        };
-        return rank(a) < rank(b);
-    });
-    return present;
+    const auto rank = [&](const QString& name) {
+        const qsizetype at = all.indexOf(name);
+        return at < 0 ? all.size() : at;  // a topic outside the table comes last
+    };
+    std::vector<TopicGroup> groups;
+    for (const ExchangeSentence& s : sentences) {
+        const QString name = topicName(s);
+        auto it =
+            std::find_if(groups.begin(), groups.end(), [&](const TopicGroup& g) { return g.first == name; });
+        if (it == groups.end()) it = groups.insert(groups.end(), TopicGroup{name, {}});
+        it->second.push_back(&s);
+    }
+    std::stable_sort(groups.begin(), groups.end(),
+                     [&](const TopicGroup& a, const TopicGroup& b) { return rank(a.first) < rank(b.first); });
+    for (TopicGroup& group : groups)
+        std::stable_sort(
+            group.second.begin(), group.second.end(),
+            [](const ExchangeSentence* a, const ExchangeSentence* b) { return a->serial < b->serial; });
+    return groups;
 }
 
 QString defaultTopicName() {

@@ -62,8 +62,10 @@ DecodedText decodeUtf8(const QByteArray& bytes);
 QString topicName(const ExchangeSentence& sentence);
 // The category names of all topics, in the order of the topic table.
 QStringList topicNames();
-// The category names of the sentences' topics, in the order of the topic table.
-QStringList topicsInOrder(const std::vector<ExchangeSentence>& sentences);
+// The sentences grouped by topic: the topics in the order of the topic table, the sentences of
+// each by serial number.
+using TopicGroup = std::pair<QString, std::vector<const ExchangeSentence*>>;
+std::vector<TopicGroup> groupedByTopic(const std::vector<ExchangeSentence>& sentences);
 QStringList sentenceTags(const ExchangeSentence& sentence);
 // The sentence with its gap shown as a blank line, as a course platform shows it.
 QString stemWithBlank(const QString& sentence);

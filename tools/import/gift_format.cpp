@@ -3,7 +3,6 @@
 
 #include <QRegularExpression>
 #include <algorithm>
-#include <map>
 
 namespace importtool {
 
@@ -48,6 +47,7 @@ Chars unescape(const QString& text, bool& open) {
 }
 
 size_t find(const Chars& s, const QString& what, size_t from, size_t to) {
+    to = std::min(to, s.size());
     for (size_t i = from; i + static_cast<size_t>(what.size()) <= to; ++i) {
         bool match = true;
         for (qsizetype k = 0; k < what.size() && match; ++k) {
@@ -201,28 +201,16 @@ QString giftEscaped(const QString& text) {
 }
 
 QString writeGift(const std::vector<ExchangeSentence>& sentences) {
-    // Topics in the order of the topic table, sentences by serial number within each.
-    std::map<QString, std::vector<const ExchangeSentence*>> byTopic;
-    std::vector<const ExchangeSentence*> sorted;
-    for (const ExchangeSentence& s : sentences) sorted.push_back(&s);
-    std::stable_sort(sorted.begin(), sorted.end(), [](const ExchangeSentence* a, const ExchangeSentence* b) {
-        return a->serial < b->serial;
-    });
-    for (const ExchangeSentence* s : sorted) {
-        const QString topic = topicName(*s);
-        byTopic[topic].push_back(s);
-    }
-    const QStringList order = topicsInOrder(sentences);
     QString out = QStringLiteral(
                       "// Plurquiz Español: %1 sentences as multiple-choice questions (GIFT, UTF-8).\n"
                       "// The gap is shown as %2; = marks the right filler; the general feedback (####) is\n"
                       "// the completed sentence with its grammatical note; the tags give the level.\n")
                       .arg(sentences.size())
                       .arg(kBlank);
-    for (const QString& topic : order) {
+    for (const auto& [topic, group] : groupedByTopic(sentences)) {
         out += QStringLiteral("\n$CATEGORY: %1/%2\n")
                    .arg(kParentCategory, QString(topic).replace(QLatin1Char('/'), QStringLiteral("//")));
-        for (const ExchangeSentence* s : byTopic[topic]) {
+        for (const ExchangeSentence* s : group) {
             out += QStringLiteral("\n//");
             for (const QString& tag : sentenceTags(*s)) out += QStringLiteral(" [tag:%1]").arg(tag);
             out += QStringLiteral("\n::%1:: %2 {\n")

@@ -2,8 +2,6 @@
 #include "moodle_xml.h"
 
 #include <QXmlStreamWriter>
-#include <algorithm>
-#include <map>
 
 namespace importtool {
 
@@ -25,18 +23,6 @@ QString html(const QString& text) {
 }  // namespace
 
 QByteArray writeMoodleXml(const std::vector<ExchangeSentence>& sentences) {
-    std::vector<const ExchangeSentence*> sorted;
-    for (const ExchangeSentence& s : sentences) sorted.push_back(&s);
-    std::stable_sort(sorted.begin(), sorted.end(), [](const ExchangeSentence* a, const ExchangeSentence* b) {
-        return a->serial < b->serial;
-    });
-    std::map<QString, std::vector<const ExchangeSentence*>> byTopic;
-    for (const ExchangeSentence* s : sorted) {
-        const QString topic = topicName(*s);
-        byTopic[topic].push_back(s);
-    }
-
-    const QStringList order = topicsInOrder(sentences);
     QByteArray out;
     QXmlStreamWriter xml(&out);
     xml.setAutoFormatting(true);
@@ -45,7 +31,7 @@ QByteArray writeMoodleXml(const std::vector<ExchangeSentence>& sentences) {
     xml.writeComment(QStringLiteral(" Plurquiz Español: %1 sentences as multiple-choice questions ")
                          .arg(sentences.size()));
     xml.writeStartElement(QStringLiteral("quiz"));
-    for (const QString& topic : order) {
+    for (const auto& [topic, group] : groupedByTopic(sentences)) {
         xml.writeStartElement(QStringLiteral("question"));
         xml.writeAttribute(QStringLiteral("type"), QStringLiteral("category"));
         // A slash inside a name is written twice; a single one separates the levels.
@@ -55,7 +41,7 @@ QByteArray writeMoodleXml(const std::vector<ExchangeSentence>& sentences) {
         textElement(xml, QStringLiteral("info"), QString(), "html");
         xml.writeEndElement();
 
-        for (const ExchangeSentence* s : byTopic[topic]) {
+        for (const ExchangeSentence* s : group) {
             xml.writeStartElement(QStringLiteral("question"));
             xml.writeAttribute(QStringLiteral("type"), QStringLiteral("multichoice"));
             textElement(xml, QStringLiteral("name"), QStringLiteral("Sentence %1").arg(s->serial));
