@@ -19,7 +19,7 @@ inline const QString kNoteMark = QStringLiteral(" — ");
 
 // The sentence with its first gap filled by `filler`; a sentence without a gap comes back as it is.
 QString completedSentence(const QString& sentence, const QString& filler);
-// A solution without its grammatical note: the part before " — ".
+// A solution without its grammatical note: what comes before " — ".
 QString solutionWithoutNote(const QString& solution);
 // The completed sentence of a record, as it is read out: the gap filled with the filler of the
 // right letter (A-D); where that cannot be done (no gap, no such letter), the solution without its

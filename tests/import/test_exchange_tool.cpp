@@ -228,12 +228,19 @@ private slots:
                    "Año {#1492}\n\n"
                    "Escribe algo. {}\n\n"
                    "Sólo un texto.\n\n"
-                   "Parcial {~%50%a ~%50%b ~c ~d}\n")
-            << 1 << QStringList{"line 2: a true/false question",   "line 4: 2 answers are marked right",
-                                "line 6: a short-answer question", "line 8: a matching question",
-                                "line 10: a numerical question",   "line 12: an essay question",
-                                "line 14: a text without answers", "line 16: 2 answers are worth part",
-                                "nothing has been written"}
+                   "Parcial {~%50%a ~%50%b ~c ~d}\n\n"
+                   "Pesos {~%5088888888888888888888888%a ~%nan%b ~%-50%c ~d}\n")
+            << 1
+            << QStringList{"line 2: a true/false question",
+                           "line 4: 2 answers are marked right",
+                           "line 6: a short-answer question",
+                           "line 8: a matching question",
+                           "line 10: a numerical question",
+                           "line 12: an essay question",
+                           "line 14: a text without answers",
+                           "line 16: 2 answers are worth only some",
+                           "line 18: a question whose answer weights are not percentages",
+                           "nothing has been written"}
             << 0;
         QTest::addRow("GIFT cut off inside the answers")
             << "--gift-in" << good + "\nOtra _____ frase {\n=a\n~b\n"

@@ -38,20 +38,20 @@ std::optional<size_t> topicNamed(const QString& name) {
     return std::nullopt;
 }
 
-// The last part of a category path; "//" is a slash inside a name.
-QString lastCategoryPart(const QString& path) {
-    QString part;
+// The last name of a category path; "//" is a slash inside a name.
+QString lastCategoryName(const QString& path) {
+    QString name;
     for (qsizetype i = 0; i < path.size(); ++i) {
         if (path[i] == u'/' && i + 1 < path.size() && path[i + 1] == u'/') {
-            part += u'/';
+            name += u'/';
             ++i;
         } else if (path[i] == u'/') {
-            part.clear();
+            name.clear();
         } else {
-            part += path[i];
+            name += path[i];
         }
     }
-    return part.trimmed();
+    return name.trimmed();
 }
 
 constexpr size_t kDefaultTopic = 0;  // the verbs as a whole
@@ -162,9 +162,10 @@ Judged judge(const ForeignQuestion& q) {
     if (q.answers.size() != 4)
         return skip(QStringLiteral("%1 answers; a sentence takes exactly four").arg(q.answers.size()));
     if (q.partialAnswers > 0)
-        return skip(QStringLiteral("%1 answers are worth part of the marks; a sentence has one right answer "
-                                   "and three wrong ones")
-                        .arg(q.partialAnswers));
+        return skip(
+            QStringLiteral("%1 answers are worth only some of the marks; a sentence has one right answer "
+                           "and three wrong ones")
+                .arg(q.partialAnswers));
     const int rights = static_cast<int>(std::count(q.right.begin(), q.right.end(), true));
     if (rights == 0) return skip(QStringLiteral("no answer is marked right"));
     if (rights > 1)
@@ -243,7 +244,7 @@ Judged judge(const ForeignQuestion& q) {
 
     // The topic from the category name.
     size_t item = kDefaultTopic;
-    const QString category = lastCategoryPart(q.category);
+    const QString category = lastCategoryName(q.category);
     if (category.isEmpty()) {
         result.noCategory = true;
     } else if (const std::optional<size_t> named = topicNamed(category)) {

@@ -34,7 +34,7 @@ struct ForeignQuestion {
     bool gapMarked = false;  // the answers stood inside the text (missing-word form)
     QStringList answers;
     std::vector<bool> right;
-    int partialAnswers = 0;  // answers worth part of the marks
+    int partialAnswers = 0;  // answers worth only some of the marks
     QStringList tags;
     QString generalFeedback;
 };

@@ -3,6 +3,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 
 namespace importtool {
 
@@ -167,7 +168,13 @@ void readAnswers(const Chars& s, size_t from, size_t to, bool html, ForeignQuest
             if (close != std::string::npos) {
                 bool number = false;
                 const double w = plain(s, textFrom + 1, close).trimmed().toDouble(&number);
-                if (number) weight = static_cast<int>(w);
+                // Weights are percentages from -100 to 100; a question with any other is not read.
+                if (!number || !std::isfinite(w) || w < -100 || w > 100) {
+                    q.kind = QStringLiteral(
+                        "a question whose answer weights are not percentages from -100 to 100");
+                    return;
+                }
+                weight = static_cast<int>(w);
                 textFrom = close + 1;
             }
         }
