@@ -22,6 +22,47 @@ void AppForm::applyTitle(text::TitleWindow window) {
     caption = uiText(65) + text::kTitleSeparator + TitleWord;
 }
 
+void AppForm::declareListening(forms::Control& listen, forms::Control& speakItem) {
+    listen.visible = false;
+    listen.shortcut = QStringLiteral("Ctrl+L");
+    speakItem.checkable = true;
+    speakItem.checked = ctx.g.SpeakAfterAnswer;
+}
+
+void AppForm::offerListening(forms::Control& listen, const QString& sentence) {
+    listen.visible = true;
+    // The engine starts here, at the first answer, not while the program or the window loads.
+    forms::Speech& speech = ctx.platform.speech();
+    switch (speech.status()) {
+        case forms::Speech::Status::Ready:
+            listen.enabled = true;
+            listen.toolTip = uiText(text::KeyListenHint);
+            if (ctx.g.SpeakAfterAnswer) speech.say(sentence);
+            break;
+        case forms::Speech::Status::NoService:
+            listen.enabled = false;
+            listen.toolTip = uiText(text::KeyListenNoService);
+            break;
+        case forms::Speech::Status::NoSpanishVoice:
+            listen.enabled = false;
+            listen.toolTip = uiText(text::KeyListenNoSpanishVoice);
+            break;
+    }
+}
+
+void AppForm::listenTo(const forms::Control& listen, const QString& sentence) {
+    // The shortcut reaches the handler even while the button is hidden: before an answer the
+    // sentence is not given away.
+    if (!listen.visible || !listen.enabled || sentence.isEmpty()) return;
+    forms::Speech& speech = ctx.platform.speech();
+    if (speech.available()) speech.say(sentence);
+}
+
+void AppForm::toggleSpeakAfterAnswer(forms::Control& speakItem) {
+    ctx.g.SpeakAfterAnswer = !ctx.g.SpeakAfterAnswer;
+    speakItem.checked = ctx.g.SpeakAfterAnswer;
+}
+
 void AppForm::openConventionally() {
     CentreOnScreen(*this, ctx.platform.screenSize());
     ctx.platform.setTopmost(*this, true);

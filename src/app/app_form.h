@@ -39,6 +39,16 @@ protected:
     void chooseByKey(QChar& key, const forms::Control& panel, const std::array<forms::Control*, 4>& options,
                      const std::function<void(int)>& chosen);
 
+    // Hearing the sentence. The Listen button stays hidden until the learner has answered and
+    // answers to Ctrl+L; the Settings item shows the shared setting "read aloud after each answer".
+    void declareListening(forms::Control& listen, forms::Control& speakItem);
+    // After an answer: Listen shows, usable when a Spanish voice can speak and otherwise disabled
+    // with the reason as its tool tip; with the setting on, the sentence is spoken at once.
+    void offerListening(forms::Control& listen, const QString& sentence);
+    // The Listen button: speaks the sentence, once an answer has shown the button.
+    void listenTo(const forms::Control& listen, const QString& sentence);
+    void toggleSpeakAfterAnswer(forms::Control& speakItem);
+
     Context& ctx;
 };
 

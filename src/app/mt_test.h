@@ -28,6 +28,8 @@ struct Globals {
     // usual selection: set by the Progress window's "practise these", taken by the practice window
     // when it loads.
     std::vector<int> PracticeSerials;
+    // Settings: read each sentence aloud after an answer (practice and review windows).
+    bool SpeakAfterAnswer = false;
 };
 
 // The program's folder with exactly one separator at its end: "/opt/plurquiz" gives

@@ -48,6 +48,9 @@ struct Control {
     FontSpec font;                 // empty family: the design font
     bool substitutesKeys = false;  // edit: key presses go through the window's KeyPress handler first
     QString spokenName;            // what a screen reader says, where the caption does not say it
+    QString toolTip;               // shown when the mouse rests on the control
+    QString shortcut;              // button: a key combination that presses it ("Ctrl+L")
+    bool checkable = false;        // menu item: shows a check box even while unchecked
 
     QString key() const { return controlKey(name, index); }
 };

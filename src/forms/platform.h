@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "control.h"
+#include "speech.h"
 
 namespace forms {
 
@@ -40,6 +41,8 @@ public:
     // Screen size in the same logical units as a window's geometry.
     virtual QSize screenSize() const = 0;
     virtual QDateTime now() const = 0;
+    // The voice that reads sentences aloud.
+    virtual Speech& speech() = 0;
 };
 
 }  // namespace forms

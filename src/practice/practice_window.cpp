@@ -6,6 +6,7 @@
 #include "app/window_names.h"
 #include "forms/platform.h"
 #include "forms/random_source.h"
+#include "store/material.h"
 #include "store/random_pick.h"
 #include "store/store_error.h"
 #include "store/table_view.h"
@@ -52,6 +53,9 @@ PracticeWindow::PracticeWindow(app::Context& ctx)
     onClick(Label28, &PracticeWindow::Label28_Click);
     onClick(mnuNivelItem, &PracticeWindow::mnuNivelItem_Click);
     onClick(mnuTopicItem, &PracticeWindow::mnuTopicItem_Click);
+    declareListening(cmdListen, mnuSpeak);
+    onClick(cmdListen, &PracticeWindow::cmdListen_Click);
+    onClick(mnuSpeak, &PracticeWindow::mnuSpeak_Click);
 }
 
 void PracticeWindow::message(int key, forms::MsgIcon icon) {
@@ -149,6 +153,10 @@ void PracticeWindow::display(const std::function<QVariant(const QString&)>& fiel
     Label17.caption = QLatin1Char(' ') + text("felelet1");
     Label26.caption = text("sorszam");
     Label27.caption = text("szint");
+    // A new sentence has not been answered yet: Listen waits for the answer.
+    SentenceToSay = store::sentenceToSay(text("mondat"), {text("a"), text("b"), text("c"), text("d")},
+                                         text("felelet2"), text("felelet1"));
+    cmdListen.visible = false;
 }
 
 void PracticeWindow::displaySelection() {
@@ -171,6 +179,7 @@ void PracticeWindow::oke() {
     const bool right = Label9.caption == Label10.caption;
     Label19.visible = right;
     Label20.visible = !right;
+    offerListening(cmdListen, SentenceToSay);
     if (Command2.visible)
         setFocus(Command2);
     else if (Command10.visible)

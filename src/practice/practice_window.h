@@ -31,6 +31,9 @@ public:
     void Command10_Click();
     void Command6_Click() { mnuPlurquiz_Click(); }
     void oke();
+    // Hearing the sentence.
+    void cmdListen_Click() { listenTo(cmdListen, SentenceToSay); }
+    void mnuSpeak_Click() { toggleSpeakAfterAnswer(mnuSpeak); }
 
     // Navigation and search.
     void Command5_Click();
@@ -61,6 +64,8 @@ public:
     int LargestSerial = 0;
     // The records practised in order; empty until the database could be read.
     std::optional<store::Snapshot> Selection;
+    // The sentence on screen completed by its right filler, as Listen reads it out.
+    QString SentenceToSay;
 
     // --- controls -----------------------------------------------------------------------
     forms::Control& Label13 = addLabel(QStringLiteral("Label13"));  // the sentence
@@ -105,6 +110,7 @@ public:
     forms::Control& Command8 = addButton(QStringLiteral("Command8"), QStringLiteral("&Next"));
     forms::Control& Command9 = addButton(QStringLiteral("Command9"), QStringLiteral("&Last"));
     forms::Control& Command6 = addButton(QStringLiteral("Command6"), QStringLiteral("&Close"));
+    forms::Control& cmdListen = addButton(QStringLiteral("cmdListen"), QStringLiteral("Listen"));
 
     ParameterMenus settings = addParameterMenus({"&10sec", "&20sec", "&30sec"});
     forms::Control& mnuLevel = addMenu(QStringLiteral("mnuLevel"), QStringLiteral("&Level"));
@@ -115,6 +121,8 @@ public:
     forms::ControlArray& beg =
         addCheckedArray(QStringLiteral("beg"),
                         {"&1", "&51", "1&01", "151", "&201", "251", "&301", "351", "&401", "451", "&501"});
+    forms::Control& mnuSpeak =
+        addItem(QStringLiteral("mnuSpeak"), QStringLiteral("Read the sentence &aloud after each answer"));
 
 private:
     // Shows the fields of a record (the display mapping); only captions change.

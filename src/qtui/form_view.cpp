@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QShortcutEvent>
 #include <QTimer>
 
@@ -116,9 +117,16 @@ void FormView::connectControl(Control& control, QObject* object) {
     const int index = control.index;
     switch (control.kind) {
         case ControlKind::Button:
-            if (auto* b = qobject_cast<QAbstractButton*>(object))
+            if (auto* b = qobject_cast<QAbstractButton*>(object)) {
                 connect(b, &QAbstractButton::clicked, this,
                         [this, name, index] { dispatch([&] { form_->click(name, index); }); });
+                // A key combination of its own, beside the mnemonic its caption gives it.
+                if (!control.shortcut.isEmpty() && window_) {
+                    auto* shortcut = new QShortcut(QKeySequence(control.shortcut), window_);
+                    connect(shortcut, &QShortcut::activated, this,
+                            [this, name, index] { dispatch([&] { form_->click(name, index); }); });
+                }
+            }
             break;
         case ControlKind::Option:
             // Whatever selects the option (mouse, keyboard, a screen reader's toggle action)
@@ -250,7 +258,8 @@ void FormView::sync() {
             action->setText(c.caption);
             action->setVisible(c.visible);
             action->setEnabled(c.enabled);
-            const bool checkable = c.checked || c.index >= 0 || c.name == QLatin1String("mnuOnTop");
+            const bool checkable =
+                c.checkable || c.checked || c.index >= 0 || c.name == QLatin1String("mnuOnTop");
             action->setCheckable(checkable);
             action->setChecked(c.checked);
             continue;
@@ -320,6 +329,7 @@ void FormView::sync() {
             w->setFont(f);
         }
         w->setEnabled(c.enabled);
+        if (w->toolTip() != c.toolTip) w->setToolTip(c.toolTip);
         if (w->isHidden() == c.visible) w->setVisible(c.visible);
         // A box's caption is its content, which the reader reads as the value: a box is named
         // only by its spoken name.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "forms/platform.h"
+#include "qt_speech.h"
 
 namespace qtui {
 
@@ -22,9 +23,11 @@ public:
     bool setTopmost(const forms::Form& form, bool topmost) override;
     QSize screenSize() const override;
     QDateTime now() const override { return QDateTime::currentDateTime(); }
+    forms::Speech& speech() override { return speech_; }
 
 private:
     ViewManager& views_;
+    QtSpeech speech_;  // starts its engine only when first asked
 };
 
 }  // namespace qtui

@@ -5,6 +5,7 @@
 #include "app/window_names.h"
 #include "failed_log.h"
 #include "forms/window_registry.h"
+#include "store/material.h"
 #include "store/store_error.h"
 #include "text/ui_text.h"
 
@@ -54,6 +55,9 @@ ReviewWindow::ReviewWindow(app::Context& ctx) : app::AppForm(app::kReview, ctx) 
     for (int i = 0; i < 4; ++i) onClick(*options[i], [this, i] { Option_Click(i); });
     onKeyPress([this](QChar& key) { Form_KeyPress(key); });
     onClick(mnuOnTop, &ReviewWindow::mnuOnTop_Click);
+    declareListening(cmdListen, mnuSpeak);
+    onClick(cmdListen, &ReviewWindow::cmdListen_Click);
+    onClick(mnuSpeak, &ReviewWindow::mnuSpeak_Click);
 }
 
 void ReviewWindow::message(const QString& text, forms::MsgIcon icon) {
@@ -101,6 +105,11 @@ void ReviewWindow::display() {
     Label19.caption = shown(field("felelet2"));
     Label20.caption = shown(field("felelet1"));
     Label10.caption = field("felelet2").toString();
+    // A new item has not been answered again yet: Listen waits for the answer.
+    auto text = [&](const char* name) { return field(name).toString(); };
+    SentenceToSay = store::sentenceToSay(text("mondat"), {text("a"), text("b"), text("c"), text("d")},
+                                         text("felelet2"), text("felelet1"));
+    cmdListen.visible = false;
 }
 
 void ReviewWindow::showStepCounter() {
@@ -155,6 +164,7 @@ void ReviewWindow::Option_Click(int letter) {
     const bool right = Label9.caption == Label10.caption;
     Label17.visible = right;
     Label18.visible = !right;
+    offerListening(cmdListen, SentenceToSay);
 }
 
 void ReviewWindow::Form_KeyPress(QChar& key) {
@@ -192,7 +202,7 @@ void ReviewWindow::showEndOfList(int messageKey, int startCaptionKey) {
     for (forms::Control* c :
          {&Command2, &Command3, &Command4, &Command5, &Command7, &Command8, &Label13, &Label14,
           &Label12,  &Label15,  &Label16,  &Label1,   &Label2,   &Label3,   &Label4,  &Label11,
-          &Label22,  &Label17,  &Label18,  &Label19,  &Label20,  &Label21,  &Label23})
+          &Label22,  &Label17,  &Label18,  &Label19,  &Label20,  &Label21,  &Label23, &cmdListen})
         c->visible = false;
 }
 

@@ -34,6 +34,9 @@ public:
     void Option_Click(int letter);  // 0-3: A-D
     void Form_KeyPress(QChar& key);
     void mnuOnTop_Click() { toggleOnTop(); }
+    // Hearing the sentence.
+    void cmdListen_Click() { listenTo(cmdListen, SentenceToSay); }
+    void mnuSpeak_Click() { toggleSpeakAfterAnswer(mnuSpeak); }
 
     // The failed items: rows 1..ItemCount of the log (row 0 is the placeholder); empty until the
     // database file could be read.
@@ -42,6 +45,8 @@ public:
     // The last rowid of the log the learner has been offered (at load, then at each Start): the
     // rows that closing deletes. 0 when there was nothing to offer.
     qint64 OfferedUpTo = 0;
+    // The item's sentence completed by its right filler, as Listen reads it out.
+    QString SentenceToSay;
 
     // --- controls -----------------------------------------------------------------------
     forms::Control& Command2 = addButton(QStringLiteral("Command2"), QStringLiteral("&First"));
@@ -80,8 +85,11 @@ public:
     forms::Control& Command1 = addButton(QStringLiteral("Command1"), QStringLiteral("&Start"));
     forms::Control& Command4 = addButton(QStringLiteral("Command4"), QStringLiteral("&Next"));
     forms::Control& Command6 = addButton(QStringLiteral("Command6"), QStringLiteral("&Close"));
+    forms::Control& cmdListen = addButton(QStringLiteral("cmdListen"), QStringLiteral("Listen"));
 
     forms::Control& mnuSettings = addMenu(QStringLiteral("mnuSettings"), QStringLiteral("Settin&gs"));
+    forms::Control& mnuSpeak =
+        addItem(QStringLiteral("mnuSpeak"), QStringLiteral("Read the sentence &aloud after each answer"));
     forms::Control& mnuOnTop = addItem(QStringLiteral("mnuOnTop"), QStringLiteral("&OnTop"));
 
 private:

@@ -24,8 +24,7 @@ namespace {
 
 enum Column { Sorszam, Szint, Kulcs1, Kulcs2, Mondat, A, B, C, D, Felelet1, Felelet2, ColumnCount };
 
-const QString kGap = QStringLiteral("...");
-const QString kNoteMark = QStringLiteral(" — ");
+const QString& kGap = kGapMark;
 
 int gapCount(const QString& sentence) {
     int count = 0;
@@ -47,6 +46,25 @@ std::optional<int> numberIn(const QString& text, int low, int high) {
 }
 
 }  // namespace
+
+QString completedSentence(const QString& sentence, const QString& filler) {
+    const qsizetype at = sentence.indexOf(kGap);
+    return at < 0 ? sentence : QString(sentence).replace(at, kGap.size(), filler);
+}
+
+QString solutionWithoutNote(const QString& solution) {
+    const qsizetype at = solution.indexOf(kNoteMark);
+    return (at < 0 ? solution : solution.left(at)).trimmed();
+}
+
+QString sentenceToSay(const QString& sentence, const QStringList& fillers, const QString& letter,
+                      const QString& solution) {
+    const qsizetype right = letter.size() == 1 ? QStringLiteral("ABCD").indexOf(letter) : -1;
+    if (sentence.contains(kGap) && right >= 0 && right < fillers.size() && !fillers[right].isEmpty())
+        return completedSentence(sentence, fillers[right]).trimmed();
+    const QString withoutNote = solutionWithoutNote(solution);
+    return withoutNote.isEmpty() ? sentence.trimmed() : withoutNote;
+}
 
 QStringList materialRowProblems(const QStringList& f) {
     QStringList problems;

@@ -12,6 +12,21 @@
 
 namespace store {
 
+// The mark of a gap in a sentence, and what separates the completed sentence of a solution from
+// its grammatical note.
+inline const QString kGapMark = QStringLiteral("...");
+inline const QString kNoteMark = QStringLiteral(" — ");
+
+// The sentence with its first gap filled by `filler`; a sentence without a gap comes back as it is.
+QString completedSentence(const QString& sentence, const QString& filler);
+// A solution without its grammatical note: what comes before " — ".
+QString solutionWithoutNote(const QString& solution);
+// The completed sentence of a record, as it is read out: the gap filled with the filler of the
+// right letter (A-D); where that cannot be done (no gap, no such letter), the solution without its
+// note.
+QString sentenceToSay(const QString& sentence, const QStringList& fillers, const QString& letter,
+                      const QString& solution);
+
 // The CSV columns, in order: sorszam,szint,kulcs1,kulcs2,mondat,a,b,c,d,felelet1,felelet2.
 const QStringList& materialColumns();
 

@@ -108,6 +108,12 @@ enum Key : int {
     KeyProgressAllTopicsItem = 235,
     KeyProgressExportCaption = 236,
     KeyProgressSentenceGone = 237,
+    // 240-259: hearing the sentence
+    KeyListen = 240,
+    KeyListenHint = 241,
+    KeyListenNoService = 242,
+    KeyListenNoSpanishVoice = 243,
+    KeySpeakAfterAnswer = 244,
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 

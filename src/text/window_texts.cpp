@@ -16,9 +16,9 @@ constexpr TextBinding kLauncher[] = {
 };
 
 constexpr TextBinding kReview[] = {
-    {"Command1", -1, 2}, {"Command2", -1, 7},     {"Command3", -1, 8},  {"Command4", -1, 5},
-    {"Command5", -1, 9}, {"Command6", -1, 4},     {"Command7", -1, 10}, {"Command8", -1, 6},
-    {"Label21", -1, 67}, {"mnuSettings", -1, 27},
+    {"Command1", -1, 2}, {"Command2", -1, 7},     {"Command3", -1, 8},    {"Command4", -1, 5},
+    {"Command5", -1, 9}, {"Command6", -1, 4},     {"Command7", -1, 10},   {"Command8", -1, 6},
+    {"Label21", -1, 67}, {"mnuSettings", -1, 27}, {"cmdListen", -1, 240}, {"mnuSpeak", -1, 244},
 };
 
 constexpr TextBinding kTest[] = {
@@ -69,10 +69,8 @@ constexpr TextBinding kPracticeHead[] = {
 };
 
 constexpr TextBinding kPracticeTail[] = {
-    {"Label28", -1, 61},
-    {"Label29", -1, 62},
-    {"Label23", -1, 68},
-    {"Label24", -1, 76},
+    {"Label28", -1, 61}, {"Label29", -1, 62},    {"Label23", -1, 68},
+    {"Label24", -1, 76}, {"cmdListen", -1, 240}, {"mnuSpeak", -1, 244},
 };
 
 }  // namespace

@@ -1,7 +1,8 @@
 """What a learner does with the launcher, checked in the running program."""
 import sqlite3
+import time
 
-from desktop import Program, wait_for
+from desktop import Program, plain, wait_for
 
 LAUNCHER = "PLURQUIZ ESPAÑOL"
 
@@ -303,5 +304,45 @@ def progress_shows_two_runs_and_practises_the_most_missed(build_dir, display):
         program.end()
 
 
+def listen_after_an_answer(build_dir, display):
+    """Listen shows once the sentence is answered; where this desktop has no Spanish voice it is
+    disabled and says why, and neither it nor the setting to read every answer aloud ends the
+    program."""
+    import pyatspi
+    program = start(build_dir, display)
+    try:
+        program.focus(LAUNCHER)
+        program.keys("Return")
+        practice = program.window("Practice")
+        program.focus("Practice")
+        program.keys("alt+s")
+        wait_for("a sentence", lambda: next((t for t in labels(practice) if "..." in t), None))
+
+        def listen_showing():
+            node = pyatspi.findDescendant(practice, lambda n: plain(n.name) == "Listen" and
+                                          n.getRoleName() == "push button")
+            return node if node is not None and node.getState().contains(pyatspi.STATE_SHOWING) else None
+
+        assert listen_showing() is None, "Listen before an answer"
+        program.keys("c")
+        listen = wait_for("the Listen button after the answer", listen_showing)
+        if not listen.getState().contains(pyatspi.STATE_SENSITIVE):
+            assert "Cannot read aloud" in (listen.description or ""), listen.description
+            print("      Listen is disabled here: " + listen.description, flush=True)
+        else:
+            print("      Listen is enabled: a Spanish voice speaks here", flush=True)
+        program.keys("ctrl+l")
+        program.press(program.find_in(practice, ["Settings", "Read the sentence aloud after each answer"]))
+        program.focus("Practice")
+        program.keys("a")
+        program.keys("ctrl+l")
+        time.sleep(1)
+        assert program.process.poll() is None, "the program ended"
+        program.window("Practice")
+    finally:
+        program.end()
+
+
 ALL.append(("progress: two counted runs are two points; practise these opens the most missed",
             progress_shows_two_runs_and_practises_the_most_missed))
+ALL.append(("practice: Listen after an answer, with or without a Spanish voice", listen_after_an_answer))

@@ -53,6 +53,8 @@ struct Probe : Form {
         });
         onTimer(Tick, [this] { log << QStringLiteral("tick"); });
         onClick(link, [this] { log << QStringLiteral("link"); });
+        speak.shortcut = QStringLiteral("Ctrl+L");
+        onClick(speak, [this] { log << QStringLiteral("speak"); });
         onKeyPress([this](QChar& k) {
             if (k >= u'a' && k <= u'd') {
                 log << QStringLiteral("key ") + k;
@@ -68,6 +70,7 @@ struct Probe : Form {
     Control& clear = addButton(QStringLiteral("clear"), QStringLiteral("&Clear"));
     Control& restart = addButton(QStringLiteral("restart"), QStringLiteral("&Restart"));
     Control& modal = addButton(QStringLiteral("modal"), QStringLiteral("&Modal"));
+    Control& speak = addButton(QStringLiteral("speak"), QStringLiteral("Speak"));
     Control& Panel = add(ControlKind::Frame, QStringLiteral("Panel"));
     Control& A = addOption(Panel, QStringLiteral("A"), QStringLiteral("A"));
     Control& B = addOption(Panel, QStringLiteral("B"), QStringLiteral("B"));
@@ -81,7 +84,7 @@ QMainWindow* buildProbe() {
     auto* window = new QMainWindow;
     auto* central = new QWidget(window);
     auto* layout = new QVBoxLayout(central);
-    for (const char* name : {"ok", "other", "clear", "restart", "modal"}) {
+    for (const char* name : {"ok", "other", "clear", "restart", "modal", "speak"}) {
         auto* b = new QPushButton(QString::fromLatin1(name), central);
         b->setObjectName(QString::fromLatin1(name));
         layout->addWidget(b);
@@ -203,6 +206,19 @@ private slots:
         QVERIFY(!probe->A.checked);
         QVERIFY(!widget<QRadioButton>("A")->isChecked());
         QVERIFY(!widget<QRadioButton>("B")->isChecked());
+    }
+
+    // A button's own key combination presses it; its tool tip follows the model.
+    void aKeyCombinationPressesItsButton() {
+        window->findChild<QWidget*>(QStringLiteral("Text1"))->setFocus();
+        QTest::keyClick(window->windowHandle(), Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(probe->log, QStringList{"speak"});
+        QCOMPARE(widget<QLineEdit>("Text1")->text(), QString());
+        probe->speak.toolTip = QStringLiteral("no voice");
+        probe->speak.enabled = false;
+        views->viewOf(kProbe)->sync();
+        QCOMPARE(widget<QPushButton>("speak")->toolTip(), QStringLiteral("no voice"));
+        QVERIFY(!widget<QPushButton>("speak")->isEnabled());
     }
 
     void everyControlCanBeReadByItsName() {

@@ -9,6 +9,20 @@
 #include "forms/form.h"
 #include "forms/platform.h"
 
+// A voice for tests: answers with a scripted status and records what it was asked to say.
+struct FakeSpeech : forms::Speech {
+    Status answer = Status::Ready;
+    int statusQueries = 0;  // how often a window asked (the real engine starts at the first)
+    QStringList said;
+    Status status() override {
+        ++statusQueries;
+        return answer;
+    }
+    void say(const QString& text) override {
+        if (answer == Status::Ready) said << text;
+    }
+};
+
 struct FakePlatform : forms::Platform {
     struct Message {
         QString text, caption;
@@ -80,4 +94,6 @@ struct FakePlatform : forms::Platform {
     }
     QSize screenSize() const override { return screen; }
     QDateTime now() const override { return clock; }
+    FakeSpeech voice;
+    forms::Speech& speech() override { return voice; }
 };

@@ -1,8 +1,10 @@
-// plurquiz-import: takes over an old Jet (.mdb) file, and moves the material to and from CSV.
+// plurquiz-import: takes over an old Jet (.mdb) file, moves the material to and from CSV, and
+// exchanges sentences with course platforms (GIFT, Moodle XML, Aiken).
 #include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
 
+#include "exchange_commands.h"
 #include "legacy_import.h"
 #include "material_csv_commands.h"
 #include "tool_error.h"
@@ -24,6 +26,19 @@ const char kHelp[] =
     "      Reads sentences from such a CSV file into a database whose test1 is empty, or into a\n"
     "      new database if DB.sqlite does not exist. Every row is checked first; if any is bad,\n"
     "      each bad row is listed and nothing is written.\n"
+    "  plurquiz-import --gift-out [--force] DB.sqlite FILE.gift\n"
+    "  plurquiz-import --moodle-xml-out [--force] DB.sqlite FILE.xml\n"
+    "      Writes every sentence as a multiple-choice question for a course platform, in GIFT or in\n"
+    "      Moodle XML (UTF-8): the gap shown as _____, the four fillers with the right one marked, the\n"
+    "      solution as general feedback, one category per topic and the level as a tag (level-1..3).\n"
+    "      An existing FILE is left as it is unless --force is given.\n"
+    "  plurquiz-import --gift-in FILE.gift DB.sqlite\n"
+    "  plurquiz-import --aiken-in FILE.txt DB.sqlite\n"
+    "      Adds the multiple-choice questions of a GIFT or Aiken file with exactly four answers and\n"
+    "      one right one as sentences, numbered after the largest serial number of DB.sqlite (which\n"
+    "      is created if it does not exist). Other questions are listed with their line and passed\n"
+    "      over; the topic comes from the category name, the level from a tag level-1..3. A file that\n"
+    "      is cut off or not UTF-8, or one without any such question, writes nothing.\n"
     "  plurquiz-import --help\n"
     "      Shows this text.\n"
     "Exit status: 0 done (warnings on standard error), 1 failed (the reason on standard error),\n"
@@ -45,10 +60,11 @@ int main(int argc, char** argv) {
         return 0;
     }
     QStringList rest = args;
-    // --force belongs to --csv-out alone, once.
+    // --force belongs to the commands that write a file, once.
+    const QStringList writers = {QStringLiteral("--csv-out"), QStringLiteral("--gift-out"),
+                                 QStringLiteral("--moodle-xml-out")};
     const qsizetype forces = rest.removeAll(QStringLiteral("--force"));
-    if (forces > 1 || (forces == 1 && (rest.isEmpty() || rest[0] != QLatin1String("--csv-out"))))
-        return usage();
+    if (forces > 1 || (forces == 1 && (rest.isEmpty() || !writers.contains(rest[0])))) return usage();
     const bool force = forces == 1;
     if (rest.size() != 3 && rest.size() != 2) return usage();
     try {
@@ -60,6 +76,19 @@ int main(int argc, char** argv) {
             importtool::exportMaterialCsv(rest[1], rest[2], force);
         } else if (rest[0] == QLatin1String("--csv-in")) {
             importtool::importMaterialCsv(rest[1], rest[2]);
+        } else if (rest[0] == QLatin1String("--gift-out") || rest[0] == QLatin1String("--moodle-xml-out")) {
+            const auto format = rest[0] == QLatin1String("--gift-out")
+                                    ? importtool::QuestionFormat::Gift
+                                    : importtool::QuestionFormat::MoodleXml;
+            for (const QString& warning : importtool::exportQuestions(rest[1], rest[2], format, force))
+                std::fprintf(stderr, "%s\n", qUtf8Printable(warning));
+        } else if (rest[0] == QLatin1String("--gift-in") || rest[0] == QLatin1String("--aiken-in")) {
+            const auto format = rest[0] == QLatin1String("--gift-in") ? importtool::QuestionFormat::Gift
+                                                                      : importtool::QuestionFormat::Aiken;
+            const importtool::ImportReport report = importtool::importQuestions(rest[1], rest[2], format);
+            for (const QString& warning : report.warnings)
+                std::fprintf(stderr, "%s\n", qUtf8Printable(warning));
+            std::printf("%s\n", qUtf8Printable(report.summary));
         } else {
             return usage();
         }

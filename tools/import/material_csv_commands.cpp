@@ -39,44 +39,6 @@ QString readUtf8(const QString& path) {
     return text;
 }
 
-// What the start-up check found, in words for the command line (the engine's own words left out).
-QString describe(const store::FileStatus& status) {
-    switch (status.problem) {
-        case store::Problem::None:
-            return {};
-        case store::Problem::Missing:
-            return QStringLiteral("the file does not exist; check its name and folder");
-        case store::Problem::Empty:
-            return QStringLiteral(
-                "the file is empty (0 bytes), so it holds no database; delete it or give another "
-                "file name");
-        case store::Problem::FolderReadOnly:
-            return QStringLiteral(
-                "its folder cannot be written, and the database must keep a journal file beside it "
-                "while it writes; make the folder writable and run the command again");
-        case store::Problem::MissingTable:
-            return QStringLiteral(
-                       "the file has no table %1, so it is not a Plurquiz database; give the name of one")
-                .arg(status.detail);
-        case store::Problem::Locked:
-            return QStringLiteral(
-                "the file is in use by another program; close that program, then run the command "
-                "again");
-        case store::Problem::ReadOnly:
-            return QStringLiteral("the file is read-only; make it writable, then run the command again");
-        case store::Problem::Damaged:
-            return QStringLiteral(
-                "the file is damaged or is not a Plurquiz database; use a good copy of it, or give "
-                "the name of a new file");
-        case store::Problem::CannotCreate:
-        case store::Problem::CannotOpen:
-            return QStringLiteral(
-                "the file cannot be opened as a database; check that you may read it, then run the "
-                "command again");
-    }
-    return {};
-}
-
 // The folder a new CSV file goes into must be there and writable.
 void checkCsvFolder(const QString& csv) {
     const QString folder = QFileInfo(csv).absolutePath();
@@ -109,7 +71,7 @@ void exportMaterialCsv(const QString& database, const QString& csv, bool replace
     const store::FileStatus status = store::Database::check(database);
     if (status.problem != store::Problem::None && status.problem != store::Problem::Locked &&
         status.problem != store::Problem::ReadOnly && status.problem != store::Problem::FolderReadOnly)
-        throw ToolError(QStringLiteral("%1: %2").arg(display(database), describe(status)));
+        throw ToolError(QStringLiteral("%1: %2").arg(display(database), describeStatus(status)));
     checkCsvFolder(csv);
     QString text;
     try {
@@ -146,7 +108,8 @@ void importMaterialCsv(const QString& csv, const QString& database) {
             return;
         }
         const store::FileStatus status = store::Database::check(database);
-        if (!status.ok()) throw ToolError(QStringLiteral("%1: %2").arg(display(database), describe(status)));
+        if (!status.ok())
+            throw ToolError(QStringLiteral("%1: %2").arg(display(database), describeStatus(status)));
         store::Database db(database);
         if (const qint64 rows = rowCount(db); rows > 0)
             throw ToolError(

@@ -67,6 +67,43 @@ QString plainFailure(const QString& file, const store::StoreError& error) {
     return QStringLiteral("%1: %2").arg(display(file), words);
 }
 
+QString describeStatus(const store::FileStatus& status) {
+    switch (status.problem) {
+        case store::Problem::None:
+            return {};
+        case store::Problem::Missing:
+            return QStringLiteral("the file does not exist; check its name and folder");
+        case store::Problem::Empty:
+            return QStringLiteral(
+                "the file is empty (0 bytes), so it holds no database; delete it or give another "
+                "file name");
+        case store::Problem::FolderReadOnly:
+            return QStringLiteral(
+                "its folder cannot be written, and the database must keep a journal file beside it "
+                "while it writes; make the folder writable and run the command again");
+        case store::Problem::MissingTable:
+            return QStringLiteral(
+                       "the file has no table %1, so it is not a Plurquiz database; give the name of one")
+                .arg(status.detail);
+        case store::Problem::Locked:
+            return QStringLiteral(
+                "the file is in use by another program; close that program, then run the command "
+                "again");
+        case store::Problem::ReadOnly:
+            return QStringLiteral("the file is read-only; make it writable, then run the command again");
+        case store::Problem::Damaged:
+            return QStringLiteral(
+                "the file is damaged or is not a Plurquiz database; use a good copy of it, or give "
+                "the name of a new file");
+        case store::Problem::CannotCreate:
+        case store::Problem::CannotOpen:
+            return QStringLiteral(
+                "the file cannot be opened as a database; check that you may read it, then run the "
+                "command again");
+    }
+    return {};
+}
+
 void checkNewFile(const QString& path) {
     const QFileInfo info(path);
     if (info.exists())

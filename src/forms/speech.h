@@ -1,0 +1,27 @@
+// Reading a sentence aloud with a Spanish voice, behind one interface: the Qt side speaks through
+// the desktop's speech service, tests use a fake that records what it was asked to say.
+#pragma once
+
+#include <QString>
+
+namespace forms {
+
+class Speech {
+public:
+    // Why nothing can be spoken, if so.
+    enum class Status {
+        Ready,           // a Spanish voice is there
+        NoService,       // no speech service is installed or none answers
+        NoSpanishVoice,  // the service speaks, but has no Spanish voice
+    };
+
+    virtual ~Speech() = default;
+    // May start the speech engine the first time it is asked, so a window asks only when it is
+    // about to offer speech, never while it loads.
+    virtual Status status() = 0;
+    bool available() { return status() == Status::Ready; }
+    // Speaks the text, cutting short whatever is being spoken; does nothing when not Ready.
+    virtual void say(const QString& text) = 0;
+};
+
+}  // namespace forms

@@ -1,0 +1,36 @@
+// The desktop's speech service through Qt Text to Speech, with a Spanish voice. The engine lives
+// on a thread of its own: a speech service that hangs (one without a sound device may never
+// answer) must not freeze the windows.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "forms/speech.h"
+
+class QObject;
+class QThread;
+
+namespace qtui {
+
+class QtSpeech : public forms::Speech {
+public:
+    QtSpeech();
+    ~QtSpeech() override;
+
+    // The first call starts the engine and waits a short while for it; an engine that has not
+    // answered by then counts as no service, until a later call finds that it has.
+    Status status() override;
+    void say(const QString& text) override;
+
+    struct Shared;  // what the speech thread reports back
+
+private:
+    void start();
+
+    std::shared_ptr<Shared> shared_;
+    QThread* thread_ = nullptr;
+    QObject* voice_ = nullptr;  // lives on thread_
+};
+
+}  // namespace qtui
