@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "progress/progress_window.h"
 #include "score_chart.h"
@@ -17,6 +18,8 @@ namespace qtui {
 namespace {
 
 const char* const kRevision = "pageRevision";
+// A chart a few hundred pixels wide shows no more than a few hundred points.
+constexpr size_t kMostDrawnPoints = 400;
 
 void fillTable(QTableWidget& table, const progress::ProgressPage::Table& content) {
     // Ten thousand tests make ten thousand rows: the columns are sized once the rows are in, not
@@ -39,6 +42,8 @@ void fillTable(QTableWidget& table, const progress::ProgressPage::Table& content
     }
     table.setCurrentCell(-1, -1);
     header->setSectionResizeMode(0, QHeaderView::Stretch);
+    // Columns fit the first rows (all alike: dates, counts, per cents), not each of ten thousand.
+    header->setResizeContentsPrecision(200);
     for (int c = 1; c < table.columnCount(); ++c) table.resizeColumnToContents(c);
     table.setUpdatesEnabled(true);
 }
@@ -51,8 +56,10 @@ void drawChart(QWidget& view, const progress::ProgressPage& page) {
         ScoreChartData data;
         data.scoreSeries = page.scoreSeries;
         data.averageSeries = page.averageSeries;
-        for (const auto& p : page.points)
-            data.points.push_back({p.when.toMSecsSinceEpoch(), p.percent, p.average});
+        std::vector<ScoreChartData::Point> all;
+        all.reserve(page.points.size());
+        for (const auto& p : page.points) all.push_back({p.when.toMSecsSinceEpoch(), p.percent, p.average});
+        data.points = thinnedPoints(all, kMostDrawnPoints);
         plugin->draw(&view, data);
     }
     view.setAccessibleDescription(page.chartDescription);

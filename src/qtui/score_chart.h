@@ -20,6 +20,10 @@ struct ScoreChartData {
     QString scoreSeries, averageSeries;  // the legend's names
 };
 
+// At most `most` points for drawing: a longer history becomes the means of runs taken together in
+// order, equal groups but the last; a shorter one is returned as it is.
+std::vector<ScoreChartData::Point> thinnedPoints(const std::vector<ScoreChartData::Point>& all, size_t most);
+
 class ScoreChartPlugin {
 public:
     virtual ~ScoreChartPlugin() = default;

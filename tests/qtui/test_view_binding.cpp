@@ -18,6 +18,7 @@
 #include "forms/random_source.h"
 #include "forms/window_registry.h"
 #include "qtui/form_view.h"
+#include "qtui/score_chart.h"
 #include "qtui/view_manager.h"
 #include "qtui/window_builder.h"
 
@@ -123,6 +124,41 @@ class ViewBindingTest : public QObject {
     }
 
 private slots:
+    // The score chart draws a long history as means of runs in order: never more points than
+    // asked, every run counted once, the overall mean kept, a short history as it is.
+    void aLongHistoryIsDrawnAsMeansOfRunsInOrder_data() {
+        QTest::addColumn<int>("runs");
+        QTest::addColumn<int>("most");
+        QTest::addColumn<int>("drawn");
+        QTest::addRow("fewer than the most") << 7 << 400 << 7;
+        QTest::addRow("exactly the most") << 400 << 400 << 400;
+        QTest::addRow("one more: pairs") << 401 << 400 << 201;
+        QTest::addRow("a lifetime") << 10000 << 400 << 400;
+        QTest::addRow("groups of three, the last of one") << 10 << 4 << 4;
+    }
+    void aLongHistoryIsDrawnAsMeansOfRunsInOrder() {
+        QFETCH(int, runs);
+        QFETCH(int, most);
+        QFETCH(int, drawn);
+        std::vector<qtui::ScoreChartData::Point> all;
+        double sum = 0;
+        for (int i = 0; i < runs; ++i) {
+            all.push_back({1'000'000LL * i, double((i * 37) % 101), double(i % 50)});
+            sum += all.back().percent;
+        }
+        const auto points = qtui::thinnedPoints(all, static_cast<size_t>(most));
+        QCOMPARE(static_cast<int>(points.size()), drawn);
+        const int per = (runs + most - 1) / most;
+        double weighted = 0;
+        for (size_t i = 0; i < points.size(); ++i) {
+            if (i > 0) QVERIFY(points[i].msecs > points[i - 1].msecs);
+            const int first = static_cast<int>(i) * (runs > most ? per : 1);
+            const int count = runs > most ? std::min(per, runs - first) : 1;
+            weighted += points[i].percent * count;
+        }
+        QVERIFY(qAbs(weighted - sum) < 1e-6 * runs);
+    }
+
     void initTestCase() { qtui::defineWindowBuilder(kProbe, buildProbe); }
 
     void init() {
