@@ -22,6 +22,14 @@ def outer(argv):
     display = ""
     with os.fdopen(read) as f:
         display = ":" + f.readline().strip()
+    # The server names its display as it starts listening; a client may still be turned away for a
+    # moment, so the first program waits until one gets in.
+    deadline = time.monotonic() + 20
+    while subprocess.call(["xdpyinfo", "-display", display], stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL) != 0:
+        if time.monotonic() > deadline or xvfb.poll() is not None:
+            sys.exit("the virtual display %s does not accept clients" % display)
+        time.sleep(0.1)
     try:
         env = dict(os.environ, DISPLAY=display, PLURQUIZ_E2E_INNER="1", XDG_RUNTIME_DIR=tempfile.mkdtemp())
         env.pop("QT_QPA_PLATFORM", None)
