@@ -127,20 +127,8 @@ def counted_test_run(build_dir, display, letter="a"):
     program.focus(LAUNCHER)
     program.keys("alt+t", "Return")
     test = program.window("Test")
-    program.press(program.find_in(test, ["Settings", "Parameters", "Number of sentences", "20"]))
-    program.focus("Test")
-    program.keys("alt+s")
     db = sqlite3.connect(program.database)
-    number = item_number(test, program)
-    right = 0
-    for i in range(20):
-        wait_for("sentence %d" % (i + 1), lambda: (number.name or "").strip() == str(i + 1))
-        sentence = next(t for t in labels(test) if "..." in t)
-        letter_right, = db.execute("SELECT felelet2 FROM test1 WHERE mondat = ?", (sentence.strip(),)).fetchone()
-        right += letter_right == letter.upper()
-        program.keys(letter, "alt+n")
-    wait_for("the score", lambda: "%d/20" % right in labels(test))
-    return program, test, right, db
+    return program, test, run_counted_test(program, test, db, letter), db
 
 
 def a_counted_run_of_20_ends_by_itself(build_dir, display):
