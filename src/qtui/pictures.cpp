@@ -51,12 +51,13 @@ QPixmap info() {
     p.setPen(QPen(QColor(0x0b, 0x4f, 0x8a), 3));
     p.setBrush(QColor(0x2d, 0x7d, 0xd2));
     p.drawEllipse(QRectF(4, 4, 56, 56));
-    QFont f(QStringLiteral("DejaVu Serif"));
-    f.setPixelSize(40);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(4, 4, 56, 56), Qt::AlignCenter, QStringLiteral("i"));
+    // The "i" drawn as a dot and a stem with a foot: no font to load for one letter.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(27, 13, 10, 10));
+    p.drawRoundedRect(QRectF(27.5, 27, 9, 22), 2, 2);
+    p.drawRoundedRect(QRectF(23, 45, 18, 5), 1.5, 1.5);
+    p.drawRoundedRect(QRectF(23, 27, 10, 4.5), 1.5, 1.5);
     return pm;
 }
 
@@ -94,6 +95,44 @@ QPixmap books() {
     return pm;
 }
 
+// The program's icon (packaging/icons/plurquiz.svg, drawn on a 256 grid): a speech bubble holding a
+// gapped sentence and four candidate fillers, the third one chosen. Drawn rather than decoded, so
+// that no image reader is loaded for it.
+QPixmap iconPicture(int size) {
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 256.0, size / 256.0);
+    QPainterPath bubble;
+    bubble.addRoundedRect(QRectF(20, 24, 216, 164), 36, 36);
+    QPainterPath tail;
+    tail.moveTo(116, 186);
+    tail.lineTo(54, 234);
+    tail.lineTo(68, 186);
+    tail.closeSubpath();
+    QLinearGradient red(0, 24, 0, 234);
+    red.setColorAt(0, QColor(0xd8, 0x18, 0x2c));
+    red.setColorAt(1, QColor(0xa5, 0x08, 0x18));
+    p.setPen(QPen(QColor(0x7a, 0x06, 0x12), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(red);
+    p.drawPath(bubble.united(tail));
+    const QColor white(Qt::white), gold(0xf1, 0xbf, 0x00), faint(255, 255, 255, 140);
+    p.setPen(Qt::NoPen);
+    p.setBrush(white);
+    p.drawRoundedRect(QRectF(46, 56, 164, 20), 10, 10);
+    p.drawRoundedRect(QRectF(46, 94, 52, 20), 10, 10);
+    p.drawRoundedRect(QRectF(178, 94, 32, 20), 10, 10);
+    p.setPen(QPen(white, 4));
+    p.setBrush(gold);
+    p.drawRoundedRect(QRectF(106, 88, 64, 32), 8, 8);
+    p.drawEllipse(QPointF(146, 150), 14, 14);
+    p.setPen(Qt::NoPen);
+    p.setBrush(faint);
+    for (double x : {66.0, 106.0, 186.0}) p.drawEllipse(QPointF(x, 150), 12, 12);
+    return pm;
+}
+
 }  // namespace
 
 QPixmap picture(const QString& name) {
@@ -111,8 +150,7 @@ QIcon programIcon() {
     // title bars and task switchers use; the desktop's launchers take the installed icon theme.
     static const QIcon icon = [] {
         QIcon sizes;
-        for (int size : {16, 24, 32, 48, 64})
-            sizes.addFile(QStringLiteral(":/icons/plurquiz-%1.png").arg(size), QSize(size, size));
+        for (int size : {16, 24, 32, 48, 64}) sizes.addPixmap(iconPicture(size));
         return sizes;
     }();
     return icon;

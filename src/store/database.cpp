@@ -123,6 +123,8 @@ FileStatus Database::check(const QString& path) {
     try {
         Database database(path, true);
         QSqlQuery q(database.db());
+        // One pass over every page needs no cache: each page read is let go again.
+        q.exec(QStringLiteral("PRAGMA cache_size = 16"));
         if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")) || !q.next()) {
             const int code = primaryCode(q.lastError());
             if (code == kBusy || code == kLocked) return {Problem::Locked, q.lastError().text()};
