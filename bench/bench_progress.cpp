@@ -15,6 +15,7 @@
 
 #include "app/context.h"
 #include "app/window_names.h"
+#include "bench_timing.h"
 #include "forms/platform.h"
 #include "forms/random_source.h"
 #include "forms/window_registry.h"
@@ -81,19 +82,6 @@ QString makeFile(const QTemporaryDir& dir) {
     }
     t.commit();
     return path;
-}
-
-template <typename F>
-double medianMs(int runs, F&& f) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        times.push_back(t.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 void report(const char* what, double ms, const char* target) {

@@ -12,6 +12,7 @@
 #include <cstdio>
 
 #include "app/reshuffle.h"
+#include "bench_timing.h"
 #include "store/bound_view.h"
 #include "store/database.h"
 #include "store/random_pick.h"
@@ -55,19 +56,6 @@ QString makeTable(const QTemporaryDir& dir) {
     }
     QSqlDatabase::removeDatabase(QStringLiteral("bench-create"));
     return path;
-}
-
-template <typename F>
-double medianMs(int runs, F&& f) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        times.push_back(t.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 // The fields the practice window shows of the current sentence.

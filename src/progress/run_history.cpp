@@ -95,8 +95,7 @@ bool RunRecorder::answer(store::Database& db, const RecordedAnswer& a) {
     } catch (const store::StoreError& e) {
         // Rolled back whole: a run row made in this transaction is gone with it.
         runId_ = runBefore;
-        failed_ = true;
-        lastFailure_ = e.message();
+        noteFailure(e.message());
         return false;
     }
 }
@@ -116,8 +115,7 @@ bool RunRecorder::finish(store::Database& db, const QDateTime& endedAt, int pres
         return true;
     } catch (const store::StoreError& e) {
         runId_ = runBefore;
-        failed_ = true;
-        lastFailure_ = e.message();
+        noteFailure(e.message());
         return false;
     }
 }
@@ -126,6 +124,10 @@ void RunRecorder::refused(const QString& why) {
     if (!active_) return;
     ++position_;
     ++presented_;
+    noteFailure(why);
+}
+
+void RunRecorder::noteFailure(const QString& why) {
     failed_ = true;
     lastFailure_ = why;
 }

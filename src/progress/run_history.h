@@ -59,6 +59,8 @@ public:
 
 private:
     void ensureRun(store::Database& db);
+    // A write was refused (or an answer could not be put together): said once, at the next ask.
+    void noteFailure(const QString& why);
     void updateCounts(store::Database& db, const QDateTime* endedAt);
 
     bool active_ = false;
