@@ -10,7 +10,7 @@ import tempfile
 import pyatspi
 
 from desktop import Program, wait_for
-from scenarios import LAUNCHER, counted_test_run, item_number, labels, start
+from scenarios import LAUNCHER, item_number, labels, open_practice, start
 
 # The launcher's texts in each working language: its three tasks and its end button.
 LANGUAGES = [
@@ -90,11 +90,7 @@ def practice_test_and_review_by_keyboard_alone(build_dir, display):
     """No pointer and no accessibility actions: the learner's keys only."""
     program = start(build_dir, display)
     try:
-        program.focus(LAUNCHER)
-        program.keys("Return")
-        practice = program.window("Practice")
-        program.keys("alt+s")
-        wait_for("a sentence", lambda: next((t for t in labels(practice) if "..." in t), None))
+        open_practice(program)
         program.keys("b", "alt+o", "alt+n")
         # Tasks > Test through the menu bar's keys.
         program.keys("alt+k")

@@ -86,15 +86,21 @@ def labels(window):
     return found
 
 
+def open_practice(program):
+    """From the launcher, by keys: Enter opens practice, Start shows the first sentence.
+    Returns the practice window and that sentence."""
+    program.focus(LAUNCHER)
+    program.keys("Return")
+    practice = program.window("Practice")
+    program.focus("Practice")
+    program.keys("alt+s")
+    return practice, wait_for("a sentence", lambda: next((t for t in labels(practice) if "..." in t), None))
+
+
 def practice_answer_solution_and_level(build_dir, display):
     program = start(build_dir, display)
     try:
-        program.focus(LAUNCHER)
-        program.keys("Return")
-        practice = program.window("Practice")
-        program.focus("Practice")
-        program.keys("alt+s")
-        sentence = wait_for("a sentence", lambda: next((t for t in labels(practice) if "..." in t), None))
+        practice, sentence = open_practice(program)
         db = sqlite3.connect(program.database)
         solution, = db.execute("SELECT felelet1 FROM test1 WHERE mondat = ?", (sentence.strip(),)).fetchone()
         program.keys("c")
@@ -299,12 +305,7 @@ def listen_after_an_answer(build_dir, display):
     import pyatspi
     program = start(build_dir, display)
     try:
-        program.focus(LAUNCHER)
-        program.keys("Return")
-        practice = program.window("Practice")
-        program.focus("Practice")
-        program.keys("alt+s")
-        wait_for("a sentence", lambda: next((t for t in labels(practice) if "..." in t), None))
+        practice, _ = open_practice(program)
 
         def listen_showing():
             node = pyatspi.findDescendant(practice, lambda n: plain(n.name) == "Listen" and
