@@ -110,6 +110,7 @@ struct SilentPlatform : forms::Platform {
         void say(const QString&) override {}
     } mute;
     forms::Speech& speech() override { return mute; }
+    void useLanguage(const QString&) override {}
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "forms/form.h"
 #include "legacy_importer.h"
 #include "mt_test.h"
+#include "text/ui_text.h"
 
 namespace app {
 
@@ -31,6 +32,11 @@ struct Context : forms::Runtime {
     // How start-up found the database file; set once per run, when the launcher first loads.
     std::optional<SetupOutcome> databaseAtStart;
     QString appFolder() const { return AppFolder(programDir); }
+    // Sets the working language, for the catalogue's texts and the desktop's own dialogs alike.
+    void setLanguage(int langBase) {
+        g.LangBase = langBase;
+        platform.useLanguage(QString::fromLatin1(text::languageCode(langBase)));
+    }
     // The folder where an old st_data.mdb is taken over from.
     QString legacyFolder() const { return installed ? AppFolder(appDataDir) : appFolder(); }
 };

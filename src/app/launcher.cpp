@@ -76,7 +76,7 @@ void Launcher::check() {
 
 void Launcher::worklang_Click(int index) {
     check();
-    ctx.g.LangBase = kLangOfItem[index];
+    ctx.setLanguage(kLangOfItem[index]);
     worklang[index].checked = true;
     language();
 }

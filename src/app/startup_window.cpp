@@ -38,7 +38,7 @@ void StartupWindow::Command6_Click() {
 }
 
 void StartupWindow::choose(int langBase) {
-    ctx.g.LangBase = langBase;
+    ctx.setLanguage(langBase);
     ki();
 }
 

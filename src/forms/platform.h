@@ -43,6 +43,9 @@ public:
     virtual QDateTime now() const = 0;
     // The voice that reads sentences aloud.
     virtual Speech& speech() = 0;
+    // The working language changed: the desktop's own dialogs (their Yes/No and OK/Cancel, the
+    // font and file dialogs) speak it from now on. `languageCode` is "en", "hu", "es" or "fr".
+    virtual void useLanguage(const QString& languageCode) = 0;
 };
 
 }  // namespace forms

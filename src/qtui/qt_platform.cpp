@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QScreen>
@@ -91,6 +92,22 @@ std::optional<QString> QtPlatform::saveFileName(const QString& caption, const QS
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first();
+}
+
+void QtPlatform::useLanguage(const QString& languageCode) {
+    if (qtTexts_) {
+        QCoreApplication::removeTranslator(qtTexts_.get());
+        qtTexts_.reset();
+    }
+    if (languageCode == QLatin1String("en")) return;  // Qt's own texts are English already
+    // Debian keeps Qt's translations apart (qt6-translations-l10n); without them the dialogs stay
+    // English, which is better than no dialog.
+    auto texts = std::make_unique<QTranslator>();
+    if (!texts->load(QStringLiteral("qtbase_") + languageCode,
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return;
+    QCoreApplication::installTranslator(texts.get());
+    qtTexts_ = std::move(texts);
 }
 
 void QtPlatform::beep() {

@@ -1,6 +1,9 @@
 // The desktop as the window models see it, done with Qt.
 #pragma once
 
+#include <QTranslator>
+#include <memory>
+
 #include "forms/platform.h"
 #include "qt_speech.h"
 
@@ -24,10 +27,12 @@ public:
     QSize screenSize() const override;
     QDateTime now() const override { return QDateTime::currentDateTime(); }
     forms::Speech& speech() override { return speech_; }
+    void useLanguage(const QString& languageCode) override;
 
 private:
     ViewManager& views_;
-    QtSpeech speech_;  // starts its engine only when first asked
+    QtSpeech speech_;                       // starts its engine only when first asked
+    std::unique_ptr<QTranslator> qtTexts_;  // Qt's own texts in the working language, if any
 };
 
 }  // namespace qtui

@@ -14,6 +14,20 @@ inline bool isLangBase(int base) {
     return base == English || base == Hungarian || base == Spanish || base == French;
 }
 
+// The language's ISO 639-1 code: "en", "hu", "es", "fr" (English for any other base).
+inline const char* languageCode(int base) {
+    switch (base) {
+        case Hungarian:
+            return "hu";
+        case Spanish:
+            return "es";
+        case French:
+            return "fr";
+        default:
+            return "en";
+    }
+}
+
 // Keys from 90 on: messages the program adds to the original catalogue.
 enum Key : int {
     KeyCannotCreate = 90,
@@ -113,6 +127,7 @@ enum Key : int {
     KeyListenHint = 241,
     KeyListenNoService = 242,
     KeyListenNoSpanishVoice = 243,
+    KeyListenStarting = 330,
     KeySpeakAfterAnswer = 244,
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)

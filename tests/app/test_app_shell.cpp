@@ -31,19 +31,22 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("langBase");
         QTest::addColumn<int>("checkedItem");
-        QTest::addRow("English") << "Command1" << int(text::English) << 0;
-        QTest::addRow("Magyar") << "Command6" << int(text::Hungarian) << 1;
-        QTest::addRow("Français") << "Command2" << int(text::French) << 2;
-        QTest::addRow("Español") << "Command5" << int(text::Spanish) << 3;
+        QTest::addColumn<QString>("qtLanguage");
+        QTest::addRow("English") << "Command1" << int(text::English) << 0 << "en";
+        QTest::addRow("Magyar") << "Command6" << int(text::Hungarian) << 1 << "hu";
+        QTest::addRow("Français") << "Command2" << int(text::French) << 2 << "fr";
+        QTest::addRow("Español") << "Command5" << int(text::Spanish) << 3 << "es";
     }
     void startupSequence() {
         QFETCH(QString, button);
         QFETCH(int, langBase);
         QFETCH(int, checkedItem);
+        QFETCH(QString, qtLanguage);
         AppFixture f;
         f.windows.show(kStartup);
         f.form(kStartup).click(button);
         QCOMPARE(f.ctx.g.LangBase, langBase);
+        QCOMPARE(f.platform.language, qtLanguage);
         // The splash is up with the hourglass; the launcher is not there yet.
         QVERIFY(f.windows.isVisible(kAbout));
         QCOMPARE(f.form(kAbout).pointer, forms::MousePointer::Hourglass);
@@ -86,6 +89,7 @@ private slots:
         forms::Form& launcher = f.startInLanguage("Command1");
         launcher.click(QStringLiteral("worklang"), 3);
         QCOMPARE(f.ctx.g.LangBase, int(text::Spanish));
+        QCOMPARE(f.platform.language, QStringLiteral("es"));
         QCOMPARE(launcher.c(QStringLiteral("ok")).caption, QStringLiteral("&ACEPTAR"));
         QCOMPARE(launcher.c(QStringLiteral("database")).caption, QStringLiteral("&Base de datos"));
         for (int i = 0; i < 4; ++i) QCOMPARE(launcher.c(QStringLiteral("worklang"), i).checked, i == 3);

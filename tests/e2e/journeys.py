@@ -176,7 +176,40 @@ def an_installed_copy_keeps_its_data_in_the_users_folder(build_dir, display):
         shutil.rmtree(root, ignore_errors=True)
 
 
+def qt_dialogs_speak_the_working_language(build_dir, display):
+    """In Hungarian, the question before a delete has Qt's own buttons in Hungarian too; "Nem"
+    keeps the sentence."""
+    program = start(build_dir, display, language="Magyar")
+    try:
+        launcher = program.window(LAUNCHER)
+        program.press(program.find(launcher, "Adatbázis", "radio button"))
+        program.press(program.find(launcher, "OK", "push button"))
+        editor = program.window("Adatbázis")
+        program.press(program.find(editor, "Start", "push button"))
+        db = sqlite3.connect(program.database)
+        count = lambda: db.execute("SELECT count(*) FROM test1").fetchone()[0]
+        before = count()
+        program.press(program.find(editor, "Töröl", "push button"))
+
+        def button(name):
+            for w in program.windows():
+                node = pyatspi.findDescendant(w, lambda n: (n.name or "").replace("&", "") == name and
+                                              n.getRoleName() == "push button")
+                if node is not None:
+                    return node
+            return None
+
+        no = wait_for("the question's Hungarian No", lambda: button("Nem"))
+        assert button("Igen") is not None and button("No") is None and button("Yes") is None
+        program.press(no)
+        wait_for("the question closed", lambda: button("Nem") is None)
+        assert count() == before
+    finally:
+        program.end()
+
+
 ALL = [
+    ("Qt's own dialogs speak the working language", qt_dialogs_speak_the_working_language),
     ("every working language in turn, each ended by its end button", every_language_in_turn),
     ("the Tasks menu switches from practice to the test and back", the_tasks_menu_switches_from_practice_to_test),
     ("the reshuffle changes the order of the sentences", the_reshuffle_changes_the_order),

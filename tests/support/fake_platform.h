@@ -96,4 +96,6 @@ struct FakePlatform : forms::Platform {
     QDateTime now() const override { return clock; }
     FakeSpeech voice;
     forms::Speech& speech() override { return voice; }
+    void useLanguage(const QString& code) override { language = code; }
+    QString language;
 };
