@@ -7,6 +7,11 @@
 
 namespace app {
 
+namespace {
+// How often a waiting Listen button asks whether the speech service has started.
+constexpr int kListenCheckMs = 150;
+}  // namespace
+
 QString AppForm::uiText(int key) const {
     return text::uiText(key, ctx.g.LangBase);
 }
@@ -27,6 +32,15 @@ void AppForm::declareListening(forms::Control& listen, forms::Control& speakItem
     listen.shortcut = QStringLiteral("Ctrl+L");
     speakItem.checkable = true;
     speakItem.checked = ctx.g.SpeakAfterAnswer;
+    listen_ = &listen;
+    listenCheck_ = &addTimer(QStringLiteral("listenCheck"), kListenCheckMs, false);
+    onTimer(*listenCheck_, &AppForm::listenCheck_Timer);
+}
+
+void AppForm::listenCheck_Timer() {
+    listenCheck_->setEnabled(false);
+    // A new sentence hid the button meanwhile: that answer's moment has passed.
+    if (listen_->visible) offerListening(*listen_, listenSentence_);
 }
 
 void AppForm::offerListening(forms::Control& listen, const QString& sentence) {
@@ -46,6 +60,12 @@ void AppForm::offerListening(forms::Control& listen, const QString& sentence) {
         case forms::Speech::Status::NoSpanishVoice:
             listen.enabled = false;
             listen.toolTip = uiText(text::KeyListenNoSpanishVoice);
+            break;
+        case forms::Speech::Status::Starting:
+            listen.enabled = false;
+            listen.toolTip = uiText(text::KeyListenStarting);
+            listenSentence_ = sentence;
+            if (listenCheck_) listenCheck_->setEnabled(true);
             break;
     }
 }

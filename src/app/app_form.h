@@ -43,13 +43,21 @@ protected:
     // answers to Ctrl+L; the Settings item shows the shared setting "read aloud after each answer".
     void declareListening(forms::Control& listen, forms::Control& speakItem);
     // After an answer: Listen shows, usable when a Spanish voice can speak and otherwise disabled
-    // with the reason as its tool tip; with the setting on, the sentence is spoken at once.
+    // with the reason as its tool tip; with the setting on, the sentence is spoken at once. While
+    // the speech service is still starting, the button waits disabled and a short timer asks
+    // again, so the window never waits for the service.
     void offerListening(forms::Control& listen, const QString& sentence);
     // The Listen button: speaks the sentence, once an answer has shown the button.
     void listenTo(const forms::Control& listen, const QString& sentence);
     void toggleSpeakAfterAnswer(forms::Control& speakItem);
 
     Context& ctx;
+
+private:
+    void listenCheck_Timer();
+    forms::Timer* listenCheck_ = nullptr;
+    forms::Control* listen_ = nullptr;
+    QString listenSentence_;
 };
 
 }  // namespace app

@@ -13,11 +13,13 @@ public:
         Ready,           // a Spanish voice is there
         NoService,       // no speech service is installed or none answers
         NoSpanishVoice,  // the service speaks, but has no Spanish voice
+        Starting,        // the service is still being looked for: ask again shortly
     };
 
     virtual ~Speech() = default;
-    // May start the speech engine the first time it is asked, so a window asks only when it is
-    // about to offer speech, never while it loads.
+    // Starts looking for the speech engine the first time it is asked (so a window asks only when
+    // it is about to offer speech, never while it loads) and answers at once: Starting until the
+    // engine has reported back.
     virtual Status status() = 0;
     bool available() { return status() == Status::Ready; }
     // Speaks the text, cutting short whatever is being spoken; does nothing when not Ready.

@@ -4,7 +4,6 @@
 #include <QDeadlineTimer>
 #include <QLocale>
 #include <QMutex>
-#include <QSemaphore>
 #include <QTextToSpeech>
 #include <QThread>
 #include <QVoice>
@@ -15,13 +14,12 @@ namespace qtui {
 struct QtSpeech::Shared {
     QMutex mutex;
     std::optional<Status> status;  // empty while the engine is being looked for
-    QSemaphore found;
 };
 
 namespace {
 
-// How long the first answer waits for the speech service before Listen is offered without it.
-constexpr int kFirstAnswerWaitMs = 2000;
+// How long closing the program waits for a speech service that does not let go of its thread.
+constexpr int kShutdownWaitMs = 1000;
 
 // Spain's Spanish first, then any other Spanish.
 std::optional<QLocale> spanishLocale(const QList<QLocale>& locales) {
@@ -78,7 +76,6 @@ public:
             qInfo("Listen is not available: %s", qUtf8Printable(detail.join(QStringLiteral("; "))));
         QMutexLocker lock(&shared_->mutex);
         shared_->status = status;
-        shared_->found.release();
     }
 
     void speak(const QString& text) {
@@ -98,15 +95,22 @@ QtSpeech::QtSpeech() : shared_(std::make_shared<Shared>()) {}
 
 QtSpeech::~QtSpeech() {
     if (!thread_) return;
+    // The voice is let go and the thread's loop ended by one event on the speech thread, queued
+    // after whatever it is doing: a service that hangs in finding its voice still lets go of it
+    // once it answers, rather than leaving the voice behind a loop that already ended.
     QMetaObject::invokeMethod(
-        voice_, [voice = voice_] { delete voice; }, Qt::QueuedConnection);
-    thread_->quit();
-    if (thread_->wait(QDeadlineTimer(1000))) {
+        voice_,
+        [voice = voice_] {
+            delete voice;
+            QThread::currentThread()->quit();
+        },
+        Qt::QueuedConnection);
+    if (thread_->wait(QDeadlineTimer(kShutdownWaitMs))) {
         delete thread_;
         return;
     }
-    // The speech service holds the thread and does not let go: it is left to end with the
-    // program, as a running thread must not be destroyed.
+    // The speech service holds the thread and does not let go: the thread is left to end with
+    // the program, as a running thread must not be destroyed.
 }
 
 void QtSpeech::start() {
@@ -118,13 +122,12 @@ void QtSpeech::start() {
     thread_->start();
     QMetaObject::invokeMethod(
         voice, [voice] { voice->find(); }, Qt::QueuedConnection);
-    shared_->found.tryAcquire(1, kFirstAnswerWaitMs);
 }
 
 forms::Speech::Status QtSpeech::status() {
     if (!thread_) start();
     QMutexLocker lock(&shared_->mutex);
-    return shared_->status.value_or(Status::NoService);
+    return shared_->status.value_or(Status::Starting);
 }
 
 void QtSpeech::say(const QString& text) {

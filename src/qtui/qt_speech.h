@@ -18,8 +18,8 @@ public:
     QtSpeech();
     ~QtSpeech() override;
 
-    // The first call starts the engine and waits a short while for it; an engine that has not
-    // answered by then counts as no service, until a later call finds that it has.
+    // The first call starts looking for the engine on the speech thread; every call answers at
+    // once, Starting until the engine has been found or found missing.
     Status status() override;
     void say(const QString& text) override;
 

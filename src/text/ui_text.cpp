@@ -617,6 +617,9 @@ const std::map<int, Texts>& catalogue() {
          {"Read the sentence &aloud after each answer", "A mondat &felolvasása minden válasz után",
           "Leer la oración en &voz alta tras cada respuesta",
           "Lire la phrase à &voix haute après chaque réponse"}},
+        {330,
+         {"Looking for a Spanish voice…", "Spanyol hangot keresek…", "Buscando una voz en español…",
+          "Recherche d'une voix espagnole…"}},
     };
     return table;
 }

@@ -6,6 +6,8 @@
 #include <QtTest>
 
 #include "app_fixture.h"
+#include "practice/practice_window.h"
+#include "review/review_window.h"
 #include "test_database.h"
 #include "text/ui_text.h"
 
@@ -87,8 +89,13 @@ private slots:
         forms::Form& w = f.started(wc);
         QVERIFY(!listen(w).visible);
         QCOMPARE(listen(w).shortcut, QStringLiteral("Ctrl+L"));
-        // The shortcut reaches the handler even while the button is hidden.
+        // Ctrl+L reaches the handler whether or not the button shows: before an answer it must
+        // not give the sentence away, by the button or by the key.
         w.click(QStringLiteral("cmdListen"));
+        if (which == 0)
+            static_cast<practice::PracticeWindow&>(w).cmdListen_Click();
+        else
+            static_cast<review::ReviewWindow&>(w).cmdListen_Click();
         QVERIFY(f.voice().said.isEmpty());
         // Loading and starting the window leave the speech engine unstarted.
         QCOMPARE(f.voice().statusQueries, 0);
@@ -154,6 +161,39 @@ private slots:
             which == 0 ? QStringList{"Label19", "Label20"} : QStringList{"Label17", "Label18"};
         QVERIFY(w.c(bars[0]).visible || w.c(bars[1]).visible);
         QVERIFY(f.platform.messages.empty());
+    }
+
+    // The window never waits for the service: Listen waits disabled, and a short timer asks again.
+    void aStartingServiceIsAskedAgainRatherThanWaitedFor_data() { addWindows(); }
+    void aStartingServiceIsAskedAgainRatherThanWaitedFor() {
+        QFETCH(int, which);
+        const WindowCase wc = windowCase(which);
+        ListeningFixture f;
+        f.ctx.g.SpeakAfterAnswer = true;
+        forms::Form& w = f.started(wc);
+        const forms::Timer& check = w.timerControl(QStringLiteral("listenCheck"));
+        QVERIFY(!check.enabled());
+        f.voice().answer = Status::Starting;
+        w.click(QString::fromLatin1(wc.answerA));
+        QVERIFY(listen(w).visible && !listen(w).enabled);
+        QCOMPARE(listen(w).toolTip, text::uiText(text::KeyListenStarting, text::English));
+        QVERIFY(check.enabled());
+        w.timer(QStringLiteral("listenCheck"));  // still starting: asks again later
+        QVERIFY(check.enabled() && !listen(w).enabled);
+        f.voice().answer = Status::Ready;
+        w.timer(QStringLiteral("listenCheck"));
+        QVERIFY(!check.enabled() && listen(w).enabled);
+        QCOMPARE(f.voice().said, QStringList{wc.first});  // the setting's reading, once ready
+
+        // A service that answers only after the next sentence showed reads nothing of the old one.
+        f.voice().answer = Status::Starting;
+        w.click(QString::fromLatin1(wc.next));
+        w.click(QString::fromLatin1(wc.answerA));
+        w.click(QString::fromLatin1(wc.next));
+        f.voice().answer = Status::Ready;
+        w.timer(QStringLiteral("listenCheck"));
+        QVERIFY(!check.enabled() && !listen(w).visible);
+        QCOMPARE(f.voice().said.size(), 1);
     }
 
     void theSettingReadsEveryAnswerAloud_data() { addWindows(); }
