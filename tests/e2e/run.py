@@ -16,14 +16,15 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 def outer(argv):
     """Starts Xvfb, then runs this script again inside a fresh D-Bus session."""
     read, write = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
                             pass_fds=(write,), stderr=subprocess.DEVNULL)
     os.close(write)
     display = ""
     with os.fdopen(read) as f:
         display = ":" + f.readline().strip()
     # The server names its display as it starts listening; a client may still be turned away for a
-    # moment, so the first program waits until one gets in.
+    # moment, so the first program waits until one gets in. Without -noreset the server resets when
+    # that probe leaves, and turns away whoever connects during the reset.
     deadline = time.monotonic() + 20
     while subprocess.call(["xdpyinfo", "-display", display], stdout=subprocess.DEVNULL,
                           stderr=subprocess.DEVNULL) != 0:
