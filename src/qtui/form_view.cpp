@@ -120,6 +120,11 @@ void FormView::connectControl(Control& control, QObject* object) {
             if (auto* b = qobject_cast<QAbstractButton*>(object)) {
                 connect(b, &QAbstractButton::clicked, this,
                         [this, name, index] { dispatch([&] { form_->click(name, index); }); });
+                // Its mnemonic presses it at once, not after Qt's 100 ms click animation: the
+                // learner who presses Alt+N waits for the next sentence, not for a picture of a
+                // pressed button.
+                b->installEventFilter(this);
+                clickAtOnce_.insert(b);
                 // A key combination of its own, beside the mnemonic its caption gives it.
                 if (!control.shortcut.isEmpty() && window_) {
                     auto* shortcut = new QShortcut(QKeySequence(control.shortcut), window_);
@@ -135,7 +140,7 @@ void FormView::connectControl(Control& control, QObject* object) {
                 // Its mnemonic selects it at once (not after a click animation), so that an
                 // Enter typed right after it opens what was just chosen.
                 b->installEventFilter(this);
-                optionWidgets_.insert(b);
+                clickAtOnce_.insert(b);
             }
             if (auto* b = qobject_cast<QAbstractButton*>(object))
                 connect(b, &QAbstractButton::toggled, this, [this, name, index](bool on) {
@@ -196,12 +201,12 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (event->type() == QEvent::Shortcut && optionWidgets_.count(watched)) {
+    if (event->type() == QEvent::Shortcut && clickAtOnce_.count(watched)) {
         auto* shortcut = static_cast<QShortcutEvent*>(event);
-        auto* option = static_cast<QAbstractButton*>(watched);
-        if (!shortcut->isAmbiguous() && option->isEnabled()) {
-            option->setFocus(Qt::ShortcutFocusReason);
-            option->click();
+        auto* button = static_cast<QAbstractButton*>(watched);
+        if (!shortcut->isAmbiguous() && button->isEnabled()) {
+            if (button->focusPolicy() & Qt::TabFocus) button->setFocus(Qt::ShortcutFocusReason);
+            button->click();
             return true;
         }
     }

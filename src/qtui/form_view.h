@@ -63,7 +63,7 @@ private:
     // changes it, never back over where the user dragged it.
     std::optional<QPoint> placed_;
     std::map<QObject*, QString> labelClicks_;
-    std::set<QObject*> optionWidgets_;
+    std::set<QObject*> clickAtOnce_;  // buttons and options whose mnemonic clicks them at once
     bool syncing_ = false;
 };
 
