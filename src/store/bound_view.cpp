@@ -4,8 +4,8 @@
 
 #include <QSqlError>
 #include <QStringList>
-#include <unordered_map>
 
+#include "row_filter.h"
 #include "store_error.h"
 
 namespace store {
@@ -63,29 +63,15 @@ void BoundView::afterMove() {
     if (pos_ >= 0 && pos_ < size()) loaded_[static_cast<size_t>(pos_)] = false;
 }
 
-void BoundView::prepareScan() const {
-    // A search sees every row as the file holds it now; one read of the whole table is far
-    // cheaper than a read per row. A row deleted elsewhere matches nothing.
-    QSqlQuery q(db_->db());
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT rowid, %1 FROM %2")
-                    .arg(fields().names.join(QStringLiteral(", ")), fields().table)))
-        throwQueryError(q);
-    std::unordered_map<qint64, size_t> position;
-    for (size_t i = 0; i < rows_.size(); ++i) {
-        position.emplace(rows_[i].rowid, i);
-        rows_[i].values.assign(static_cast<size_t>(fields().count()), QVariant());
-        loaded_[i] = true;
-    }
-    if (position.empty()) return;
-    while (q.next()) {
-        auto it = position.find(q.value(0).toLongLong());
-        if (it == position.end()) continue;
-        Row& row = rows_[it->second];
-        row.values.clear();
-        for (int f = 0; f < fields().count(); ++f) row.values.push_back(q.value(f + 1));
-        loaded_[it->second] = true;
-    }
+int BoundView::findMatch(const Criteria& criteria, int start) const {
+    // A search sees every row as the file holds it now, and asks SQLite which rows match, so
+    // that only the fields the condition reads leave the file (reading every row whole made a
+    // search of a large table take seconds). A row deleted elsewhere matches nothing; one added
+    // elsewhere is not in this cursor until the next refresh.
+    const RowidSet matching(selectRows(*db_, fields(), &criteria, false));
+    for (int i = start; i < size(); ++i)
+        if (matching.contains(rows_[static_cast<size_t>(i)].rowid)) return i;
+    return -1;
 }
 
 void BoundView::edit() {

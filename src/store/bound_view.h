@@ -43,7 +43,7 @@ public:
 protected:
     int size() const override { return static_cast<int>(rows_.size()); }
     const Row& rowAt(int index) const override;
-    void prepareScan() const override;
+    int findMatch(const Criteria& criteria, int start) const override;
     void beforeMove() override;
     void afterMove() override;
 
