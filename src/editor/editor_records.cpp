@@ -32,6 +32,13 @@ bool EditorWindow::storeBoxes() {
     if (!data1_ || !Command1.visible) return true;
     const bool adding = data1_->addingNew();
     if (!adding && !fields_.changed()) return true;
+    if (!adding && !onRecord()) {
+        // Typed into the empty boxes before the first or after the last record: there is no
+        // sentence to change, so what was typed goes, and the move or search goes on.
+        AppForm::message(uiText(text::KeyNoSentenceHere), forms::MsgIcon::Exclamation, DatabaseTitle);
+        fields_.revert();
+        return true;
+    }
     if (const QString problem = boxProblem(); !problem.isEmpty()) {
         AppForm::message(uiText(text::KeyCannotStoreRecord).arg(problem), forms::MsgIcon::Exclamation,
                          DatabaseTitle);
@@ -43,10 +50,11 @@ bool EditorWindow::storeBoxes() {
     } catch (const store::StoreError& e) {
         if (!adding) data1_->cancelUpdate();
         // Every field was checked above, so a refusal is a serial number another record has.
-        const QString why = e.refused() ? uiText(text::KeySerialTaken)
-                                        : uiText(text::KeyWriteFailed).arg(ctx.g.DatabasePath, e.message());
-        AppForm::message(e.refused() ? uiText(text::KeyCannotStoreRecord).arg(why) : why,
-                         forms::MsgIcon::Exclamation, DatabaseTitle);
+        if (e.refused())
+            AppForm::message(uiText(text::KeyCannotStoreRecord).arg(uiText(text::KeySerialTaken)),
+                             forms::MsgIcon::Exclamation, DatabaseTitle);
+        else
+            tellWriteFailure(e);
         return false;
     }
     // Stored: a move, a search or a topic choice all end the pending state of New.
@@ -55,6 +63,15 @@ bool EditorWindow::storeBoxes() {
     fields_.accept();
     warnAboutContent();
     return true;
+}
+
+void EditorWindow::tellWriteFailure(const store::StoreError& e) {
+    AppForm::message(uiText(text::KeyWriteFailed).arg(ctx.g.DatabasePath, e.message()),
+                     forms::MsgIcon::Exclamation, DatabaseTitle);
+}
+
+bool EditorWindow::onRecord() const {
+    return data1_ && !data1_->bof() && !data1_->eof() && data1_->absolutePosition() >= 0;
 }
 
 void EditorWindow::discardBoxes() {
@@ -100,12 +117,19 @@ void EditorWindow::Command4_Click() {
         data();
         return;
     }
-    if (data1_->bof() || data1_->eof() || data1_->absolutePosition() < 0) return;
+    if (!onRecord()) return;
     const QString serial = data1_->field(QStringLiteral("sorszam")).toString();
     if (!ctx.platform.confirm(uiText(text::KeyConfirmDelete).arg(serial), DatabaseTitle)) return;
     if (data1_->editing()) data1_->cancelUpdate();
     const bool wasFirst = data1_->absolutePosition() == 0;
-    data1_->deleteCurrent();
+    try {
+        data1_->deleteCurrent();
+    } catch (const store::StoreError& e) {
+        // The file refused (busy, read-only, full): the sentence stays, shown as stored.
+        tellWriteFailure(e);
+        showRecord();
+        return;
+    }
     // The record before it becomes current; after the first one, the one that followed.
     if (data1_->recordCount() > 0) {
         if (wasFirst)
@@ -150,11 +174,17 @@ void EditorWindow::mnuTopicItem_Click(int index) {
     const bool wasNew = NewPending && data1_->addingNew();
     if (!mayLeave()) return;
     if (wasNew) data1_->moveLast();
+    if (!onRecord()) return;  // no sentence shown: nothing to file
     const store::Topic& topic = store::kTopics[static_cast<size_t>(index)];
-    data1_->edit();
-    data1_->setField(QStringLiteral("kulcs1"), QString::fromLatin1(topic.kulcs1));
-    if (topic.kulcs2) data1_->setField(QStringLiteral("kulcs2"), QString::fromLatin1(topic.kulcs2));
-    data1_->update();
+    try {
+        data1_->edit();
+        data1_->setField(QStringLiteral("kulcs1"), QString::fromLatin1(topic.kulcs1));
+        if (topic.kulcs2) data1_->setField(QStringLiteral("kulcs2"), QString::fromLatin1(topic.kulcs2));
+        data1_->update();
+    } catch (const store::StoreError& e) {
+        if (data1_->editing()) data1_->cancelUpdate();
+        tellWriteFailure(e);
+    }
     showRecord();
     data();
 }

@@ -146,7 +146,7 @@ void EditorWindow::Command8_Click() {
 
 void EditorWindow::data() {
     QString k1, k2;
-    if (data1_ && !data1_->bof() && !data1_->eof() && data1_->absolutePosition() >= 0) {
+    if (onRecord()) {
         k1 = data1_->field(QStringLiteral("kulcs1")).toString();
         k2 = data1_->field(QStringLiteral("kulcs2")).toString();
     }

@@ -11,6 +11,7 @@
 #include "app/task_window.h"
 #include "store/bound_view.h"
 #include "store/database.h"
+#include "store/store_error.h"
 
 namespace editor {
 
@@ -92,6 +93,10 @@ private:
     // The problem with what the boxes hold, in the working language; empty when it can be stored.
     QString boxProblem() const;
     void warnAboutContent();
+    // Whether the cursor stands on a record (not before the first or after the last one).
+    bool onRecord() const;
+    // A write the file refused (busy, read-only, full), told in the working language.
+    void tellWriteFailure(const store::StoreError& e);
     // Leaving the record: store it. Leaving the window with a record that cannot be stored asks
     // whether to drop the changes; a move within the window stays on the record instead.
     bool mayLeave(bool leavingWindow = false);

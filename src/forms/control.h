@@ -8,7 +8,7 @@
 namespace forms {
 
 enum class ControlKind {
-    Label,     // static text; an '&' underlines the next letter
+    Label,     // static text; an '&' underlines the next letter (unless the label shows text as written)
     Button,    // push button
     Option,    // option (radio) button; one checked per frame
     Frame,     // group box or plain panel holding other controls
@@ -51,6 +51,8 @@ struct Control {
     QString toolTip;               // shown when the mouse rests on the control
     QString shortcut;              // button: a key combination that presses it ("Ctrl+L")
     bool checkable = false;        // menu item: shows a check box even while unchecked
+    bool literal = false;          // label: shows its caption as written (a sentence, a filler), '&' included
+    QString menu;  // menu item or submenu: the key of the menu that holds it (empty on the bar)
 
     QString key() const { return controlKey(name, index); }
 };

@@ -106,10 +106,23 @@ std::vector<QString> Form::clickHandlerKeys() const {
     return keys;
 }
 
+bool Form::canBeChosen(const Control& control) const {
+    // The chain of enclosing menus is short; the bound keeps a looped chain from hanging.
+    const Control* at = &control;
+    for (int depth = 0; at && depth < 16; ++depth) {
+        if (!at->enabled || !at->visible) return false;
+        if (at->menu.isEmpty()) return true;
+        auto it = byKey_.find(at->menu);
+        at = it == byKey_.end() ? nullptr : it->second;
+    }
+    return at == nullptr;
+}
+
 void Form::click(const QString& name, int index) {
     Control& control = c(name, index);
-    // A disabled or hidden control cannot be clicked, whatever sends the click.
-    if (!control.enabled || !control.visible) return;
+    // A disabled or hidden control cannot be clicked, whatever sends the click; nor can an item
+    // of a menu that is itself disabled or hidden, or lies in one that is.
+    if (!canBeChosen(control)) return;
     if (index >= 0) {
         auto it = indexedClicks_.find(name);
         const OnError policy = it == indexedClicks_.end() ? OnError::Report : it->second.policy;

@@ -79,6 +79,9 @@ public:
     // The user closed the window with its close box.
     void closeBox();
 
+    // Whether a click on the control would reach its handler: the control and every menu that
+    // holds it (see Control::menu) are enabled and visible.
+    bool canBeChosen(const Control& control) const;
     // Whether the control answers clicks (a label with a handler shows a pointing hand).
     bool handlesClick(const QString& name) const;
     // The controls that have a click handler, by key ("mnuTopicItem" for a whole array).

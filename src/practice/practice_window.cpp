@@ -37,6 +37,9 @@ PracticeWindow::PracticeWindow(app::Context& ctx)
     for (int i = 0; i < 4; ++i) options[i]->spokenName = QString::fromLatin1(letters[i]);
     Label19.caption = QStringLiteral("✔");
     Label20.caption = QStringLiteral("✘");
+    // The sentence, its fillers and its solution are shown as written, '&' included.
+    for (forms::Control* c : {&Label13, &Label14, &Label12, &Label15, &Label16, &Label17, &Label18})
+        c->literal = true;
 
     onClick(Command3, &PracticeWindow::Command3_Click, OnError::EndQuietly);
     for (int i = 0; i < 4; ++i) onClick(*options[i], [this, i] { Option_Click(i); });

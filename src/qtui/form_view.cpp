@@ -87,6 +87,14 @@ FormView::FormView(forms::Form& form, QMainWindow* window, const forms::WindowRe
         }
         connectControl(*control, object);
     }
+    // The model learns which menu holds each item and submenu, so that an item under a disabled
+    // or hidden menu refuses a click from any side (a screen reader triggers the item itself).
+    for (const auto& control : form.controls()) {
+        QObject* object = find(*control);
+        auto* action = qobject_cast<QAction*>(object);
+        if (auto* menu = qobject_cast<QMenu*>(object)) action = menu->menuAction();
+        if (action) control->menu = enclosingMenu(action);
+    }
     form.width = window->width();
     form.height = window->height();
 }
@@ -96,6 +104,18 @@ FormView::~FormView() = default;
 QObject* FormView::find(const Control& control) const {
     auto it = widgets_.find(control.key());
     return it == widgets_.end() ? nullptr : it->second;
+}
+
+QString FormView::enclosingMenu(const QAction* action) const {
+    for (int depth = 0; action && depth < 16; ++depth) {
+        const QMenu* holder = nullptr;
+        for (QObject* o : action->associatedObjects())
+            if ((holder = qobject_cast<QMenu*>(o))) break;
+        if (!holder) return {};
+        if (QString key = keyOf(holder); !key.isEmpty()) return key;
+        action = holder->menuAction();  // a menu of the layout alone: look further up
+    }
+    return {};
 }
 
 QString FormView::keyOf(const QObject* widget) const {
@@ -281,7 +301,9 @@ void FormView::sync() {
             case ControlKind::Label:
                 if (auto* l = qobject_cast<QLabel*>(w)) {
                     bool rich = false;
-                    const QString t = labelRichText(c.caption, rich);
+                    // Text shown as written takes no mnemonic: a buddy would turn its '&' into one.
+                    if (c.literal && l->buddy()) l->setBuddy(nullptr);
+                    const QString t = c.literal ? c.caption : labelRichText(c.caption, rich);
                     l->setTextFormat(rich ? Qt::RichText : Qt::PlainText);
                     if (l->text() != t) l->setText(t);
                 }
@@ -341,8 +363,11 @@ void FormView::sync() {
         const bool captionIsContent = c.kind == ControlKind::Edit || c.kind == ControlKind::Frame;
         const QString spoken = !c.spokenName.isEmpty() ? c.spokenName
                                : captionIsContent      ? QString()
+                               : c.literal             ? c.caption
                                                        : plainCaption(c.caption);
-        if (!spoken.isEmpty() && w->accessibleName() != spoken) w->setAccessibleName(spoken);
+        // A label that empties says nothing, not what it said before.
+        const bool nameFollows = !spoken.isEmpty() || c.kind == ControlKind::Label;
+        if (nameFollows && w->accessibleName() != spoken) w->setAccessibleName(spoken);
     }
     paintWindowExtras(*form_, *window_);
     if (!form_->focusRequest.isEmpty()) {

@@ -12,6 +12,7 @@
 #include "forms/form.h"
 #include "forms/window_registry.h"
 
+class QAction;
 class QTimer;
 
 namespace qtui {
@@ -45,6 +46,8 @@ protected:
 
 private:
     void connectControl(forms::Control& control, QObject* object);
+    // The key of the nearest menu control that holds the action on screen; empty on the bar.
+    QString enclosingMenu(const QAction* action) const;
     void syncTimer(const forms::Timer& timer);
     void syncPlace();
     template <typename F>

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -18,7 +19,10 @@ namespace qtui {
 ViewManager::ViewManager(const forms::WindowRegistry* registry) : registry_(registry) {
     qApp->installEventFilter(this);
     // The model knows which of its controls has the keyboard focus (the font item applies there).
+    // The menu bar takes the focus while the keyboard walks the menus (Alt+O, then F): the control
+    // worked in before stays the active one.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (qobject_cast<QMenuBar*>(now)) return;
         if (FormView* view = viewOfWidget(now); view && view->form())
             view->form()->activeControl = view->keyOf(now);
     });

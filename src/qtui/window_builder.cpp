@@ -90,15 +90,14 @@ const char* const kReview =
     "#Label30, #Label31 { font-weight: bold; }"
     "#Label11, #Label22 { color: #6b7480; font-size: 17pt; }"
     "#Command1 { font-size: 12pt; font-weight: bold; }";
+// The six boxes a teacher types Spanish into take their design font from the layout, not from
+// here: a font in a style sheet would override the one chosen with the Fonts item.
 const char* const kEditor =
     "#centralwidget { background: #0f7f80; }"
     "#Label5, #Label6, #Label11 { color: white; font-weight: bold; }"
     "#Text1, #Text2, #Text10, #Label10, #Label1, #Label2, #Label3, #Label4 { background: #0a5556; color: "
     "white;"
     "  font-weight: bold; border: 1px solid #073f40; border-radius: 3px; padding: 2px 6px; }"
-    "#Text3, #Text4, #Text5, #Text6, #Text7, #Text8 { font-family: 'Times New Roman', 'Liberation Serif', "
-    "serif;"
-    "  font-size: 12pt; font-weight: bold; }"
     "#Label7 { color: white; font-weight: bold; }"
     "#lblWarning { color: #ffe9a8; }"
     "#Label12 { background: #ffffe1; font-family: 'Times New Roman', 'Liberation Serif', serif; font-size: "

@@ -18,11 +18,6 @@ namespace {
 constexpr int kStartKey = 2;
 constexpr int kRestartKey = 3;
 constexpr int kLastItemKey = 84;
-
-// A field shown on a label: its '&' is a plain character, not a mnemonic marker.
-QString shown(const QVariant& value) {
-    return value.toString().replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
 }  // namespace
 
 ReviewWindow::ReviewWindow(app::Context& ctx) : app::AppForm(app::kReview, ctx) {
@@ -43,6 +38,10 @@ ReviewWindow::ReviewWindow(app::Context& ctx) : app::AppForm(app::kReview, ctx) 
     for (int i = 0; i < 4; ++i) options[i]->spokenName = QString::fromLatin1(letters[i]);
     Label17.caption = QStringLiteral("✔");
     Label18.caption = QStringLiteral("✘");
+    // The logged sentence, its fillers, the wrong and the right letter and the solution are shown
+    // as written, '&' included.
+    for (forms::Control* c : {&Label13, &Label14, &Label12, &Label15, &Label16, &Label23, &Label19, &Label20})
+        c->literal = true;
 
     onClick(Command1, &ReviewWindow::Command1_Click, OnError::EndQuietly);
     onClick(Command4, &ReviewWindow::Command4_Click, OnError::EndQuietly);
@@ -96,17 +95,17 @@ void ReviewWindow::Form_Unload() {
 
 void ReviewWindow::display() {
     auto field = [this](const char* name) { return Data1->field(QString::fromLatin1(name)); };
-    Label13.caption = shown(field("mondat"));
-    Label14.caption = shown(field("a"));
-    Label12.caption = shown(field("b"));
-    Label15.caption = shown(field("c"));
-    Label16.caption = shown(field("d"));
-    Label23.caption = shown(field("hiba"));
-    Label19.caption = shown(field("felelet2"));
-    Label20.caption = shown(field("felelet1"));
+    auto text = [&](const char* name) { return field(name).toString(); };
+    Label13.caption = text("mondat");
+    Label14.caption = text("a");
+    Label12.caption = text("b");
+    Label15.caption = text("c");
+    Label16.caption = text("d");
+    Label23.caption = text("hiba");
+    Label19.caption = text("felelet2");
+    Label20.caption = text("felelet1");
     Label10.caption = field("felelet2").toString();
     // A new item has not been answered again yet: Listen waits for the answer.
-    auto text = [&](const char* name) { return field(name).toString(); };
     SentenceToSay = store::sentenceToSay(text("mondat"), {text("a"), text("b"), text("c"), text("d")},
                                          text("felelet2"), text("felelet1"));
     cmdListen.visible = false;

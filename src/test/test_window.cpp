@@ -23,6 +23,8 @@ TestWindow::TestWindow(app::Context& ctx) : app::TaskWindow(app::kTest, ctx, tex
         c->visible = false;
     Option3D5.visible = false;
     Option3D5.checked = true;
+    // The sentence and its fillers are shown as written, '&' included.
+    for (forms::Control* c : {&Label13, &Label14, &Label12, &Label15, &Label16}) c->literal = true;
     const char* letters[] = {"A", "B", "C", "D"};
     forms::Control* options[] = {&Option3D1, &Option3D2, &Option3D3, &Option3D4};
     for (int i = 0; i < 4; ++i) {

@@ -617,6 +617,17 @@ const std::map<int, Texts>& catalogue() {
          {"Read the sentence &aloud after each answer", "A mondat &felolvasása minden válasz után",
           "Leer la oración en &voz alta tras cada respuesta",
           "Lire la phrase à &voix haute après chaque réponse"}},
+        // 310-329: the database window's edit boxes.
+        {310,
+         {"There is no sentence here to change, so what you typed is not kept: go to a sentence, or press "
+          "New to add one.",
+          "Itt nincs módosítható mondat, ezért a beírt szöveg nem marad meg: lépjen egy mondatra, vagy "
+          "nyomja meg az Új gombot egy új mondathoz!",
+          "Aquí no hay ninguna oración que cambiar, así que lo escrito no se guarda: vaya a una oración o "
+          "pulse Nuevo para añadir una.",
+          "Il n'y a ici aucune phrase à modifier, donc ce que vous avez tapé n'est pas gardé : allez à une "
+          "phrase, ou appuyez sur Nouveau pour en ajouter une."}},
+        // 330-349: hearing the sentence, continued.
         {330,
          {"Looking for a Spanish voice…", "Spanyol hangot keresek…", "Buscando una voz en español…",
           "Recherche d'une voix espagnole…"}},

@@ -84,6 +84,7 @@ enum Key : int {
     KeySpokenRightLetter = 196,
     KeySpokenSolution = 197,
     KeySpokenAboutPicture = 198,
+    KeyNoSentenceHere = 310,
     // 200-239: the progress window.
     KeyProgressMenuItem = 200,  // launcher's Help menu, test window's Tasks menu
     KeyProgressHeading = 201,

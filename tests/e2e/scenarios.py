@@ -1,5 +1,7 @@
 """What a learner does with the launcher, checked in the running program."""
 import sqlite3
+import subprocess
+import time
 
 from desktop import Program, plain, wait_for
 
@@ -349,3 +351,160 @@ def listen_after_an_answer(build_dir, display):
 ALL.append(("progress: two counted runs are two points; practise these opens the most missed",
             progress_shows_two_runs_and_practises_the_most_missed))
 ALL.append(("practice: Listen after an answer, with or without a Spanish voice", listen_after_an_answer))
+
+
+def open_database_window(program):
+    """From the launcher, by keys: the database window, started on its first record."""
+    program.focus(LAUNCHER)
+    program.keys("alt+d", "Return")
+    editor = program.window("Database")
+    program.focus("Database")
+    program.press(program.find(editor, "Start", "push button"))
+    return editor
+
+
+def a_refused_delete_is_told(build_dir, display):
+    """Delete answered Yes while another program holds the file: a message says the change could
+    not be saved, and the sentence is still there."""
+    import pyatspi
+    program = start(build_dir, display)
+    try:
+        editor = open_database_window(program)
+        serial = wait_for("the serial box", lambda: pyatspi.findDescendant(
+            editor, lambda n: n.name == "Serial number" and (n.queryText().characterCount or 0) > 0))
+        number = serial.queryText().getText(0, -1)
+        other = sqlite3.connect(program.database, isolation_level=None)
+        other.execute("BEGIN EXCLUSIVE")
+        try:
+            program.focus("Database")
+            program.keys("alt+e")
+            question = wait_for("the question", lambda: any(
+                "Delete sentence number %s for good?" % number in (t or "") for t in labels_of_all(program)))
+            assert question
+            program.keys("alt+y")
+            wait_for("the message that the change was not saved", lambda: any(
+                "could not be saved" in (t or "") for t in labels_of_all(program)))
+            program.keys("Return")
+        finally:
+            other.execute("ROLLBACK")
+            other.close()
+        rows, = sqlite3.connect(program.database).execute(
+            "SELECT count(*) FROM test1 WHERE sorszam = ?", (int(number),)).fetchone()
+        assert rows == 1, rows
+    finally:
+        program.end()
+
+
+ALL.append(("database: a Delete the file refuses is told", a_refused_delete_is_told))
+
+
+def font_attributes(box):
+    """The text attributes of the box's first character, as a screen reader reads them
+    ('family-name:"Times New Roman"; size:12; ...')."""
+    attributes = box.queryText().getAttributeRun(0, False)[0]
+    return "; ".join(attributes) if isinstance(attributes, (list, tuple)) else attributes
+
+
+def choose_font(program, family, size):
+    """In Qt's font dialog, by keys: the family by its name, the size, then OK."""
+    dialog = program.window("Select Font")
+    program.focus("Select Font")
+    subprocess.run(["xdotool", "type", "--delay", "20", family], env=program.env, check=True)
+    program.keys("alt+s", "ctrl+a")
+    subprocess.run(["xdotool", "type", "--delay", "20", str(size)], env=program.env, check=True)
+    program.keys("Return")
+    program.gone("Select Font")
+    return dialog
+
+
+def a_font_chosen_by_mouse_or_keys_shows_in_the_sentence_box(build_dir, display):
+    """Fonts, opened with the mouse and with Alt+O then F, gives the sentence box the font chosen
+    while the other boxes keep theirs."""
+    import pyatspi
+    program = start(build_dir, display)
+    try:
+        editor = open_database_window(program)
+        sentence = wait_for("the sentence box", lambda: pyatspi.findDescendant(
+            editor, lambda n: n.name == "Sentence with the gap"))
+        wait_for("the first sentence in its box", lambda: sentence.queryText().characterCount > 0)
+        before = font_attributes(sentence)
+        assert "Times New Roman" in before and "Liberation Mono" not in before, before
+        # By the mouse: the Options menu, then Fonts.
+        sentence.queryComponent().grabFocus()
+        wait_for("the sentence box to take the focus", lambda: sentence.getState().contains(pyatspi.STATE_FOCUSED))
+        program.click(program.find(editor, "Options"))
+        program.click(wait_for("the Fonts item", lambda: pyatspi.findDescendant(
+            editor, lambda n: plain(n.name) == "Fonts" and n.getState().contains(pyatspi.STATE_SHOWING))))
+        choose_font(program, "Liberation Mono", 16)
+        wait_for("the chosen font in the sentence box", lambda: "Liberation Mono" in font_attributes(sentence))
+        # By the keys, after the focus went to the sentence box again.
+        program.focus("Database")
+        sentence.queryComponent().grabFocus()
+        wait_for("the sentence box to take the focus", lambda: sentence.getState().contains(pyatspi.STATE_FOCUSED))
+        program.keys("alt+o")
+        program.keys("f")
+        choose_font(program, "DejaVu Sans Mono", 14)
+        wait_for("the font chosen by keys in the sentence box",
+                 lambda: "DejaVu Sans Mono" in font_attributes(sentence))
+        assert "Liberation Mono" not in font_attributes(sentence)
+    finally:
+        program.end()
+
+
+ALL.append(("database: a font chosen by mouse and by keys shows in the sentence box",
+            a_font_chosen_by_mouse_or_keys_shows_in_the_sentence_box))
+
+
+def settings_pressed_through_the_screen_reader_during_a_run_change_nothing(build_dir, display):
+    """During an open-ended run the Settings menu is off: its number of sentences and its
+    starting point, pressed through AT-SPI, neither count the run nor change the sentence; the next
+    wrong answer logs the sentence shown with its own solution."""
+    program = start(build_dir, display)
+    try:
+        program.focus(LAUNCHER)
+        program.keys("alt+t", "Return")
+        test = program.window("Test")
+        program.focus("Test")
+        program.keys("alt+s")
+        number = item_number(test, program)
+        wait_for("the first sentence", lambda: (number.name or "").strip() == "1")
+        sentence = next(t for t in labels(test) if "..." in t)
+        program.press(program.find_in(test, ["Settings", "Parameters", "Number of sentences", "30"]))
+        program.press(program.find_in(test, ["Settings", "Starting point", "201"]))
+        program.window("Test")
+        shown = labels(test)
+        assert sentence in shown, (sentence, shown)
+        assert "/ 30" not in shown and "30" not in shown, shown
+        db = sqlite3.connect(program.database)
+        right, solution = db.execute("SELECT felelet2, felelet1 FROM test1 WHERE mondat = ?",
+                                     (sentence.strip(),)).fetchone()
+        wrong = next(letter for letter in "abcd" if letter.upper() != right)
+        program.focus("Test")
+        program.keys(wrong, "alt+n")
+        wait_for("the second sentence", lambda: (number.name or "").strip() == "2")
+        logged = db.execute("SELECT mondat, felelet1 FROM hiba1 ORDER BY rowid DESC LIMIT 1").fetchone()
+        assert logged[0].strip() == sentence.strip() and logged[1] == solution, (logged, sentence, solution)
+    finally:
+        program.end()
+
+
+ALL.append(("test: Settings pressed through AT-SPI during a run change nothing",
+            settings_pressed_through_the_screen_reader_during_a_run_change_nothing))
+
+
+def an_ampersand_in_a_sentence_is_shown_in_practice(build_dir, display):
+    """A sentence and a filler holding an '&' show it in the practice window."""
+    program = start(build_dir, display)
+    try:
+        db = sqlite3.connect(program.database)
+        db.execute("UPDATE test1 SET mondat = 'Tom & Jerry ' || sorszam || ' ...', a = 'pan & vino'")
+        db.commit()
+        db.close()
+        practice, sentence = open_practice(program)
+        assert sentence.strip().startswith("Tom & Jerry "), sentence
+        wait_for("the filler with its '&'", lambda: "pan & vino" in [t.strip() for t in labels(practice)])
+    finally:
+        program.end()
+
+
+ALL.append(("practice: an '&' in a sentence and a filler is shown", an_ampersand_in_a_sentence_is_shown_in_practice))

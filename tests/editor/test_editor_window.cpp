@@ -163,6 +163,62 @@ private slots:
         QCOMPARE(f.stored(1, "mondat").toString(), QStringLiteral("Mientras tanto ..."));
     }
 
+    // Delete and filing under a topic, refused by a file another program holds, say so; the
+    // sentence stays as stored and shown.
+    void aRefusedDeleteOrTopicIsTold_data() {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("delete") << "Command4";
+        QTest::newRow("topic") << "mnuTopicItem";
+    }
+    void aRefusedDeleteOrTopicIsTold() {
+        QFETCH(QString, action);
+        EditorFixture f;
+        EditorWindow& w = f.started();
+        w.click(QStringLiteral("Command7"));  // serial 2, "&Nouns"
+        store::Database other(f.ctx.g.DatabasePath);
+        QSqlQuery lock(other.db());
+        QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        f.platform.confirmAnswers = {true};
+        if (action == "Command4")
+            w.click(action);
+        else
+            w.click(action, 0);
+        QVERIFY2(f.lastMessage().contains(f.ctx.g.DatabasePath), qPrintable(f.lastMessage()));
+        QVERIFY(lock.exec(QStringLiteral("ROLLBACK")));
+        QCOMPARE(f.rows(), 4);
+        QCOMPARE(f.stored(2, "kulcs1").toString(), QStringLiteral("2"));
+        QCOMPARE(serial(w), 2);
+        QCOMPARE(w.Label10.caption, QStringLiteral("&Nouns"));
+    }
+
+    // Typed into the empty boxes before the first or after the last record: the teacher is told
+    // there is no sentence there, and the move goes on without touching the file.
+    void typingWhereThereIsNoSentenceSaysSo_data() {
+        QTest::addColumn<QStringList>("toTheGap");
+        QTest::addColumn<QString>("move");
+        QTest::addColumn<int>("shownAfter");
+        QTest::newRow("after the last") << QStringList{"Command8", "Command7"} << "Command3" << 250;
+        QTest::newRow("before the first") << QStringList{"Command6", "Command3"} << "Command7" << 1;
+        QTest::newRow("then New") << QStringList{"Command8", "Command7"} << "Command1" << 251;
+    }
+    void typingWhereThereIsNoSentenceSaysSo() {
+        QFETCH(QStringList, toTheGap);
+        QFETCH(QString, move);
+        QFETCH(int, shownAfter);
+        EditorFixture f;
+        EditorWindow& w = f.started();
+        for (const QString& step : toTheGap) w.click(step);
+        QVERIFY(w.Text1.caption.isEmpty());
+        const QByteArray before = fileBytes(f.ctx.g.DatabasePath);
+        w.editChanged(QStringLiteral("Text3"), QStringLiteral("Escrito en el vacío ..."));
+        w.click(move);
+        QCOMPARE(f.platform.messages.size(), size_t(1));
+        QCOMPARE(f.lastMessage(), text::uiText(text::KeyNoSentenceHere, text::English));
+        QCOMPARE(serial(w), shownAfter);
+        QVERIFY(w.Text3.caption != QStringLiteral("Escrito en el vacío ..."));
+        QCOMPARE(fileBytes(f.ctx.g.DatabasePath), before);
+    }
+
     void leavingWithAnInvalidEditAsks() {
         EditorFixture f;
         EditorWindow& w = f.started();

@@ -46,6 +46,9 @@ struct Probe : Form {
         onKeyPress([](QChar& k) {
             if (k == u'x') k = QChar();
         });
+        // The items sit in Sub, a submenu of Menu.
+        for (Control* i : item) i->menu = Sub.key();
+        Sub.menu = Menu.key();
     }
     ~Probe() override { log_ << QStringLiteral("destroyed %1").arg(name()); }
     void Form_Load() override {
@@ -68,6 +71,8 @@ struct Probe : Form {
     Control& None = addOption(Panel, QStringLiteral("None"));
     ControlArray& item =
         addItems(QStringLiteral("item"), {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")});
+    Control& Menu = addMenu(QStringLiteral("Menu"));
+    Control& Sub = addMenu(QStringLiteral("Sub"));
     Timer& Tick = addTimer(QStringLiteral("Tick"), 0);
     QStringList& log_;
 };
@@ -191,6 +196,31 @@ private slots:
         f.click(QStringLiteral("Restart"));
         QVERIFY(f.Tick.enabled());
         QCOMPARE(f.Tick.restarts(), before + 1);
+    }
+
+    // An item is chosen only when it and every menu above it are enabled and shown, whatever
+    // sends the click (a screen reader triggers the item itself, not its menus).
+    void anItemUnderAMenuThatIsOffDoesNothing_data() {
+        QTest::addColumn<QString>("off");
+        QTest::addColumn<bool>("hidden");
+        QTest::addColumn<bool>("runs");
+        QTest::addRow("all on") << "" << false << true;
+        QTest::addRow("the item disabled") << "item_1" << false << false;
+        QTest::addRow("its menu disabled") << "Sub" << false << false;
+        QTest::addRow("its menu hidden") << "Sub" << true << false;
+        QTest::addRow("the menu above disabled") << "Menu" << false << false;
+        QTest::addRow("the menu above hidden") << "Menu" << true << false;
+        QTest::addRow("another item disabled") << "item_0" << false << true;
+    }
+    void anItemUnderAMenuThatIsOffDoesNothing() {
+        QFETCH(QString, off);
+        QFETCH(bool, hidden);
+        QFETCH(bool, runs);
+        Probe& f = show("one");
+        if (!off.isEmpty()) (hidden ? f.c(off).visible : f.c(off).enabled) = false;
+        f.click(QStringLiteral("item"), 1);
+        QCOMPARE(log.contains(QStringLiteral("item 1")), runs);
+        QCOMPARE(f.canBeChosen(f.item[1]), runs);
     }
 
     void controlArraysRouteTheIndex() {

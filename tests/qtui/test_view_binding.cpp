@@ -78,6 +78,7 @@ struct Probe : Form {
     Control& None = addOption(Panel, QStringLiteral("None"));
     Control& Text1 = add(ControlKind::Edit, QStringLiteral("Text1"));
     Control& link = addLabel(QStringLiteral("link"), QStringLiteral("click here"));
+    Control& note = addLabel(QStringLiteral("note"));
     Timer& Tick = addTimer(QStringLiteral("Tick"), 0);
 };
 
@@ -98,6 +99,9 @@ QMainWindow* buildProbe() {
     auto* link = new QLabel(QStringLiteral("click here"), central);
     link->setObjectName(QStringLiteral("link"));
     layout->addWidget(link);
+    auto* note = new QLabel(central);
+    note->setObjectName(QStringLiteral("note"));
+    layout->addWidget(note);
     auto* edit = new QLineEdit(central);
     edit->setObjectName(QStringLiteral("Text1"));
     layout->addWidget(edit);
@@ -260,6 +264,47 @@ private slots:
     void everyControlCanBeReadByItsName() {
         QCOMPARE(widget<QPushButton>("ok")->accessibleName(), QStringLiteral("OK"));
         QCOMPARE(widget<QRadioButton>("B")->accessibleName(), QStringLiteral("B"));
+    }
+
+    // A label shows its caption with the '&' marker as an underlined letter, or, showing text as
+    // written (a sentence, a filler), with its '&' as it is; what a screen reader says follows,
+    // down to nothing when the label empties.
+    void aLabelSaysWhatItShows_data() {
+        QTest::addColumn<bool>("literal");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("name");
+        QTest::addRow("marker") << false << "&Verbs"
+                                << "<u>V</u>erbs"
+                                << "Verbs";
+        QTest::addRow("as written") << true << "Tom & Jerry"
+                                    << "Tom & Jerry"
+                                    << "Tom & Jerry";
+        QTest::addRow("as written, a marker-like pair") << true << "A&&B &c"
+                                                        << "A&&B &c"
+                                                        << "A&&B &c";
+        QTest::addRow("emptied") << false << ""
+                                 << ""
+                                 << "";
+        QTest::addRow("emptied, as written") << true << ""
+                                             << ""
+                                             << "";
+    }
+    void aLabelSaysWhatItShows() {
+        QFETCH(bool, literal);
+        QFETCH(QString, caption);
+        QFETCH(QString, text);
+        QFETCH(QString, name);
+        probe->note.literal = literal;
+        probe->note.caption = QStringLiteral("&Nouns");  // what it said before
+        views->viewOf(kProbe)->sync();
+        probe->note.caption = caption;
+        views->viewOf(kProbe)->sync();
+        auto* label = widget<QLabel>("note");
+        QCOMPARE(label->text(), text);
+        QCOMPARE(label->accessibleName(), name);
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(label);
+        QCOMPARE(access->text(QAccessible::Name), name);
     }
 
     void aWindowTheUserMovedStaysWhereItWas() {
