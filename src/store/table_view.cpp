@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <tuple>
 
+#include "field_limits.h"
 #include "store_error.h"
 
 namespace store {
@@ -102,7 +103,7 @@ const std::vector<QVariant>& TableView::current() const {
 QVariant TableView::field(const QString& name) const {
     const int i = fields_->indexOf(name);
     if (i < 0) throw StoreError(QStringLiteral("Unknown field \"%1\".").arg(name));
-    return current()[static_cast<size_t>(i)];
+    return shownValue(fields_->names[i], current()[static_cast<size_t>(i)]);  // as a record set shows it
 }
 
 void TableView::deleteCurrent() {
