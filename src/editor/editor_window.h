@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "app/bound_fields.h"
 #include "app/task_window.h"
@@ -91,6 +93,8 @@ private:
     bool storeBoxes();
     // The problem with what the boxes hold, in the working language; empty when it can be stored.
     QString boxProblem() const;
+    // The boxes of the text fields, with their fields.
+    std::vector<std::pair<forms::Control*, QString>> textBoxes() const;
     void warnAboutContent();
     // Leaving the record: store it. Leaving the window with a record that cannot be stored asks
     // whether to drop the changes; a move within the window stays on the record instead.
