@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
         } else if (rest[0] == QLatin1String("--csv-out")) {
             importtool::exportMaterialCsv(rest[1], rest[2], force);
         } else if (rest[0] == QLatin1String("--csv-in")) {
-            importtool::importMaterialCsv(rest[1], rest[2]);
+            for (const QString& warning : importtool::importMaterialCsv(rest[1], rest[2]))
+                std::fprintf(stderr, "%s\n", qUtf8Printable(warning));
         } else if (rest[0] == QLatin1String("--gift-out") || rest[0] == QLatin1String("--moodle-xml-out")) {
             const auto format = rest[0] == QLatin1String("--gift-out")
                                     ? importtool::QuestionFormat::Gift
