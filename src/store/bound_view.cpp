@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <unordered_map>
 
+#include "field_limits.h"
 #include "store_error.h"
 
 namespace store {
@@ -41,8 +42,8 @@ void BoundView::refresh() {
 const Row& BoundView::rowAt(int index) const {
     const auto i = static_cast<size_t>(index);
     if (!loaded_[i]) {
-        QSqlQuery& q = statement(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                                     .arg(fields().names.join(QStringLiteral(", ")), fields().table));
+        QSqlQuery& q = statement(
+            QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(readColumns(fields()), fields().table));
         q.addBindValue(rows_[i].rowid);
         if (!q.exec()) throwQueryError(q);
         if (!q.next()) throw StoreError(QStringLiteral("The record has been deleted in the meantime."));
@@ -68,8 +69,7 @@ void BoundView::prepareScan() const {
     // cheaper than a read per row. A row deleted elsewhere matches nothing.
     QSqlQuery q(db_->db());
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT rowid, %1 FROM %2")
-                    .arg(fields().names.join(QStringLiteral(", ")), fields().table)))
+    if (!q.exec(QStringLiteral("SELECT rowid, %1 FROM %2").arg(readColumns(fields()), fields().table)))
         throwQueryError(q);
     std::unordered_map<qint64, size_t> position;
     for (size_t i = 0; i < rows_.size(); ++i) {

@@ -1,6 +1,8 @@
 // The field limits and the checks built on them.
 #include "field_limits.h"
 
+#include <QStringList>
+
 namespace store {
 
 int fieldLimit(const QString& field) {
@@ -16,6 +18,19 @@ QString fieldValueProblem(const QString& field, const QString& value) {
     if (limit > 0 && value.size() > limit)
         return QStringLiteral("is %1 characters long; it may hold at most %2").arg(value.size()).arg(limit);
     return {};
+}
+
+QString readColumns(const Fields& fields) {
+    QStringList columns;
+    for (const QString& name : fields.names) {
+        const int limit = fieldLimit(name);
+        columns << (limit < 2 ? name
+                              : QStringLiteral("CASE WHEN length(%1) > %2 THEN substr(%1, 1, %3) ELSE %1 END")
+                                    .arg(name)
+                                    .arg(limit)
+                                    .arg(limit + 1));
+    }
+    return columns.join(QStringLiteral(", "));
 }
 
 QVariant shownValue(const QString& field, const QVariant& value) {

@@ -7,6 +7,8 @@
 #include <QVariant>
 #include <array>
 
+#include "schema.h"
+
 namespace store {
 
 struct FieldLimit {
@@ -32,6 +34,11 @@ int fieldLimit(const QString& field);
 // Why `value` cannot be stored in `field` ("is 1204 characters long; it may hold at most 1000",
 // "holds a NUL character ..."); empty when it can.
 QString fieldValueProblem(const QString& field, const QString& value);
+
+// The select list by which a record set reads the fields of a row, in the table's field order: a
+// text longer than its limit comes no further than one character past it (enough for shownValue
+// to see it is longer), so that a huge value is never carried out of the file.
+QString readColumns(const Fields& fields);
 
 // A value as the windows show it: a text longer than its field's limit is cut and ends in "…",
 // the whole no longer than the limit (so that a box holding it still takes it); any other value

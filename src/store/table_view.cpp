@@ -35,7 +35,7 @@ void TableView::selectIndex(const QString& indexName) {
 bool TableView::fetch(const QString& where, const std::vector<QVariant>& binds, bool descending) {
     const QString dir = descending ? QStringLiteral(" DESC") : QString();
     const QString sql = QStringLiteral("SELECT rowid, %1, %2 FROM %3 %4 ORDER BY %2%5, rowid%5 LIMIT 1")
-                            .arg(fields_->names.join(QStringLiteral(", ")), keyColumn(), fields_->table,
+                            .arg(readColumns(*fields_), keyColumn(), fields_->table,
                                  where.isEmpty() ? QString() : QStringLiteral("WHERE ") + where, dir);
     QSqlQuery q(db_->db());
     q.prepare(sql);
