@@ -182,21 +182,20 @@ void MaterialRules::knowStored(int serial, const QString& sentence) {
         sentences_.insert(sentence, QStringLiteral("in the database as serial number %1").arg(serial));
 }
 
-// The first row of a serial number or a sentence is the one the later ones are named against.
+// A row that is refused is not there for the rows after it: only a good row takes its serial
+// number and its sentence.
 QStringList MaterialRules::judge(const QStringList& fields, const QString& where) {
     QStringList problems = materialRowProblems(fields);
     if (fields.size() != ColumnCount) return problems;
-    if (const std::optional<int> serial = numberIn(fields[Sorszam], 1, 32767)) {
-        if (serials_.contains(*serial))
-            problems << QStringLiteral("field sorszam: %1 is used %2").arg(*serial).arg(serials_[*serial]);
-        else
-            serials_.insert(*serial, QStringLiteral("by ") + where);
-    }
-    if (const QString& sentence = fields[Mondat]; !sentence.isEmpty()) {
-        if (sentences_.contains(sentence))
-            problems << QStringLiteral("field mondat: the same sentence is %1").arg(sentences_[sentence]);
-        else
-            sentences_.insert(sentence, QStringLiteral("on ") + where);
+    const std::optional<int> serial = numberIn(fields[Sorszam], 1, 32767);
+    if (serial && serials_.contains(*serial))
+        problems << QStringLiteral("field sorszam: %1 is used %2").arg(*serial).arg(serials_[*serial]);
+    const QString& sentence = fields[Mondat];
+    if (sentences_.contains(sentence))
+        problems << QStringLiteral("field mondat: the same sentence is %1").arg(sentences_[sentence]);
+    if (problems.isEmpty()) {
+        serials_.insert(*serial, QStringLiteral("by ") + where);
+        sentences_.insert(sentence, QStringLiteral("on ") + where);
     }
     return problems;
 }

@@ -361,18 +361,23 @@ private slots:
         QFETCH(bool, intoStored);
         QFETCH(QString, reason);
         const bool wholeFile = reason.contains(QStringLiteral("NUL"));
-        const QString good = QStringLiteral("Tú ... allí.");
+        const QString good = QStringLiteral("Tú ... allí."), after = QStringLiteral("Él ... allá.");
         const QString stem = QString(sentence).replace(QStringLiteral("..."), QStringLiteral("_____"));
-        // The good sentence first, the one under test second; and the line it starts on.
+        // A good sentence, the one under test, another good one (which the refusal before it does not
+        // touch); and the line the one under test starts on.
         const std::vector<std::tuple<QString, QString, int>> paths = {
             {"--csv-in",
              QString::fromUtf8(kHeader) + "1,1,1,0," + good + ",a,b,c,d,Tú a allí.,A\n2,1,1,0," + sentence +
-                 ",a," + filler + ",c,d," + store::completedSentence(sentence, "a") + ",A\n",
+                 ",a," + filler + ",c,d," + store::completedSentence(sentence, "a") + ",A\n3,1,1,0," + after +
+                 ",a,b,c,d,Él a allá.,A\n",
              3},
-            {"--gift-in", "Tú _____ allí. {=a ~b ~c ~d}\n\n" + stem + " {=a ~" + filler + " ~c ~d}\n", 3},
+            {"--gift-in",
+             "Tú _____ allí. {=a ~b ~c ~d}\n\n" + stem + " {=a ~" + filler + " ~c ~d}\n\n" + after +
+                 " {=a ~b ~c ~d}\n",
+             3},
             {"--aiken-in",
              good + "\nA. a\nB. b\nC. c\nD. d\nANSWER: A\n\n" + sentence + "\nA. a\nB. " + filler +
-                 "\nC. c\nD. d\nANSWER: A\n",
+                 "\nC. c\nD. d\nANSWER: A\n\n" + after + "\nA. a\nB. b\nC. c\nD. d\nANSWER: A\n",
              8}};
         for (const auto& [option, text, line] : paths) {
             if (intoStored && option == QLatin1String("--csv-in"))
@@ -392,8 +397,8 @@ private slots:
             } else {
                 QVERIFY2(run.code == 0 && run.errText().contains(QStringLiteral("passed over")),
                          run.err.constData());
-                QCOMPARE(serialsOf(db).size(),
-                         size_t(intoStored ? 2 : 1));  // the good one, and the one stored
+                // the two good ones, and the one stored
+                QCOMPARE(serialsOf(db).size(), size_t(intoStored ? 3 : 2));
             }
         }
     }
