@@ -21,14 +21,11 @@ QString fieldValueProblem(const QString& field, const QString& value) {
 }
 
 QString readColumns(const Fields& fields) {
+    // Text columns: a number stored there was stored as text, so substr changes no value's type.
     QStringList columns;
     for (const QString& name : fields.names) {
         const int limit = fieldLimit(name);
-        columns << (limit < 2 ? name
-                              : QStringLiteral("CASE WHEN length(%1) > %2 THEN substr(%1, 1, %3) ELSE %1 END")
-                                    .arg(name)
-                                    .arg(limit)
-                                    .arg(limit + 1));
+        columns << (limit < 2 ? name : QStringLiteral("substr(%1, 1, %2)").arg(name).arg(limit + 1));
     }
     return columns.join(QStringLiteral(", "));
 }
