@@ -5,6 +5,7 @@
 #include "editor_window.h"
 #include "forms/platform.h"
 #include "forms/random_source.h"
+#include "store/field_limits.h"
 #include "store/store_error.h"
 #include "store/table_view.h"
 #include "store/topics.h"
@@ -25,7 +26,23 @@ QString EditorWindow::boxProblem() const {
     if (!wholeNumberIn(Text2.caption, 1, 3)) return uiText(text::KeyLevelOutOfRange);
     if (Text10.caption.size() != 1 || !QStringLiteral("ABCD").contains(Text10.caption))
         return uiText(text::KeyLetterOutOfRange);
+    // The boxes refuse more as it is typed; this holds for text that came in another way.
+    for (const auto& [box, field] : textBoxes()) {
+        const int limit = store::fieldLimit(field);
+        const qsizetype length = box->caption.size();
+        if (length <= limit) continue;
+        if (box == &Text3) return uiText(text::KeySentenceTooLong).arg(limit).arg(length);
+        if (box == &Text8) return uiText(text::KeySolutionTooLong).arg(limit).arg(length);
+        return uiText(text::KeyFillerTooLong).arg(limit).arg(length).arg(field.toUpper());
+    }
     return {};
+}
+
+std::vector<std::pair<forms::Control*, QString>> EditorWindow::textBoxes() const {
+    // The right letter (Text10) has a rule of its own above.
+    return {{&Text3, QStringLiteral("mondat")}, {&Text4, QStringLiteral("a")},
+            {&Text5, QStringLiteral("b")},      {&Text6, QStringLiteral("c")},
+            {&Text7, QStringLiteral("d")},      {&Text8, QStringLiteral("felelet1")}};
 }
 
 bool EditorWindow::storeBoxes() {

@@ -4,6 +4,7 @@
 #include "app/window_names.h"
 #include "forms/platform.h"
 #include "forms/window_registry.h"
+#include "store/field_limits.h"
 #include "store/store_error.h"
 #include "store/table_view.h"
 #include "store/topics.h"
@@ -33,6 +34,8 @@ EditorWindow::EditorWindow(app::Context& ctx)
     fields_.bind(Text7, QStringLiteral("d"));
     fields_.bind(Text8, QStringLiteral("felelet1"));
     fields_.bind(Text10, QStringLiteral("felelet2"));
+    // The boxes take no more than their fields may hold.
+    for (const auto& [box, field] : textBoxes()) box->maxLength = store::fieldLimit(field);
     onEditKeyPress([this](const QString& name, QChar& key) {
         if (c(name).substitutesKeys) key = substitute(key);
     });

@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "app/bound_fields.h"
 #include "app/task_window.h"
@@ -92,6 +94,8 @@ private:
     bool storeBoxes();
     // The problem with what the boxes hold, in the working language; empty when it can be stored.
     QString boxProblem() const;
+    // The boxes of the text fields, with their fields.
+    std::vector<std::pair<forms::Control*, QString>> textBoxes() const;
     void warnAboutContent();
     // Whether the cursor stands on a record (not before the first or after the last one).
     bool onRecord() const;

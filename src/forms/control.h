@@ -47,6 +47,7 @@ struct Control {
     QString picture;               // image: name of the picture shown
     FontSpec font;                 // empty family: the design font
     bool substitutesKeys = false;  // edit: key presses go through the window's KeyPress handler first
+    int maxLength = 0;             // edit: the most characters it takes (0: no limit)
     QString spokenName;            // what a screen reader says, where the caption does not say it
     QString toolTip;               // shown when the mouse rests on the control
     QString shortcut;              // button: a key combination that presses it ("Ctrl+L")

@@ -15,7 +15,9 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QShortcutEvent>
+#include <QTextCursor>
 #include <QTimer>
+#include <algorithm>
 
 #include "pictures.h"
 #include "window_builder.h"
@@ -194,7 +196,20 @@ void FormView::connectControl(Control& control, QObject* object) {
                 });
             if (auto* e = qobject_cast<QPlainTextEdit*>(object))
                 connect(e, &QPlainTextEdit::textChanged, this, [this, name, e] {
-                    if (form_ && !syncing_) form_->editChanged(name, e->toPlainText());
+                    if (!form_ || syncing_) return;
+                    // A multi-line box has no length limit of its own: what went past it is taken
+                    // back at once, before the cursor (the removal calls this again).
+                    const int max = form_->c(name).maxLength;
+                    if (const QString text = e->toPlainText(); max > 0 && text.size() > max) {
+                        QTextCursor cursor = e->textCursor();
+                        const int end = cursor.position();
+                        cursor.setPosition(std::max(0, end - static_cast<int>(text.size() - max)));
+                        cursor.setPosition(end, QTextCursor::KeepAnchor);
+                        cursor.removeSelectedText();
+                        if (e->toPlainText().size() > max) e->setPlainText(e->toPlainText().left(max));
+                        return;
+                    }
+                    form_->editChanged(name, e->toPlainText());
                 });
             break;
         default:
@@ -334,6 +349,8 @@ void FormView::sync() {
                 break;
             case ControlKind::Edit:
                 if (auto* e = qobject_cast<QLineEdit*>(w)) {
+                    if (e->maxLength() != (c.maxLength > 0 ? c.maxLength : 32767))
+                        e->setMaxLength(c.maxLength > 0 ? c.maxLength : 32767);
                     if (e->text() != c.caption) {
                         e->setText(c.caption);
                         // A long text shows from its beginning, as it is read.

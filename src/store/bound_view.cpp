@@ -5,6 +5,7 @@
 #include <QSqlError>
 #include <QStringList>
 
+#include "field_limits.h"
 #include "row_filter.h"
 #include "store_error.h"
 
@@ -41,8 +42,8 @@ void BoundView::refresh() {
 const Row& BoundView::rowAt(int index) const {
     const auto i = static_cast<size_t>(index);
     if (!loaded_[i]) {
-        QSqlQuery& q = statement(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                                     .arg(fields().names.join(QStringLiteral(", ")), fields().table));
+        QSqlQuery& q = statement(
+            QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(readColumns(fields()), fields().table));
         q.addBindValue(rows_[i].rowid);
         if (!q.exec()) throwQueryError(q);
         if (!q.next()) throw StoreError(QStringLiteral("The record has been deleted in the meantime."));

@@ -7,9 +7,11 @@
 #include <QSaveFile>
 #include <QSqlQuery>
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "csv.h"
+#include "field_limits.h"
 #include "store_error.h"
 
 namespace store {
@@ -69,8 +71,10 @@ QString sentenceToSay(const QString& sentence, const QStringList& fillers, const
 QStringList materialRowProblems(const QStringList& f) {
     QStringList problems;
     const QStringList& names = materialColumns();
+    std::array<bool, ColumnCount> reported{};
     auto bad = [&](int column, const QString& why) {
         problems << QStringLiteral("field %1: %2").arg(names[column], why);
+        reported[static_cast<size_t>(column)] = true;
     };
     if (f.size() != ColumnCount) {
         problems << QStringLiteral("%1 fields instead of %2").arg(f.size()).arg(ColumnCount);
@@ -132,6 +136,12 @@ QStringList materialRowProblems(const QStringList& f) {
                 QStringLiteral("after the completed sentence only \" — \" and a short note may follow"));
     }
 
+    // What every stored value keeps (its length, no NUL), where no other rule has spoken yet.
+    for (int column = Kulcs1; column < ColumnCount; ++column)
+        if (const QString why = fieldValueProblem(names[column], f[column]);
+            !why.isEmpty() && !reported[static_cast<size_t>(column)])
+            bad(column, why);
+
     // Said once for the row: a wrong code page spoils every field it touches.
     for (int column = Mondat; column <= Felelet1; ++column) {
         if (!f[column].contains(QChar(0xFFFD)) && !f[column].contains(QStringLiteral("Ã"))) continue;
@@ -146,23 +156,8 @@ QStringList materialRowProblems(const QStringList& f) {
 namespace {
 
 // Checks one record of the material and keeps it as a row, or its problems.
-void takeMaterialRecord(const CsvRecord& rec, QHash<int, int>& serials, QHash<QString, int>& sentences,
-                        MaterialRead& result) {
-    QStringList problems = materialRowProblems(rec.fields);
-    if (rec.fields.size() == ColumnCount) {
-        const std::optional<int> serial = numberIn(rec.fields[Sorszam], 1, 32767);
-        if (serial && serials.contains(*serial))
-            problems
-                << QStringLiteral("field sorszam: %1 is used by line %2").arg(*serial).arg(serials[*serial]);
-        else if (serial)
-            serials.insert(*serial, rec.line);
-        const QString& sentence = rec.fields[Mondat];
-        if (!sentence.isEmpty() && sentences.contains(sentence))
-            problems
-                << QStringLiteral("field mondat: the same sentence is on line %1").arg(sentences[sentence]);
-        else if (!sentence.isEmpty())
-            sentences.insert(sentence, rec.line);
-    }
+void takeMaterialRecord(const CsvRecord& rec, MaterialRules& rules, MaterialRead& result) {
+    const QStringList problems = rules.judge(rec.fields, QStringLiteral("line %1").arg(rec.line));
     for (const QString& problem : problems)
         result.problems << QStringLiteral("line %1%2%3")
                                .arg(rec.line)
@@ -181,12 +176,35 @@ void takeMaterialRecord(const CsvRecord& rec, QHash<int, int>& serials, QHash<QS
 
 }  // namespace
 
+void MaterialRules::knowStored(int serial, const QString& sentence) {
+    serials_.insert(serial, QStringLiteral("in the database"));
+    if (!sentence.isEmpty())
+        sentences_.insert(sentence, QStringLiteral("in the database as serial number %1").arg(serial));
+}
+
+// A row that is refused is not there for the rows after it: only a good row takes its serial
+// number and its sentence.
+QStringList MaterialRules::judge(const QStringList& fields, const QString& where) {
+    QStringList problems = materialRowProblems(fields);
+    if (fields.size() != ColumnCount) return problems;
+    const std::optional<int> serial = numberIn(fields[Sorszam], 1, 32767);
+    if (serial && serials_.contains(*serial))
+        problems << QStringLiteral("field sorszam: %1 is used %2").arg(*serial).arg(serials_[*serial]);
+    const QString& sentence = fields[Mondat];
+    if (sentences_.contains(sentence))
+        problems << QStringLiteral("field mondat: the same sentence is %1").arg(sentences_[sentence]);
+    if (problems.isEmpty()) {
+        serials_.insert(*serial, QStringLiteral("by ") + where);
+        sentences_.insert(sentence, QStringLiteral("on ") + where);
+    }
+    return problems;
+}
+
 // Each record is checked and turned into a row as the text is read, so that only the rows are
 // kept (the material is read at every first start, before the launcher shows).
 MaterialRead readMaterialCsv(const QString& text) {
     MaterialRead result;
-    QHash<int, int> serials;        // serial number -> line
-    QHash<QString, int> sentences;  // sentence -> line
+    MaterialRules rules;
     int records = 0;
     bool headerWrong = false;
     const auto take = [&](CsvRecord&& rec) {
@@ -203,7 +221,7 @@ MaterialRead readMaterialCsv(const QString& text) {
             }
             return;
         }
-        takeMaterialRecord(rec, serials, sentences, result);
+        takeMaterialRecord(rec, rules, result);
     };
     try {
         forEachCsvRecord(text, take);
@@ -274,10 +292,19 @@ void insertMaterial(Database& db, const std::vector<MaterialRow>& rows, forms::R
     transaction.commit();
 }
 
+QStringList removeUnfinishedFile(const QString& path) {
+    QStringList removed;
+    const QString temp = path + QStringLiteral(".new");
+    for (const QString& leftover : {temp, temp + QStringLiteral("-journal")})
+        if ((QFileInfo::exists(leftover) || QFileInfo(leftover).isSymLink()) && QFile::remove(leftover))
+            removed << leftover;
+    return removed;
+}
+
 void createDatabaseFile(const QString& path, const std::vector<MaterialRow>& rows,
                         forms::RandomSource& random) {
     const QString temp = path + QStringLiteral(".new");
-    QFile::remove(temp);
+    removeUnfinishedFile(path);
     try {
         Database::create(temp);
         {
@@ -289,8 +316,7 @@ void createDatabaseFile(const QString& path, const std::vector<MaterialRow>& row
         if (!QFile::rename(temp, path))
             throw StoreError(QStringLiteral("The file %1 cannot be written.").arg(path));
     } catch (...) {
-        QFile::remove(temp);
-        QFile::remove(temp + QStringLiteral("-journal"));
+        removeUnfinishedFile(path);
         throw;
     }
 }

@@ -2,6 +2,7 @@
 // material, checked row by row, and poured into a new database file.
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -45,11 +46,28 @@ struct MaterialRead {
 // materialColumns() order: sorszam a whole number 1-32767, szint 1-3, one-character topic codes,
 // exactly one gap "..." in mondat, four different fillers without blanks around them, felelet2 a
 // capital A-D, felelet1 the completed sentence optionally followed by " — " and a note, and no
-// letters that a wrong code page leaves behind. Each broken rule comes back as "field X: why".
+// letters that a wrong code page leaves behind, and every field within its limit (field_limits.h)
+// and without a NUL character. Each broken rule comes back as "field X: why".
 QStringList materialRowProblems(const QStringList& fields);
 
-// Parses CSV text in the material layout and checks every row by materialRowProblems, and across
-// rows that no serial number or sentence is repeated; text without any row is refused as well.
+// Judges the rows of one import, one after another, by the same rules whatever the file's format:
+// each row by materialRowProblems, and across rows that no serial number or sentence comes twice,
+// counting those already in the database the rows go into.
+class MaterialRules {
+public:
+    // A serial number and sentence the database holds already.
+    void knowStored(int serial, const QString& sentence);
+    // The problems of a row (fields in materialColumns() order) that stands at `where` ("line 12"),
+    // each "field X: why"; empty when it can be stored.
+    QStringList judge(const QStringList& fields, const QString& where);
+
+private:
+    QHash<int, QString> serials_;        // serial number -> where it is used
+    QHash<QString, QString> sentences_;  // sentence -> where it stands
+};
+
+// Parses CSV text in the material layout and judges every row by MaterialRules; text without any
+// row is refused as well.
 MaterialRead readMaterialCsv(const QString& text);
 // The built-in material compiled into the program.
 MaterialRead builtInMaterial();
@@ -65,8 +83,12 @@ std::vector<int> spreadOrder(int n, forms::RandomSource& random);
 void insertMaterial(Database& db, const std::vector<MaterialRow>& rows, forms::RandomSource& random);
 
 // Writes a complete new database file at `path` from the rows: built beside it under a temporary
-// name and renamed into place only when complete. Throws StoreError; leaves nothing on failure.
+// name (path + ".new") and renamed into place only when complete. Throws StoreError; leaves nothing
+// on failure.
 void createDatabaseFile(const QString& path, const std::vector<MaterialRow>& rows,
                         forms::RandomSource& random);
+// Removes what a createDatabaseFile for `path` that was ended while it wrote left behind (the
+// temporary file and its journal); returns the files removed.
+QStringList removeUnfinishedFile(const QString& path);
 
 }  // namespace store

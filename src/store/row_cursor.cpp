@@ -2,6 +2,7 @@
 #include "row_cursor.h"
 
 #include "criteria.h"
+#include "field_limits.h"
 #include "store_error.h"
 
 namespace store {
@@ -62,7 +63,8 @@ const Row& RowCursor::current() const {
 QVariant RowCursor::field(const QString& name) const {
     const int i = fields_->indexOf(name);
     if (i < 0) throw StoreError(QStringLiteral("Unknown field \"%1\".").arg(name));
-    return current().values[static_cast<size_t>(i)];
+    // Every window reads a record through here: a text longer than its field may be is shown cut.
+    return shownValue(fields_->names[i], current().values[static_cast<size_t>(i)]);
 }
 
 void RowCursor::findFirst(const QString& condition) {

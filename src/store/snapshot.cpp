@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "criteria.h"
+#include "field_limits.h"
 #include "row_filter.h"
 #include "store_error.h"
 
@@ -33,7 +34,7 @@ public:
         if (!statement_) {
             statement_.emplace(db_.db());
             if (!statement_->prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                                         .arg(fields_.names.join(QStringLiteral(", ")), fields_.table)))
+                                         .arg(readColumns(fields_), fields_.table)))
                 throwQueryError(*statement_);
         }
         QSqlQuery& q = *statement_;

@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <tuple>
 
+#include "field_limits.h"
 #include "store_error.h"
 
 namespace store {
@@ -34,7 +35,7 @@ void TableView::selectIndex(const QString& indexName) {
 bool TableView::fetch(const QString& where, const std::vector<QVariant>& binds, bool descending) {
     const QString dir = descending ? QStringLiteral(" DESC") : QString();
     const QString sql = QStringLiteral("SELECT rowid, %1, %2 FROM %3 %4 ORDER BY %2%5, rowid%5 LIMIT 1")
-                            .arg(fields_->names.join(QStringLiteral(", ")), keyColumn(), fields_->table,
+                            .arg(readColumns(*fields_), keyColumn(), fields_->table,
                                  where.isEmpty() ? QString() : QStringLiteral("WHERE ") + where, dir);
     QSqlQuery q(db_->db());
     q.prepare(sql);
@@ -102,7 +103,7 @@ const std::vector<QVariant>& TableView::current() const {
 QVariant TableView::field(const QString& name) const {
     const int i = fields_->indexOf(name);
     if (i < 0) throw StoreError(QStringLiteral("Unknown field \"%1\".").arg(name));
-    return current()[static_cast<size_t>(i)];
+    return shownValue(fields_->names[i], current()[static_cast<size_t>(i)]);  // as a record set shows it
 }
 
 void TableView::deleteCurrent() {

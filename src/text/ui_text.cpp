@@ -617,6 +617,22 @@ const std::map<int, Texts>& catalogue() {
          {"Read the sentence &aloud after each answer", "A mondat &felolvasása minden válasz után",
           "Leer la oración en &voz alta tras cada respuesta",
           "Lire la phrase à &voix haute après chaque réponse"}},
+        {290,
+         {"The sentence may be at most %1 characters long (it has %2). Shorten it.",
+          "A mondat legfeljebb %1 karakter hosszú lehet (most %2). Rövidítse le!",
+          "La oración puede tener como máximo %1 caracteres (ahora tiene %2). Acórtela.",
+          "La phrase peut compter au plus %1 caractères (elle en compte %2). Raccourcissez-la."}},
+        {291,
+         {"Each filler may be at most %1 characters long (filler %3 has %2). Shorten it.",
+          "Egy kiegészítés legfeljebb %1 karakter hosszú lehet (a(z) %3 kiegészítés most %2). Rövidítse le!",
+          "Cada opción puede tener como máximo %1 caracteres (la opción %3 tiene %2). Acórtela.",
+          "Chaque réponse peut compter au plus %1 caractères (la réponse %3 en compte %2). "
+          "Raccourcissez-la."}},
+        {292,
+         {"The solution may be at most %1 characters long (it has %2). Shorten it.",
+          "A megoldás legfeljebb %1 karakter hosszú lehet (most %2). Rövidítse le!",
+          "La solución puede tener como máximo %1 caracteres (ahora tiene %2). Acórtela.",
+          "La solution peut compter au plus %1 caractères (elle en compte %2). Raccourcissez-la."}},
         // 310-329: the database window's edit boxes.
         {310,
          {"There is no sentence here to change, so what you typed is not kept: go to a sentence, or press "

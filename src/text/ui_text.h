@@ -130,6 +130,10 @@ enum Key : int {
     KeyListenNoSpanishVoice = 243,
     KeyListenStarting = 330,
     KeySpeakAfterAnswer = 244,
+    // 290-309: the limits of the fields
+    KeySentenceTooLong = 290,
+    KeyFillerTooLong = 291,
+    KeySolutionTooLong = 292,
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 

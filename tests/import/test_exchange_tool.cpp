@@ -6,8 +6,10 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 #include <map>
+#include <tuple>
 
 #include "import_tool.h"
+#include "store/material.h"
 
 namespace {
 
@@ -319,7 +321,7 @@ private slots:
     void unknownCategoryIsReported() {
         const QByteArray gift =
             "$CATEGORY: $course$/top/Geografía\n\n// [tag:level-2]\nUn _____ {=x ~y ~z ~w}\n\n"
-            "// [tag:level-2]\nSin hueco {=x ~y ~z ~w}\n";
+            "// [tag:level-2]\nDos _____ {=x ~y ~z ~w}\n";
         const QString db = path(QStringLiteral("geo.sqlite"));
         const ToolRun run =
             runTool({QStringLiteral("--gift-in"), file(QStringLiteral("geo.gift"), gift), db});
@@ -328,8 +330,129 @@ private slots:
             run.errText().contains(QStringLiteral("\"$course$/top/Geografía\" (lines 4, 7) is none of the "
                                                   "topics")),
             run.err.constData());
-        QVERIFY2(run.errText().contains(QStringLiteral("line 7: no gap")), run.err.constData());
-        QCOMPARE(sentencesOf(db).at(QStringLiteral("Sin hueco"))[7].toString(), QStringLiteral("x"));
+        QCOMPARE(sentencesOf(db).at(QStringLiteral("Dos ..."))[7].toString(), QStringLiteral("Dos x"));
+    }
+
+    // The rules a row keeps are the same on every way in: a CSV file is refused whole, and a
+    // question of a GIFT or Aiken file is passed over, naming its line and the same reason.
+    void rowRulesAreTheSameOnEveryPath_data() {
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("filler");   // the second, wrong one
+        QTest::addColumn<bool>("intoStored");  // into a database that holds "Yo ... aquí." already
+        QTest::addColumn<QString>("reason");
+        QTest::addRow("no gap") << "Sin hueco."
+                                << "b" << false << "field mondat: the sentence has no gap";
+        QTest::addRow("the same sentence twice")
+            << "Tú ... allí."
+            << "b" << false << "field mondat: the same sentence is on line";
+        QTest::addRow("a sentence stored already")
+            << "Yo ... aquí."
+            << "b" << true << "field mondat: the same sentence is in the database as serial number 1";
+        QTest::addRow("a sentence over its limit")
+            << "Él ... " + QString(1000, u'x') << "b" << false << "field mondat: is 1007 characters long";
+        QTest::addRow("a filler over its limit")
+            << "Él ... aquí." << QString(201, u'y') << false << "field b: is 201 characters long";
+        QTest::addRow("a NUL byte") << QStringLiteral("Él ") + QChar(0) + QStringLiteral("... aquí.") << "b"
+                                    << false << "the file holds a NUL byte";
+    }
+    void rowRulesAreTheSameOnEveryPath() {
+        QFETCH(QString, sentence);
+        QFETCH(QString, filler);
+        QFETCH(bool, intoStored);
+        QFETCH(QString, reason);
+        const bool wholeFile = reason.contains(QStringLiteral("NUL"));
+        const QString good = QStringLiteral("Tú ... allí."), after = QStringLiteral("Él ... allá.");
+        const QString stem = QString(sentence).replace(QStringLiteral("..."), QStringLiteral("_____"));
+        // A good sentence, the one under test, another good one (which the refusal before it does not
+        // touch); and the line the one under test starts on.
+        const std::vector<std::tuple<QString, QString, int>> paths = {
+            {"--csv-in",
+             QString::fromUtf8(kHeader) + "1,1,1,0," + good + ",a,b,c,d,Tú a allí.,A\n2,1,1,0," + sentence +
+                 ",a," + filler + ",c,d," + store::completedSentence(sentence, "a") + ",A\n3,1,1,0," + after +
+                 ",a,b,c,d,Él a allá.,A\n",
+             3},
+            {"--gift-in",
+             "Tú _____ allí. {=a ~b ~c ~d}\n\n" + stem + " {=a ~" + filler + " ~c ~d}\n\n" + after +
+                 " {=a ~b ~c ~d}\n",
+             3},
+            {"--aiken-in",
+             good + "\nA. a\nB. b\nC. c\nD. d\nANSWER: A\n\n" + sentence + "\nA. a\nB. " + filler +
+                 "\nC. c\nD. d\nANSWER: A\n\n" + after + "\nA. a\nB. b\nC. c\nD. d\nANSWER: A\n",
+             8}};
+        for (const auto& [option, text, line] : paths) {
+            if (intoStored && option == QLatin1String("--csv-in"))
+                continue;  // it goes only into an empty table
+            const QString source = file(QStringLiteral("rules.txt"), text.toUtf8());
+            const QString db = intoStored ? databaseFromCsv(QStringLiteral("stored.sqlite"),
+                                                            "1,1,1,0,Yo ... aquí.,a,b,c,d,Yo a aquí.,A\n")
+                                          : path(QStringLiteral("rules.sqlite"));
+            if (!intoStored) QFile::remove(db);
+            const ToolRun run = runTool({option, source, db});
+            const QString said = QStringLiteral("line %1").arg(line);
+            QVERIFY2(run.errText().contains(said) && run.errText().contains(reason),
+                     qPrintable(option + "\n" + run.errText()));
+            if (wholeFile || option == QLatin1String("--csv-in")) {
+                QCOMPARE(run.code, 1);
+                QCOMPARE(QFileInfo::exists(db), intoStored);
+            } else {
+                QVERIFY2(run.code == 0 && run.errText().contains(QStringLiteral("passed over")),
+                         run.err.constData());
+                // the two good ones, and the one stored
+                QCOMPARE(serialsOf(db).size(), size_t(intoStored ? 3 : 2));
+            }
+        }
+    }
+
+    // The answer line as Aiken files write it: the letter alone, or with a full stop or brackets.
+    void aikenAnswerLineForms_data() {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QString>("letter");
+        QTest::addRow("letter") << QByteArray("ANSWER: B") << "B";
+        QTest::addRow("full stop") << QByteArray("ANSWER: A.") << "A";
+        QTest::addRow("bracket") << QByteArray("ANSWER: C)") << "C";
+        QTest::addRow("brackets, small letter") << QByteArray("Answer: (d)") << "D";
+        QTest::addRow("no blank, full stop and blank") << QByteArray("ANSWER:B. ") << "B";
+    }
+    void aikenAnswerLineForms() {
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, letter);
+        const QString db = path(QStringLiteral("forms.sqlite"));
+        QFile::remove(db);
+        const ToolRun run = runTool(
+            {QStringLiteral("--aiken-in"),
+             file(QStringLiteral("forms.txt"), "Yo ... aquí.\nA. a\nB. b\nC. c\nD. d\n" + answer + "\n"),
+             db});
+        QVERIFY2(run.code == 0, run.err.constData());
+        QCOMPARE(sentencesOf(db).at(QStringLiteral("Yo ... aquí."))[8].toString(), letter);
+    }
+
+    // The round trip the README gives a teacher (export, edit, load into a new file) works after
+    // questions came in from a course platform, the refused ones left out.
+    void readmeRoundTripWorksAfterAnExchange() {
+        const QString db = path(QStringLiteral("roundtrip.sqlite"));
+        QFile::remove(db);
+        QVERIFY(QFile::copy(material, db));
+        // A sentence of the material without a character GIFT escapes, given again.
+        QString firstSentence;
+        for (const auto& [sentence, fields] : sentencesOf(material))
+            if (firstSentence.isEmpty() &&
+                !sentence.contains(QRegularExpression(QStringLiteral("[~=#{}:\\\\]"))))
+                firstSentence = sentence;
+        const QString gift =
+            file(QStringLiteral("roundtrip.gift"),
+                 ("Nuevo _____ aquí. {=a ~b ~c ~d}\n\nSin hueco. {=a ~b ~c ~d}\n\n" +
+                  QString(firstSentence).replace(QStringLiteral("..."), QStringLiteral("_____")) +
+                  " {=a ~b ~c ~d}\n")
+                     .toUtf8());
+        const ToolRun in = runTool({QStringLiteral("--gift-in"), gift, db});
+        QVERIFY2(in.code == 0 && in.out.contains("1 sentence(s)"), in.err.constData());
+        const QString csv = path(QStringLiteral("roundtrip.csv")),
+                      fresh = path(QStringLiteral("roundtrip-new.sqlite"));
+        QCOMPARE(runTool({QStringLiteral("--csv-out"), db, csv}).code, 0);
+        const ToolRun back = runTool({QStringLiteral("--csv-in"), csv, fresh});
+        QVERIFY2(back.code == 0, back.err.constData());
+        QCOMPARE(sentencesOf(fresh), sentencesOf(db));
+        QCOMPARE(sentencesOf(fresh).size(), sentencesOf(material).size() + 1);
     }
 
     // Every question of the export is there with what Moodle XML asks of a multiple-choice

@@ -82,6 +82,13 @@ private slots:
         QTest::addRow("sorrend2 above 32767") << 2 << QVariant(32768LL) << "field sorrend2";
         QTest::addRow("sorrend in words")
             << 1 << QVariant("first") << "field sorrend: \"first\" is not a whole number";
+        // The limits every way in keeps.
+        QTest::addRow("sentence over its limit")
+            << 6 << QVariant(QString(1001, u'x')) << "field mondat: \"xxx";
+        QTest::addRow("filler over its limit")
+            << 8 << QVariant(QString(201, u'y')) << "it may hold at most 200";
+        QTest::addRow("NUL in a solution")
+            << 11 << QVariant(QStringLiteral("Yo soy") + QChar(0) + QStringLiteral("tú")) << "holds a NUL";
     }
     void valuesOutsideOurRangesAreRefused() {
         QFETCH(int, field);
@@ -108,6 +115,8 @@ private slots:
         QTest::addRow("lowest sorrend2") << 2 << QVariant(-32768LL) << QVariant(-32768LL);
         QTest::addRow("number in a text field") << 7 << QVariant(5LL) << QVariant("5");
         QTest::addRow("blanks around a text") << 6 << QVariant("  ñandú ... ") << QVariant("  ñandú ... ");
+        QTest::addRow("sentence at its limit")
+            << 6 << QVariant(QString(1000, u'x')) << QVariant(QString(1000, u'x'));
     }
     void unusualButLegalValuesArriveUnchanged() {
         QFETCH(int, field);

@@ -68,31 +68,40 @@ private slots:
     }
 
     void everyBadRowIsNamedAndNothingWritten() {
-        const QString csv = csvFile(QStringLiteral("bad.csv"),
-                                    "1,1,1,0,a ...,a,b,c,d,a a,A\n"
-                                    "2,5,1,0,b ...,a,b,c,d,b a,A\n"
-                                    "0,1,1,0,c ...,a,b,c,d,c a,A\n"
-                                    "4,1,12,0,d ...,a,b,c,d,d a,A\n"
-                                    "1,1,1,0,e ...,a,b,c,d,e a,A\n"
-                                    "6,1,1,0,too few fields\n"
-                                    "7,1,1,0,g ...,a,b,c,d,g b,b\n"
-                                    "8,1,1,0,no gap,a,b,c,d,no gap,A\n"
-                                    "9,1,1,0,i ... and ...,a,b,c,d,i a and a,A\n"
-                                    "10,1,1,0,j ...,a,a,a,a,j a,A\n"
-                                    "11,1,1,0,k ...,,b,c,d,,A\n");
-        const QStringList expected = {"line 3, field szint",
-                                      "line 4, field sorszam",
-                                      "line 5, field kulcs1",
-                                      "line 6, field sorszam",
-                                      "line 7:",
-                                      "line 8, field felelet2",
-                                      "line 9, field mondat",
-                                      "line 10, field mondat",
-                                      "line 11, field b",
-                                      "line 11, field c",
-                                      "line 11, field d",
-                                      "line 12, field a",
-                                      "nothing has been written"};
+        const QString csv =
+            csvFile(QStringLiteral("bad.csv"),
+                    QByteArray("1,1,1,0,a ...,a,b,c,d,a a,A\n"
+                               "2,5,1,0,b ...,a,b,c,d,b a,A\n"
+                               "0,1,1,0,c ...,a,b,c,d,c a,A\n"
+                               "4,1,12,0,d ...,a,b,c,d,d a,A\n"
+                               "1,1,1,0,e ...,a,b,c,d,e a,A\n"
+                               "6,1,1,0,too few fields\n"
+                               "7,1,1,0,g ...,a,b,c,d,g b,b\n"
+                               "8,1,1,0,no gap,a,b,c,d,no gap,A\n"
+                               "9,1,1,0,i ... and ...,a,b,c,d,i a and a,A\n"
+                               "10,1,1,0,j ...,a,a,a,a,j a,A\n"
+                               "11,1,1,0,k ...,,b,c,d,,A\n") +
+                        // Over the limits every way in keeps.
+                        "12,1,1,0,l ..." + QByteArray(996, 'x') + ",a,b,c,d,l a" + QByteArray(996, 'x') +
+                        ",A\n" + "13,1,1,0,m ...,a," + QByteArray(201, 'y') + ",c,d,m a,A\n" +
+                        "14,1,1,0,n ...,a,b,c,d,n a — " + QByteArray(2000, 'z') + ",A\n");
+        const QStringList expected = {
+            "line 3, field szint",
+            "line 4, field sorszam",
+            "line 5, field kulcs1",
+            "line 6, field sorszam",
+            "line 7:",
+            "line 8, field felelet2",
+            "line 9, field mondat",
+            "line 10, field mondat",
+            "line 11, field b",
+            "line 11, field c",
+            "line 11, field d",
+            "line 12, field a",
+            "line 13, field mondat: is 1001 characters long; it may hold at most 1000",
+            "line 14, field b: is 201 characters long",
+            "line 15, field felelet1: is 2006 characters long",
+            "nothing has been written"};
         const QString fresh = path(QStringLiteral("never.sqlite"));
         const QString empty = path(QStringLiteral("empty.sqlite"));
         store::Database::create(empty);
@@ -158,6 +167,11 @@ private slots:
         writeAll(noBytes, {});
         QTest::addRow("CSV not in UTF-8")
             << QStringList{"--csv-in", latin1, path("l.sqlite")} << latin1 << "UTF-8";
+        const QString nul =
+            csvFile(QStringLiteral("nul.csv"), QByteArray("1,1,1,0,a ...,a,b,c,d,a a,A\n2,1,1,0,b ") +
+                                                   QByteArray(1, '\0') + " ...,a,b,c,d,b a,A\n");
+        QTest::addRow("CSV with a NUL byte")
+            << QStringList{"--csv-in", nul, path("nul.sqlite")} << nul << "line 3: the file holds a NUL byte";
         QTest::addRow("CSV with the header only")
             << QStringList{"--csv-in", headerOnly, path("h.sqlite")} << headerOnly << "no sentences";
         QTest::addRow("CSV file missing") << QStringList{"--csv-in", path("none.csv"), path("n.sqlite")}

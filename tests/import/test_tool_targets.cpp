@@ -118,6 +118,86 @@ private slots:
         QCOMPARE(readAll(csv), kMaterial);
     }
 
+    // An export writes the name it is given: a symbolic link there is replaced itself (with
+    // --force), never written through, and without --force it is refused like a file, even when it
+    // leads nowhere.
+    void exportsWriteTheNamedPathItself_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("standing");  // what stands at the name: a file, a link, a dangling link
+        QTest::addColumn<bool>("force");
+        for (const char* option : {"--csv-out", "--gift-out"})
+            for (const char* standing : {"file", "link", "dangling link"})
+                for (bool force : {false, true})
+                    QTest::addRow("%s onto a %s%s", option, standing, force ? ", forced" : "")
+                        << option << standing << force;
+    }
+    void exportsWriteTheNamedPathItself() {
+        QFETCH(QString, option);
+        QFETCH(QString, standing);
+        QFETCH(bool, force);
+        QTemporaryDir dir;
+        const QString db = dir.filePath(QStringLiteral("st_data.sqlite"));
+        const QString csv = dir.filePath(QStringLiteral("material.csv"));
+        QVERIFY(writeAll(csv, kMaterial));
+        QCOMPARE(runTool({QStringLiteral("--csv-in"), csv, db}).code, 0);
+        const QString out = dir.filePath(QStringLiteral("out"));
+        const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
+        if (standing == QLatin1String("file")) QVERIFY(writeAll(out, "kept"));
+        if (standing == QLatin1String("link")) QVERIFY(writeAll(elsewhere, "kept"));
+        if (standing != QLatin1String("file")) QVERIFY(QFile::link(elsewhere, out));
+        const QByteArray elsewhereBefore = readAll(elsewhere);
+
+        QStringList args{option, db, out};
+        if (force) args.insert(1, QStringLiteral("--force"));
+        const ToolRun run = runTool(args);
+        QCOMPARE(run.code, force ? 0 : 1);
+        // Where a link led, nothing changed, and nothing was made where it led nowhere.
+        QCOMPARE(readAll(elsewhere), elsewhereBefore);
+        QCOMPARE(QFileInfo::exists(elsewhere), standing == QLatin1String("link"));
+        if (force) {
+            QVERIFY(!QFileInfo(out).isSymLink());
+            QVERIFY(readAll(out).startsWith(option == QLatin1String("--csv-out") ? "sorszam" : "//"));
+        } else {
+            QVERIFY2(run.errText().startsWith(out) && run.errText().contains(QStringLiteral("--force")),
+                     run.err.constData());
+            QCOMPARE(QFileInfo(out).isSymLink(), standing != QLatin1String("file"));
+            if (standing == QLatin1String("file")) QCOMPARE(readAll(out), QByteArray("kept"));
+        }
+    }
+
+    // An import ended while it wrote a new database leaves its temporary file and journal; the
+    // next run into that name removes them and says so, whatever becomes of the run itself.
+    void unfinishedFilesAreRemovedAndNamed_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QByteArray>("source");
+        QTest::addColumn<int>("code");
+        QTest::addRow("material") << "--csv-in" << kMaterial << 0;
+        QTest::addRow("material with a bad row") << "--csv-in" << kMaterial + "2,9,1,0,b ...,a,b,c,d,b a,A\n"
+                                                 << 1;
+        QTest::addRow("GIFT") << "--gift-in" << QByteArray("Uno _____ {=a ~b ~c ~d}\n") << 0;
+        QTest::addRow("Aiken") << "--aiken-in" << QByteArray("Uno ...\nA. a\nB. b\nC. c\nD. d\nANSWER: A\n")
+                               << 0;
+    }
+    void unfinishedFilesAreRemovedAndNamed() {
+        QFETCH(QString, option);
+        QFETCH(QByteArray, source);
+        QFETCH(int, code);
+        QTemporaryDir dir;
+        const QString input = dir.filePath(QStringLiteral("input"));
+        const QString target = dir.filePath(QStringLiteral("new.sqlite"));
+        QVERIFY(writeAll(input, source));
+        QVERIFY(writeAll(target + QStringLiteral(".new"), "half a database"));
+        QVERIFY(writeAll(target + QStringLiteral(".new-journal"), "its journal"));
+        const ToolRun run = runTool({option, input, target});
+        QCOMPARE(run.code, code);
+        for (const QString& left : {target + QStringLiteral(".new"), target + QStringLiteral(".new-journal")})
+            QVERIFY2(run.errText().contains(left + QStringLiteral(": left behind by an import that was ended "
+                                                                  "while it wrote; removed")),
+                     run.err.constData());
+        QCOMPARE(filesIn(dir.path()),
+                 code == 0 ? (QStringList{"input", "new.sqlite"}) : QStringList{"input"});
+    }
+
     // The engine's failure itself, not a check before it: the disk fills up while the new file is
     // written. What is left is nothing, not half a database.
     void aDiskThatFillsUpIsSaidInWords_data() {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -55,6 +56,7 @@ struct Probe : Form {
         onTimer(Tick, [this] { log << QStringLiteral("tick"); });
         onClick(link, [this] { log << QStringLiteral("link"); });
         speak.shortcut = QStringLiteral("Ctrl+L");
+        Short.maxLength = ShortLines.maxLength = 5;
         onClick(speak, [this] { log << QStringLiteral("speak"); });
         onKeyPress([this](QChar& k) {
             if (k >= u'a' && k <= u'd') {
@@ -77,6 +79,8 @@ struct Probe : Form {
     Control& B = addOption(Panel, QStringLiteral("B"), QStringLiteral("B"));
     Control& None = addOption(Panel, QStringLiteral("None"));
     Control& Text1 = add(ControlKind::Edit, QStringLiteral("Text1"));
+    Control& Short = add(ControlKind::Edit, QStringLiteral("Short"));            // a line box
+    Control& ShortLines = add(ControlKind::Edit, QStringLiteral("ShortLines"));  // a multi-line box
     Control& link = addLabel(QStringLiteral("link"), QStringLiteral("click here"));
     Control& note = addLabel(QStringLiteral("note"));
     Timer& Tick = addTimer(QStringLiteral("Tick"), 0);
@@ -102,9 +106,14 @@ QMainWindow* buildProbe() {
     auto* note = new QLabel(central);
     note->setObjectName(QStringLiteral("note"));
     layout->addWidget(note);
-    auto* edit = new QLineEdit(central);
-    edit->setObjectName(QStringLiteral("Text1"));
-    layout->addWidget(edit);
+    for (const char* name : {"Text1", "Short"}) {
+        auto* edit = new QLineEdit(central);
+        edit->setObjectName(QString::fromLatin1(name));
+        layout->addWidget(edit);
+    }
+    auto* lines = new QPlainTextEdit(central);
+    lines->setObjectName(QStringLiteral("ShortLines"));
+    layout->addWidget(lines);
     window->setCentralWidget(central);
     window->resize(300, 300);
     return window;
@@ -227,6 +236,30 @@ private slots:
         QCOMPARE(probe->log, log);
         QCOMPARE(widget<QLineEdit>("Text1")->text(), typed);
         QCOMPARE(probe->Text1.caption, typed);
+    }
+
+    // A box with a limit takes no more, typed or pasted, and the model holds what the box shows.
+    void aBoxTakesNoMoreThanItsLimit_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("paste");
+        QTest::addRow("line box, typed") << "Short" << false;
+        QTest::addRow("multi-line box, typed") << "ShortLines" << false;
+        QTest::addRow("multi-line box, pasted") << "ShortLines" << true;
+    }
+    void aBoxTakesNoMoreThanItsLimit() {
+        QFETCH(QString, box);
+        QFETCH(bool, paste);
+        QWidget* w = window->findChild<QWidget*>(box);
+        w->setFocus();
+        if (paste)
+            static_cast<QPlainTextEdit*>(w)->insertPlainText(QStringLiteral("xyzwvuts"));
+        else
+            for (QChar k : QStringLiteral("xyzwvuts")) QTest::keyClick(window->windowHandle(), k.toLatin1());
+        const QString shown = paste || box == QLatin1String("ShortLines")
+                                  ? static_cast<QPlainTextEdit*>(w)->toPlainText()
+                                  : static_cast<QLineEdit*>(w)->text();
+        QCOMPARE(shown, QStringLiteral("xyzwv"));
+        QCOMPARE(probe->c(box).caption, QStringLiteral("xyzwv"));
     }
 
     void anOptionToggledByAScreenReaderReachesTheModel() {

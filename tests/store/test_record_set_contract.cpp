@@ -1,6 +1,7 @@
 // One contract for the three kinds of record set (snapshot, bound cursor, table view): the same
 // flags, moves and errors on an empty set and at both ends; then what only the bound cursor
 // promises: a pending edit follows the record it was made on, and every row is read the same way.
+#include <QSqlQuery>
 #include <QtTest>
 #include <functional>
 
@@ -118,6 +119,30 @@ private slots:
         s.next();
         QCOMPARE(serial(s), 1);
         QVERIFY(storeError([&] { s.field(QStringLiteral("nivel")); }));
+    }
+
+    // A file may hold a text far longer than its field may be (written by another program): every
+    // kind reads it cut to the limit, and the file keeps it whole.
+    void aTextLongerThanItsFieldReadsCut_data() { kinds(); }
+    void aTextLongerThanItsFieldReadsCut() {
+        QFETCH(int, kind);
+        QTemporaryDir dir;
+        const QString path = makeDatabase(dir, {{1, 10}});
+        Database db(path);
+        QSqlQuery q(db.db());
+        QVERIFY(q.exec(
+            QStringLiteral("UPDATE test1 SET mondat = replace(hex(zeroblob(5000000)), '00', 'x') || '...', "
+                           "a = replace(hex(zeroblob(201)), '00', 'y'), "
+                           "b = replace(hex(zeroblob(200)), '00', 'z')")));
+        AnySet s = open(Kind(kind), db);
+        const QString sentence = s.field(QStringLiteral("mondat")).toString();
+        QCOMPARE(sentence.size(), 1000);
+        QVERIFY(sentence.startsWith(QStringLiteral("xxx")) && sentence.endsWith(QChar(0x2026)));
+        QCOMPARE(s.field(QStringLiteral("a")).toString(), QString(199, u'y') + QChar(0x2026));
+        QCOMPARE(s.field(QStringLiteral("b")).toString(), QString(200, u'z'));
+        QCOMPARE(s.field(QStringLiteral("sorszam")).toInt(), 1);
+        QVERIFY(q.exec(QStringLiteral("SELECT length(mondat) FROM test1")) && q.next());
+        QCOMPARE(q.value(0).toInt(), 5000003);
     }
 
     void aPendingEditIsStoredIntoItsOwnRecordWhenTheCursorMoves_data() {

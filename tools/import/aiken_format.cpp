@@ -31,8 +31,9 @@ ForeignRead readAiken(const QString& text) {
                 continue;
             }
             const QString given = m.captured(1).trimmed().toUpper();
-            QStringList rightLetters =
-                given.split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts);
+            // "A", "A.", "A)", "(A)", "A, C", "A C": the letters, whatever stands around them.
+            static const QRegularExpression notALetter(QStringLiteral("[^A-Z]+"));
+            QStringList rightLetters = given.split(notALetter, Qt::SkipEmptyParts);
             if (rightLetters.size() == 1 && rightLetters[0].size() > 1 &&
                 rightLetters[0].size() <= 4)  // "AC"
                 rightLetters = rightLetters[0].split(QString(), Qt::SkipEmptyParts);

@@ -5,9 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSqlQuery>
+#include <algorithm>
 #include <map>
+#include <memory>
 
 #include "aiken_format.h"
 #include "forms/random_source.h"
@@ -17,6 +18,7 @@
 #include "store/database.h"
 #include "store/material.h"
 #include "tool_error.h"
+#include "tool_files.h"
 
 namespace importtool {
 
@@ -77,15 +79,6 @@ std::vector<ExchangeSentence> storedSentences(store::Database& db, const QString
     return sentences;
 }
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ToolError(
-            QStringLiteral("%1: the file cannot be read (%2); check its name and that you may read it")
-                .arg(display(path), file.errorString()));
-    return file.readAll();
-}
-
 // "lines 3, 9, 14 and 2 more"
 QString lineList(const std::vector<int>& lines) {
     QStringList shown;
@@ -100,7 +93,7 @@ QString lineList(const std::vector<int>& lines) {
 
 QStringList exportQuestions(const QString& database, const QString& file, QuestionFormat format,
                             bool replace) {
-    if (!replace && QFileInfo::exists(file))
+    if (!replace && pathTaken(file))
         throw ToolError(
             QStringLiteral("%1: the file exists already and is left as it is; give another file name, "
                            "or add --force to replace it")
@@ -130,84 +123,44 @@ QStringList exportQuestions(const QString& database, const QString& file, Questi
                                         .arg(display(database))});
     const QByteArray bytes =
         format == QuestionFormat::MoodleXml ? writeMoodleXml(sentences) : writeGift(sentences).toUtf8();
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) < 0 || !out.commit())
-        throw ToolError(
-            QStringLiteral("%1: the file cannot be written (%2); check that there is space on the disk "
-                           "and that you may write in the folder, then run the command again")
-                .arg(display(file), out.errorString()));
+    writeWholeFile(file, bytes);
     return warnings;
 }
 
-ImportReport importQuestions(const QString& file, const QString& database, QuestionFormat format) {
+namespace {
+
+// Where the new sentences go: the serial number after the largest there, and the rules the rows
+// keep, which know the sentences there already. Null `db` for a database that does not exist yet.
+int firstFreeSerial(store::Database* db, store::MaterialRules& rules) {
+    if (!db) return 1;
+    QSqlQuery q(db->db());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT sorszam, mondat FROM test1"))) store::throwQueryError(q);
+    int largest = 0;
+    while (q.next()) {
+        const int serial = q.value(0).toInt();
+        rules.knowStored(serial, q.value(1).toString());
+        largest = std::max(largest, serial);
+    }
+    return largest + 1;
+}
+
+ImportReport loadQuestions(const QString& file, const QString& database, QuestionFormat format) {
     const QString name = display(file);
     const QString nothing = QStringLiteral("%1: nothing has been written").arg(name);
-    const DecodedText decoded = decodeUtf8(readBytes(file));
-    if (decoded.badLine > 0)
-        throw ToolError(QStringList{
-            QStringLiteral(
-                "%1: line %2: the file is not UTF-8 text (a byte there belongs to another code page); "
-                "save it again as UTF-8")
-                .arg(name)
-                .arg(decoded.badLine),
-            nothing});
-    const ForeignRead read =
-        format == QuestionFormat::Aiken ? readAiken(decoded.text) : readGift(decoded.text);
+    QString text;
+    try {
+        text = readTextFile(file, QStringLiteral("UTF-8"));
+    } catch (const ToolError& e) {
+        throw ToolError(e.lines() + QStringList{nothing});
+    }
+    const ForeignRead read = format == QuestionFormat::Aiken ? readAiken(text) : readGift(text);
     if (!read.fatal.isEmpty())
         throw ToolError(QStringList{name + QStringLiteral(": ") + read.fatal, nothing});
-
-    // Judge every question; what is passed over is listed in the order of the file.
-    ImportReport report;
-    std::vector<ExchangeSentence> sentences;
-    std::map<int, QString> skipped = read.skipped;
-    std::map<QString, std::vector<int>> unknownCategories;
-    std::vector<int> noCategory, noLevel;
-    QStringList notes;
-    for (const ForeignQuestion& question : read.questions) {
-        const Judged judged = judge(question);
-        if (!judged.sentence) {
-            skipped[question.line] = judged.skipped;
-            continue;
-        }
-        sentences.push_back(*judged.sentence);
-        if (!judged.note.isEmpty()) notes << name + QStringLiteral(": ") + judged.note;
-        if (!judged.unknownCategory.isEmpty())
-            unknownCategories[judged.unknownCategory].push_back(question.line);
-        if (judged.noCategory) noCategory.push_back(question.line);
-        if (judged.noLevel) noLevel.push_back(question.line);
-    }
-    for (const auto& [line, why] : skipped)
-        report.warnings << QStringLiteral("%1: %2; passed over").arg(name, why);
-    if (sentences.empty())
-        throw ToolError(
-            report.warnings +
-            QStringList{QStringLiteral("%1: no multiple-choice question with four answers and one right "
-                                       "answer was found; nothing has been written")
-                            .arg(name)});
-    report.warnings << notes;
-    for (const auto& [category, lines] : unknownCategories)
-        report.warnings << QStringLiteral(
-                               "%1: the category \"%2\" (%3) is none of the topics; its sentences are filed "
-                               "under %4; change their topic in the database window")
-                               .arg(name, category, lineList(lines), defaultTopicName());
-    if (!noCategory.empty())
-        report.warnings << QStringLiteral(
-                               "%1: %2 question(s) stand in no category (%3); they are filed under %4")
-                               .arg(name)
-                               .arg(noCategory.size())
-                               .arg(lineList(noCategory), defaultTopicName());
-    if (!noLevel.empty())
-        report.warnings << QStringLiteral(
-                               "%1: %2 question(s) have no level tag such as level-2 (%3); they get "
-                               "level 1")
-                               .arg(name)
-                               .arg(noLevel.size())
-                               .arg(lineList(noLevel));
 
     forms::RandomSource random;
     const bool isNew = !QFileInfo::exists(database);
     if (isNew) checkNewFile(database);
-    int first = 1;
     try {
         std::unique_ptr<store::Database> db;
         if (!isNew) {
@@ -216,11 +169,64 @@ ImportReport importQuestions(const QString& file, const QString& database, Quest
                 throw ToolError(QStringList{
                     QStringLiteral("%1: %2").arg(display(database), describeStatus(status)), nothing});
             db = std::make_unique<store::Database>(database);
-            QSqlQuery q(db->db());
-            if (!q.exec(QStringLiteral("SELECT coalesce(max(sorszam), 0) FROM test1")) || !q.next())
-                store::throwQueryError(q);
-            first = q.value(0).toInt() + 1;
         }
+        store::MaterialRules rules;
+        const int first = firstFreeSerial(db.get(), rules);
+
+        // Judge every question as a question, then as a row of ours (the same rules as every other
+        // way in); what is passed over is listed in the order of the file.
+        ImportReport report;
+        std::vector<ExchangeSentence> sentences;
+        std::map<int, QString> skipped = read.skipped;
+        std::map<QString, std::vector<int>> unknownCategories;
+        std::vector<int> noCategory, noLevel;
+        for (const ForeignQuestion& question : read.questions) {
+            const Judged judged = judge(question);
+            if (!judged.sentence) {
+                skipped[question.line] = judged.skipped;
+                continue;
+            }
+            ExchangeSentence sentence = *judged.sentence;
+            sentence.serial = first + static_cast<int>(sentences.size());
+            const QString where = QStringLiteral("line %1").arg(question.line);
+            if (const QStringList problems = rules.judge(toMaterialFields(sentence), where);
+                !problems.isEmpty()) {
+                skipped[question.line] = where + QStringLiteral(": ") + problems.join(QStringLiteral("; "));
+                continue;
+            }
+            sentences.push_back(sentence);
+            if (!judged.unknownCategory.isEmpty())
+                unknownCategories[judged.unknownCategory].push_back(question.line);
+            if (judged.noCategory) noCategory.push_back(question.line);
+            if (judged.noLevel) noLevel.push_back(question.line);
+        }
+        for (const auto& [line, why] : skipped)
+            report.warnings << QStringLiteral("%1: %2; passed over").arg(name, why);
+        if (sentences.empty())
+            throw ToolError(
+                report.warnings +
+                QStringList{QStringLiteral("%1: no multiple-choice question with four answers and one "
+                                           "right answer was left to take; nothing has been written")
+                                .arg(name)});
+        for (const auto& [category, lines] : unknownCategories)
+            report.warnings << QStringLiteral(
+                                   "%1: the category \"%2\" (%3) is none of the topics; its sentences are "
+                                   "filed under %4; change their topic in the database window")
+                                   .arg(name, category, lineList(lines), defaultTopicName());
+        if (!noCategory.empty())
+            report.warnings << QStringLiteral(
+                                   "%1: %2 question(s) stand in no category (%3); they are filed under %4")
+                                   .arg(name)
+                                   .arg(noCategory.size())
+                                   .arg(lineList(noCategory), defaultTopicName());
+        if (!noLevel.empty())
+            report.warnings << QStringLiteral(
+                                   "%1: %2 question(s) have no level tag such as level-2 (%3); they get "
+                                   "level 1")
+                                   .arg(name)
+                                   .arg(noLevel.size())
+                                   .arg(lineList(noLevel));
+
         const int last = first + static_cast<int>(sentences.size()) - 1;
         if (last > kLargestSerial)
             throw ToolError(
@@ -231,10 +237,7 @@ ImportReport importQuestions(const QString& file, const QString& database, Quest
                                 .arg(last),
                             nothing});
         std::vector<store::MaterialRow> rows;
-        for (size_t i = 0; i < sentences.size(); ++i) {
-            sentences[i].serial = first + static_cast<int>(i);
-            rows.push_back(toMaterialRow(sentences[i]));
-        }
+        for (const ExchangeSentence& sentence : sentences) rows.push_back(toMaterialRow(sentence));
         if (isNew)
             store::createDatabaseFile(database, rows, random);
         else
@@ -245,10 +248,24 @@ ImportReport importQuestions(const QString& file, const QString& database, Quest
                              .arg(name, formatName(format))
                              .arg(first)
                              .arg(last);
+        return report;
     } catch (const store::StoreError& e) {
         throw ToolError(QStringList{plainFailure(database, e), nothing});
     }
-    return report;
+}
+
+}  // namespace
+
+ImportReport importQuestions(const QString& file, const QString& database, QuestionFormat format) {
+    // Said first, whatever becomes of this run.
+    const QStringList leftovers = leftoversRemoved(store::removeUnfinishedFile(database));
+    try {
+        ImportReport report = loadQuestions(file, database, format);
+        report.warnings = leftovers + report.warnings;
+        return report;
+    } catch (const ToolError& e) {
+        throw ToolError(leftovers + e.lines());
+    }
 }
 
 }  // namespace importtool

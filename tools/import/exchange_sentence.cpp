@@ -79,9 +79,11 @@ QString at(int line) {
 
 DecodedText decodeUtf8(const QByteArray& bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8);
-    DecodedText result{decoder.decode(bytes), 0};
+    DecodedText result{decoder.decode(bytes), 0, 0};
     if (!decoder.hasError()) {
         if (result.text.startsWith(QChar(0xFEFF))) result.text.remove(0, 1);
+        if (const qsizetype nul = result.text.indexOf(QChar(0)); nul >= 0)
+            result.nulLine = static_cast<int>(QStringView(result.text).left(nul).count(u'\n')) + 1;
         return result;
     }
     // Line by line, to say where the first bad byte is.
@@ -224,9 +226,6 @@ Judged judge(const ForeignQuestion& q) {
             s.solution = completed + store::kNoteMark + feedback;
     } else {
         s.solution = feedback.isEmpty() ? right : right + store::kNoteMark + feedback;
-        result.note = where + QStringLiteral(
-                                  "no gap (\"_____\" or \"...\") in the question text; the whole text is "
-                                  "kept as the sentence; add the gap in the database window");
     }
 
     // The level and the special group from the tags.
@@ -258,6 +257,20 @@ Judged judge(const ForeignQuestion& q) {
     if (special) s.kulcs2 = QStringLiteral("9");
     result.sentence = s;
     return result;
+}
+
+QStringList toMaterialFields(const ExchangeSentence& s) {
+    return {QString::number(s.serial),
+            QString::number(s.level),
+            s.kulcs1,
+            s.kulcs2,
+            s.sentence,
+            s.fillers[0],
+            s.fillers[1],
+            s.fillers[2],
+            s.fillers[3],
+            s.solution,
+            QString(QChar(u'A' + s.right))};
 }
 
 store::MaterialRow toMaterialRow(const ExchangeSentence& s) {

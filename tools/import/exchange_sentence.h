@@ -50,10 +50,12 @@ struct ForeignRead {
     }
 };
 
-// The text of a file as UTF-8; the line of the first byte that is not UTF-8 otherwise.
+// The text of a file as UTF-8; the line of the first byte that is not UTF-8 otherwise. A text
+// never holds a NUL character: the line of the first one is given too.
 struct DecodedText {
     QString text;
     int badLine = 0;  // 0: all good
+    int nulLine = 0;  // 0: no NUL character
 };
 DecodedText decodeUtf8(const QByteArray& bytes);
 
@@ -71,11 +73,11 @@ QStringList sentenceTags(const ExchangeSentence& sentence);
 QString stemWithBlank(const QString& sentence);
 inline const QString kBlank = QStringLiteral("_____");
 
-// A question judged: the sentence it becomes (serial not yet given) with what had to be assumed,
-// or why it is passed over.
+// A question judged as a question: the sentence it becomes (serial not yet given) with what had to
+// be assumed, or why it is passed over. Whether that sentence can be stored is for the rules every
+// row keeps (store::MaterialRules): a text without a gap is kept whole here and refused there.
 struct Judged {
     std::optional<ExchangeSentence> sentence;
-    QString note;             // "line 12: ..." when the question text has no gap
     QString skipped;          // "line 12: ..." when it is not taken
     bool noLevel = false;     // no level tag: level 1
     bool noCategory = false;  // no category: the default topic
@@ -86,5 +88,7 @@ Judged judge(const ForeignQuestion& question);
 QString defaultTopicName();
 
 store::MaterialRow toMaterialRow(const ExchangeSentence& sentence);
+// The sentence as the fields of a CSV row, in store::materialColumns() order.
+QStringList toMaterialFields(const ExchangeSentence& sentence);
 
 }  // namespace importtool

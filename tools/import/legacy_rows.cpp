@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "store/field_limits.h"
 #include "store/schema.h"
 #include "tool_error.h"
 
@@ -77,8 +78,14 @@ QVariant number(const QVariant& value, const Range& range, QString& problem) {
     return static_cast<qlonglong>(*n);
 }
 
-QVariant text(const QVariant& value) {
-    return value.isNull() ? QVariant() : QVariant(value.toString());
+// The value of a text field, or why it cannot be stored (too long, a NUL character): the same
+// rule as every other way into the database.
+QVariant text(const QVariant& value, const QString& field, QString& problem) {
+    if (value.isNull()) return {};
+    const QString text = value.toString();
+    if (const QString why = store::fieldValueProblem(field, text); !why.isEmpty())
+        problem = QStringLiteral("%1 %2").arg(shown(value), why);
+    return text;
 }
 
 }  // namespace
@@ -96,7 +103,7 @@ Rows test1Rows(const jet::JetTable& table) {
             const QVariant& value = table.rows[r][static_cast<size_t>(column)];
             const Range* range = rangeOf(fields.names[f]);
             QString problem;
-            row.push_back(range ? number(value, *range, problem) : text(value));
+            row.push_back(range ? number(value, *range, problem) : text(value, fields.names[f], problem));
             if (f == 0 && problem.isEmpty() && serials.contains(row[0].toLongLong()))
                 problem = QStringLiteral("%1 is used by an earlier row").arg(row[0].toLongLong());
             if (!problem.isEmpty())
@@ -125,9 +132,18 @@ Rows hiba1Rows(const jet::JetTable* table) {
     }
     const store::Fields& fields = store::hiba1Fields();
     const std::vector<int> map = columnMap(*table, fields);
-    for (const std::vector<QVariant>& source : table->rows) {
+    for (size_t r = 0; r < table->rows.size(); ++r) {
         std::vector<QVariant> row;
-        for (int at : map) row.push_back(text(source[static_cast<size_t>(at)]));
+        for (int f = 0; f < fields.count(); ++f) {
+            const int column = map[static_cast<size_t>(f)];
+            QString problem;
+            row.push_back(text(table->rows[r][static_cast<size_t>(column)], fields.names[f], problem));
+            if (!problem.isEmpty())
+                throw ToolError(QStringLiteral("table %1, row %2, field %3: %4")
+                                    .arg(table->name)
+                                    .arg(r + 1)
+                                    .arg(table->columns[column], problem));
+        }
         rows.push_back(std::move(row));
     }
     // The windows skip the first row unseen. Its content was never fixed, but a failed item

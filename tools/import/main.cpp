@@ -21,7 +21,8 @@ const char kHelp[] =
     "  plurquiz-import --csv-out [--force] DB.sqlite FILE.csv\n"
     "      Writes the sentences (table test1) of a database to a CSV file (UTF-8) with the\n"
     "      columns sorszam,szint,kulcs1,kulcs2,mondat,a,b,c,d,felelet1,felelet2. An existing\n"
-    "      FILE.csv is left as it is unless --force is given, which replaces it.\n"
+    "      FILE.csv (or a symbolic link of that name) is left as it is unless --force is given,\n"
+    "      which replaces it (a link itself, never the file it leads to).\n"
     "  plurquiz-import --csv-in FILE.csv DB.sqlite\n"
     "      Reads sentences from such a CSV file into a database whose test1 is empty, or into a\n"
     "      new database if DB.sqlite does not exist. Every row is checked first; if any is bad,\n"
@@ -36,9 +37,11 @@ const char kHelp[] =
     "  plurquiz-import --aiken-in FILE.txt DB.sqlite\n"
     "      Adds the multiple-choice questions of a GIFT or Aiken file with exactly four answers and\n"
     "      one right one as sentences, numbered after the largest serial number of DB.sqlite (which\n"
-    "      is created if it does not exist). Other questions are listed with their line and passed\n"
+    "      is created if it does not exist). Other questions, and those the CSV rules refuse (no\n"
+    "      gap, a sentence there already, a field too long), are listed with their line and passed\n"
     "      over; the topic comes from the category name, the level from a tag level-1..3. A file that\n"
-    "      is cut off or not UTF-8, or one without any such question, writes nothing.\n"
+    "      is cut off, not UTF-8 or holds a NUL byte, or one without any such question, writes\n"
+    "      nothing.\n"
     "  plurquiz-import --help\n"
     "      Shows this text.\n"
     "Exit status: 0 done (warnings on standard error), 1 failed (the reason on standard error),\n"
@@ -75,7 +78,8 @@ int main(int argc, char** argv) {
         } else if (rest[0] == QLatin1String("--csv-out")) {
             importtool::exportMaterialCsv(rest[1], rest[2], force);
         } else if (rest[0] == QLatin1String("--csv-in")) {
-            importtool::importMaterialCsv(rest[1], rest[2]);
+            for (const QString& warning : importtool::importMaterialCsv(rest[1], rest[2]))
+                std::fprintf(stderr, "%s\n", qUtf8Printable(warning));
         } else if (rest[0] == QLatin1String("--gift-out") || rest[0] == QLatin1String("--moodle-xml-out")) {
             const auto format = rest[0] == QLatin1String("--gift-out")
                                     ? importtool::QuestionFormat::Gift

@@ -4,9 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSqlQuery>
-#include <QStringDecoder>
 
 #include "forms/random_source.h"
 #include "plain_failure.h"
@@ -14,6 +12,7 @@
 #include "store/material.h"
 #include "store/store_error.h"
 #include "tool_error.h"
+#include "tool_files.h"
 
 namespace importtool {
 
@@ -21,22 +20,6 @@ namespace {
 
 QString display(const QString& path) {
     return QDir::toNativeSeparators(path);
-}
-
-QString readUtf8(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ToolError(
-            QStringLiteral("%1: the file cannot be read (%2); check its name and that you may read it")
-                .arg(display(path), file.errorString()));
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text = decoder.decode(file.readAll());
-    // A spreadsheet that saved in its own code page would turn every accented letter into a
-    // replacement character; better to say so than to store them.
-    if (decoder.hasError())
-        throw ToolError(
-            QStringLiteral("%1: the file is not UTF-8 text; save it as CSV UTF-8").arg(display(path)));
-    return text;
 }
 
 // The folder a new CSV file goes into must be there and writable.
@@ -62,7 +45,7 @@ qint64 rowCount(store::Database& db) {
 }  // namespace
 
 void exportMaterialCsv(const QString& database, const QString& csv, bool replace) {
-    if (!replace && QFileInfo::exists(csv))
+    if (!replace && pathTaken(csv))
         throw ToolError(
             QStringLiteral("%1: the file exists already and is left as it is; give another file name, "
                            "or add --force to replace it")
@@ -80,16 +63,14 @@ void exportMaterialCsv(const QString& database, const QString& csv, bool replace
     } catch (const store::StoreError& e) {
         throw ToolError(plainFailure(database, e));
     }
-    QSaveFile out(csv);
-    if (!out.open(QIODevice::WriteOnly) || out.write(text.toUtf8()) < 0 || !out.commit())
-        throw ToolError(
-            QStringLiteral("%1: the file cannot be written (%2); check that there is space on the disk "
-                           "and that you may write in the folder, then run the command again")
-                .arg(display(csv), out.errorString()));
+    writeWholeFile(csv, text.toUtf8());
 }
 
-void importMaterialCsv(const QString& csv, const QString& database) {
-    const store::MaterialRead material = store::readMaterialCsv(readUtf8(csv));
+namespace {
+
+void loadMaterialCsv(const QString& csv, const QString& database) {
+    const store::MaterialRead material =
+        store::readMaterialCsv(readTextFile(csv, QStringLiteral("CSV UTF-8")));
     if (!material.ok()) {
         QStringList lines;
         for (const QString& problem : material.problems)
@@ -127,6 +108,19 @@ void importMaterialCsv(const QString& csv, const QString& database) {
                     .arg(display(database)));
         throw ToolError(plainFailure(database, e));
     }
+}
+
+}  // namespace
+
+QStringList importMaterialCsv(const QString& csv, const QString& database) {
+    // Said first, whatever becomes of this run.
+    const QStringList warnings = leftoversRemoved(store::removeUnfinishedFile(database));
+    try {
+        loadMaterialCsv(csv, database);
+    } catch (const ToolError& e) {
+        throw ToolError(warnings + e.lines());
+    }
+    return warnings;
 }
 
 }  // namespace importtool

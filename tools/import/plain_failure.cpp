@@ -106,7 +106,7 @@ QString describeStatus(const store::FileStatus& status) {
 
 void checkNewFile(const QString& path) {
     const QFileInfo info(path);
-    if (info.exists())
+    if (info.exists() || info.isSymLink())  // a link that leads nowhere is there too
         throw ToolError(
             QStringLiteral("%1: the file exists already and is left as it is; give the name of a file "
                            "that does not exist yet")

@@ -1,0 +1,28 @@
+// The files the tool reads and writes as a whole: text in, checked for what a text file never
+// holds, and exports out, written at the name given and nowhere else.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace importtool {
+
+// Whether anything stands at `path`: a file, a folder, or a symbolic link, even one that leads
+// nowhere.
+bool pathTaken(const QString& path);
+
+// The text of a UTF-8 file (a byte order mark dropped). Throws ToolError naming the file and the
+// line when it cannot be read, holds bytes that are not UTF-8, or holds a NUL character.
+// `saveAs` is what the person is told to save it as ("UTF-8", "CSV UTF-8").
+QString readTextFile(const QString& path, const QString& saveAs);
+
+// Writes `bytes` as the file `path`, once complete: whatever stands there (a file, or a symbolic
+// link, which is replaced itself and never written through) is replaced only then. Throws
+// ToolError; leaves nothing behind on failure.
+void writeWholeFile(const QString& path, const QByteArray& bytes);
+
+// The warning lines for temporary files that a run ended while it wrote had left, now removed.
+QStringList leftoversRemoved(const QStringList& files);
+
+}  // namespace importtool
