@@ -1,11 +1,12 @@
 // The score chart (Qt Charts) and the tables of the Progress window.
 #include "progress_view.h"
 
+#include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -21,31 +22,61 @@ const char* const kRevision = "pageRevision";
 // A chart a few hundred pixels wide shows no more than a few hundred points.
 constexpr size_t kMostDrawnPoints = 400;
 
-void fillTable(QTableWidget& table, const progress::ProgressPage::Table& content) {
-    // Ten thousand tests make ten thousand rows: the columns are sized once the rows are in, not
-    // again at every row (which a header sizing itself to its contents would do).
-    table.setUpdatesEnabled(false);
-    QHeaderView* header = table.horizontalHeader();
-    for (int c = 0; c < table.columnCount(); ++c) header->setSectionResizeMode(c, QHeaderView::Interactive);
-    table.clearContents();
-    table.setColumnCount(static_cast<int>(content.headers.size()));
-    table.setHorizontalHeaderLabels(content.headers);
-    table.setRowCount(static_cast<int>(content.rows.size()));
-    for (int r = 0; r < table.rowCount(); ++r) {
-        const QStringList& row = content.rows[static_cast<size_t>(r)];
-        for (int c = 0; c < row.size() && c < table.columnCount(); ++c) {
-            auto* item = new QTableWidgetItem(row[c]);
-            if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (c == 0) item->setToolTip(row[c]);
-            table.setItem(r, c, item);
+// One table of the page as the view asks for it: only what is painted (or read by a screen
+// reader) is looked at, so ten thousand tests make no ten thousand items or widgets.
+class PageTable : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setTable(const progress::ProgressPage::Table& table) {
+        beginResetModel();
+        table_ = table;  // the rows' lists are shared, not copied
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(table_.rows.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(table_.headers.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        const QStringList& row = table_.rows[static_cast<size_t>(index.row())];
+        if (index.column() >= row.size()) return {};
+        switch (role) {
+            case Qt::DisplayRole:
+                return row[index.column()];
+            case Qt::ToolTipRole:  // the first column may be cut: its tool tip has it whole
+                return index.column() == 0 ? QVariant(row[0]) : QVariant();
+            case Qt::TextAlignmentRole:
+                return index.column() > 0 ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+            default:
+                return {};
         }
     }
-    table.setCurrentCell(-1, -1);
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section >= table_.headers.size())
+            return {};
+        return table_.headers[section];
+    }
+
+private:
+    progress::ProgressPage::Table table_;
+};
+
+void fillTable(QTableView& table, const progress::ProgressPage::Table& content) {
+    auto* model = dynamic_cast<PageTable*>(table.model());
+    if (!model) {
+        model = new PageTable(&table);
+        table.setModel(model);
+    }
+    QHeaderView* header = table.horizontalHeader();
+    for (int c = 0; c < header->count(); ++c) header->setSectionResizeMode(c, QHeaderView::Interactive);
+    model->setTable(content);
+    table.setCurrentIndex(QModelIndex());
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     // Columns fit the first rows (all alike: dates, counts, per cents), not each of ten thousand.
     header->setResizeContentsPrecision(200);
-    for (int c = 1; c < table.columnCount(); ++c) table.resizeColumnToContents(c);
-    table.setUpdatesEnabled(true);
+    for (int c = 1; c < model->columnCount(); ++c) table.resizeColumnToContents(c);
 }
 
 // The chart from the plugin, or (without it) the same figures as text.
@@ -84,7 +115,7 @@ QMainWindow* buildProgressWindow(const QString& styleSheet) {
     }
     view->setObjectName(QStringLiteral("chartView"));
     ui.chartHostLayout->addWidget(view);
-    for (QTableWidget* t : {ui.tblRuns, ui.tblMissed, ui.tblTopics}) {
+    for (QTableView* t : {ui.tblRuns, ui.tblMissed, ui.tblTopics}) {
         t->verticalHeader()->setVisible(false);
         t->horizontalHeader()->setHighlightSections(false);
     }
@@ -102,19 +133,19 @@ void paintProgressWindow(forms::Form& form, QMainWindow& window) {
         drawChart(*view, page);
         view->setAccessibleName(model->frmChart.caption);
     }
-    if (auto* t = window.findChild<QTableWidget*>(QStringLiteral("tblRuns"))) {
+    if (auto* t = window.findChild<QTableView*>(QStringLiteral("tblRuns"))) {
         fillTable(*t, page.runs);
         t->setAccessibleName(model->frmRuns.caption);
     }
-    if (auto* t = window.findChild<QTableWidget*>(QStringLiteral("tblMissed"))) {
+    if (auto* t = window.findChild<QTableView*>(QStringLiteral("tblMissed"))) {
         fillTable(*t, page.missed);
         t->setAccessibleName(model->frmMissed.caption);
     }
-    if (auto* t = window.findChild<QTableWidget*>(QStringLiteral("tblTopics"))) {
+    if (auto* t = window.findChild<QTableView*>(QStringLiteral("tblTopics"))) {
         fillTable(*t, page.topics);
         t->setAccessibleName(model->frmTopics.caption);
         // The share of right answers as a bar: red below half, amber below four in five, else green.
-        for (int r = 0; r < t->rowCount(); ++r) {
+        for (int r = 0; r < t->model()->rowCount(); ++r) {
             const double percent = page.topicPercents[static_cast<size_t>(r)];
             auto* bar = new QProgressBar;
             bar->setRange(0, 100);
@@ -126,7 +157,7 @@ void paintProgressWindow(forms::Form& form, QMainWindow& window) {
                                               "background: #f4f6f8; min-width: 90px; }"
                                               "QProgressBar::chunk { background: %1; border-radius: 2px; }")
                                    .arg(QLatin1String(colour)));
-            t->setCellWidget(r, 1, bar);
+            t->setIndexWidget(t->model()->index(r, 1), bar);
         }
         t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
         t->setColumnWidth(1, 130);

@@ -115,7 +115,7 @@ const char* const kProgress =
     "QGroupBox { background: white; border: 1px solid #c5ccd6; border-radius: 6px; margin-top: 16px;"
     "  font-weight: bold; color: #1f3b57; }"
     "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }"
-    "QTableWidget, QListWidget { border: none; font-weight: normal; color: black;"
+    "QTableView, QListWidget { border: none; font-weight: normal; color: black;"
     "  alternate-background-color: #f4f6f8; }"
     "QHeaderView::section { background: white; border: none; border-bottom: 1px solid #d8dde4;"
     "  padding: 3px 6px; font-weight: bold; color: #34495e; }"
