@@ -154,23 +154,10 @@ void EditorWindow::data() {
         k2 = data1_->field(QStringLiteral("kulcs2")).toString();
     }
     // The topic table read backwards; codes compare exactly, letter case included.
-    static const struct {
-        const char* k1;
-        const char* k2;  // null: any
-        int key;
-    } names[] = {{"1", "0", 42},     {"1", "1", 43},     {"1", "2", 44},     {"1", "3", 45},
-                 {"1", "4", 46},     {"1", "6", 48},     {"1", "8", 47},     {"1", "7", 49},
-                 {"2", nullptr, 50}, {"3", nullptr, 51}, {"4", nullptr, 52}, {"5", nullptr, 53},
-                 {"6", nullptr, 54}, {"7", nullptr, 55}, {"8", nullptr, 56}, {"a", "2", 57},
-                 {"9", nullptr, 59}, {"a", "1", 58}};
     Label10.caption.clear();
     if (k1.isEmpty()) return;
-    for (const auto& n : names) {
-        if (k1 == QLatin1String(n.k1) && (!n.k2 || k2 == QLatin1String(n.k2))) {
-            Label10.caption = uiText(n.key);
-            return;
-        }
-    }
+    if (const std::optional<size_t> topic = store::topicFiledAs(k1, k2))
+        Label10.caption = uiText(store::kTopics[*topic].key);
 }
 
 void EditorWindow::Command12_Click() {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace store {
 
@@ -35,6 +36,14 @@ inline constexpr std::array<Topic, 18> kTopics = {{
     {59, "kulcs1 = '9'", "9", nullptr},
     {58, "kulcs1 = 'a' And kulcs2 = '1'", "a", "1"},
 }};
+
+// The topic item whose codes a sentence carries exactly, letter case included: a subtopic by both
+// codes, any other topic by its main code. Nothing for codes that no item files under (a verb of
+// a subtopic the menu does not list, say). This is how the database window names a record's topic.
+std::optional<size_t> topicFiledAs(const QString& kulcs1, const QString& kulcs2);
+// The topic a sentence counts under wherever topics are summed up (the exports, the learner's
+// progress): as filed, else a verb of an unlisted subtopic under the verbs as a whole.
+std::optional<size_t> topicOf(const QString& kulcs1, const QString& kulcs2);
 
 struct Level {
     const char* caption;

@@ -183,6 +183,32 @@ private slots:
         QVERIFY(special >= 10 && special <= 20);
     }
 
+    // One reading of a sentence's codes serves the database window (as filed, exactly) and every
+    // summary (a verb of an unlisted subtopic counting with the verbs).
+    void topicCodesNameOneTopic_data() {
+        QTest::addColumn<QString>("kulcs1");
+        QTest::addColumn<QString>("kulcs2");
+        QTest::addColumn<int>("filedAs");
+        QTest::addColumn<int>("countsAs");
+        QTest::addRow("every verb") << "1" << "0" << 0 << 0;
+        QTest::addRow("a verb subtopic") << "1" << "8" << 5 << 5;
+        QTest::addRow("a verb of an unlisted subtopic") << "1" << "5" << -1 << 0;
+        QTest::addRow("a main topic, any subtopic") << "2" << "7" << 8 << 8;
+        QTest::addRow("a lettered subtopic") << "a" << "1" << 17 << 17;
+        QTest::addRow("an unlisted lettered subtopic") << "a" << "3" << -1 << -1;
+        QTest::addRow("codes compare with their letter case") << "A" << "1" << -1 << -1;
+        QTest::addRow("no codes") << "" << "" << -1 << -1;
+    }
+    void topicCodesNameOneTopic() {
+        QFETCH(QString, kulcs1);
+        QFETCH(QString, kulcs2);
+        QFETCH(int, filedAs);
+        QFETCH(int, countsAs);
+        const auto index = [](std::optional<size_t> t) { return t ? static_cast<int>(*t) : -1; };
+        QCOMPARE(index(topicFiledAs(kulcs1, kulcs2)), filedAs);
+        QCOMPARE(index(topicOf(kulcs1, kulcs2)), countsAs);
+    }
+
     void aNewDatabaseSelectsEveryTopicAndLevel() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("st_data.sqlite"));

@@ -16,19 +16,6 @@ QString plainName(QString caption) {
     return caption.remove(QLatin1Char('&'));
 }
 
-// The topic table item a sentence belongs to: its own codes, else the topic of its main code,
-// else, for a verb, the verbs as a whole.
-std::optional<size_t> topicItem(const QString& kulcs1, const QString& kulcs2) {
-    for (size_t i = 0; i < store::kTopics.size(); ++i)
-        if (store::kTopics[i].kulcs2 && kulcs1 == QLatin1String(store::kTopics[i].kulcs1) &&
-            kulcs2 == QLatin1String(store::kTopics[i].kulcs2))
-            return i;
-    for (size_t i = 0; i < store::kTopics.size(); ++i)
-        if (!store::kTopics[i].kulcs2 && kulcs1 == QLatin1String(store::kTopics[i].kulcs1)) return i;
-    if (kulcs1 == QLatin1String("1")) return 0;
-    return std::nullopt;
-}
-
 // The topic item a category names, in any of the four working languages.
 std::optional<size_t> topicNamed(const QString& name) {
     for (size_t i = 0; i < store::kTopics.size(); ++i)
@@ -103,7 +90,7 @@ DecodedText decodeUtf8(const QByteArray& bytes) {
 }
 
 QString topicName(const ExchangeSentence& sentence) {
-    const std::optional<size_t> item = topicItem(sentence.kulcs1, sentence.kulcs2);
+    const std::optional<size_t> item = store::topicOf(sentence.kulcs1, sentence.kulcs2);
     if (!item) return QStringLiteral("Other topics");
     return plainName(text::uiText(store::kTopics[*item].key, text::English));
 }
