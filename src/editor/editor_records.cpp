@@ -1,11 +1,11 @@
 // The database window's writes: storing the bound boxes with their checks, New, Delete, the
 // searches, filing under a topic, and the content warnings.
-#include <QSqlQuery>
 
 #include "editor_window.h"
 #include "forms/platform.h"
 #include "forms/random_source.h"
 #include "store/field_limits.h"
+#include "store/sentence_queries.h"
 #include "store/store_error.h"
 #include "store/table_view.h"
 #include "store/topics.h"
@@ -221,11 +221,13 @@ void EditorWindow::warnAboutContent() {
         if (!Text8.caption.startsWith(completed)) warnings << uiText(text::KeyWarnSolution);
     }
     if (db_ && !sentence.isEmpty()) {
-        QSqlQuery q(db_->db());
-        q.prepare(QStringLiteral("SELECT sorszam FROM test1 WHERE mondat = ? AND sorszam <> ? LIMIT 1"));
-        q.addBindValue(sentence);
-        q.addBindValue(Text1.caption.trimmed().toInt());
-        if (q.exec() && q.next()) warnings << uiText(text::KeyWarnSameSentence).arg(q.value(0).toString());
+        try {
+            if (const std::optional<int> other =
+                    store::otherSerialWithSentence(*db_, sentence, Text1.caption.trimmed().toInt()))
+                warnings << uiText(text::KeyWarnSameSentence).arg(*other);
+        } catch (const store::StoreError&) {
+            // A hint that cannot be looked up is left out; storing says what is wrong with the file.
+        }
     }
     lblWarning.caption = warnings.join(QStringLiteral("  ·  "));
 }
