@@ -114,6 +114,8 @@ enum Key : int {
     KeyListenNoService = 242,
     KeyListenNoSpanishVoice = 243,
     KeySpeakAfterAnswer = 244,
+    // 270-289: the history's answers
+    KeyHistoryAnswersLost = 270,  // the test window, when it leaves a run with answers not written
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 
