@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "progress/history_csv.h"
+#include "progress/progress_model.h"
 #include "progress/run_history.h"
 #include "store/csv.h"
 #include "test_database.h"
@@ -275,6 +276,70 @@ private slots:
         QVERIFY(
             !r.answer(db, {{1, QStringLiteral("B"), QStringLiteral("B"), true, 2}}));  // refused, not thrown
         QVERIFY(r.takeFailureNotice());
+    }
+
+    // The history knows a sentence by its identity: an edit of its serial or its text keeps its
+    // answers with it; a sentence added under the serial of a deleted one starts afresh, and the
+    // deleted one keeps its answers under its last serial.
+    void answersFollowTheSentenceNotItsSerial_data() {
+        QTest::addColumn<QString>("change");  // statements, one by one
+        QTest::addColumn<int>("answeredAfter");
+        QTest::addColumn<QStringList>("missed");  // serial:wrong:still in the table, most missed first
+        QTest::addRow("renumbered") << "UPDATE test1 SET sorszam = 9 WHERE sorszam = 2" << 9
+                                    << QStringList{"9:3:1"};
+        QTest::addRow("text edited") << "UPDATE test1 SET mondat = 'Otra ...' WHERE sorszam = 2" << 2
+                                     << QStringList{"2:3:1"};
+        QTest::addRow("the last deleted, New gives its serial again")
+            << "DELETE FROM test1 WHERE sorszam = 2; INSERT INTO test1 (sorszam, mondat) VALUES (2, 'Nueva "
+               "...')"
+            << 2 << QStringList{"2:2:0", "2:1:1"};
+        QTest::addRow("replaced in place")
+            << "INSERT OR REPLACE INTO test1 (sorszam, mondat) VALUES (2, 'Nueva ...')" << 2
+            << QStringList{"2:2:0", "2:1:1"};
+        QTest::addRow("deleted, the file compacted, then New")
+            << "DELETE FROM test1 WHERE sorszam = 2; VACUUM; INSERT INTO test1 (sorszam) VALUES (2)" << 2
+            << QStringList{"2:2:0", "2:1:1"};
+        QTest::addRow("renumbered to the serial of a deleted one")
+            << "DELETE FROM test1 WHERE sorszam = 1; UPDATE test1 SET sorszam = 1 WHERE sorszam = 2" << 1
+            << QStringList{"1:3:1"};
+    }
+    void answersFollowTheSentenceNotItsSerial() {
+        QFETCH(QString, change);
+        QFETCH(int, answeredAfter);
+        QFETCH(QStringList, missed);
+        HistoryFile f;
+        store::Database db(f.path);
+        RunRecorder r;
+        r.begin(kStart, {});
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(r.answer(db, {{2, QStringLiteral("B"), QStringLiteral("A"), false, 1}}));
+        QVERIFY(r.answer(db, {{1, QStringLiteral("B"), QStringLiteral("B"), true, 1}}));
+        for (const QString& statement : change.split(QStringLiteral("; "))) exec(db, statement);
+        QVERIFY(r.answer(db, {{answeredAfter, QStringLiteral("B"), QStringLiteral("A"), false, 1}}));
+        QVERIFY(r.finish(db, kStart.addSecs(60), 4, 1));
+
+        const ProgressModel m = ProgressModel::load(db);
+        QStringList got;
+        for (const Missed& s : m.mostMissed())
+            got << QStringLiteral("%1:%2:%3").arg(s.serial).arg(s.wrong).arg(s.present ? 1 : 0);
+        QCOMPARE(got, missed);
+        if (change.contains(QLatin1String("Otra")))
+            QCOMPARE(m.mostMissed()[0].sentence, QStringLiteral("Otra ..."));
+        // Every sentence in the table has an identity of its own, and no two share one.
+        QCOMPARE(scalar(db, QStringLiteral("SELECT count(*) FROM test1 JOIN sentences ON serial = sorszam")),
+                 scalar(db, QStringLiteral("SELECT count(*) FROM test1")));
+        // The export shows the same grouping: one identity per sentence, today's serial or the last.
+        const QString csv = f.dir.filePath(QStringLiteral("history.csv"));
+        exportHistoryCsv(db, csv, [](int) { return QString(); });
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const std::vector<store::CsvRecord> records = store::parseCsv(QString::fromUtf8(file.readAll()));
+        QStringList wrongBySentence;
+        for (size_t i = 1; i < records.size(); ++i)
+            if (records[i].fields[16] == QLatin1String("0"))
+                wrongBySentence << records[i].fields[10] + QLatin1Char('#') + records[i].fields[9];
+        QCOMPARE(wrongBySentence.size(), 3);
+        QCOMPARE(QSet<QString>(wrongBySentence.begin(), wrongBySentence.end()).size(), missed.size());
     }
 
     void theExportHasAHeaderAndALinePerAnswer() {
