@@ -240,10 +240,11 @@ def run_counted_test(program, test, db, letter):
 
 
 def most_missed(db):
-    """The sentences most often answered wrongly, most first, then the most recent, then by serial."""
+    """The sentences most often answered wrongly (by identity), most first, then the most recent, then by serial."""
     return [row[0] for row in db.execute(
-        "SELECT q.mondat FROM test_answers a JOIN test_runs r ON r.id = a.run_id JOIN test1 q ON q.sorszam = a.serial"
-        " WHERE a.correct = 0 GROUP BY a.serial ORDER BY count(*) DESC, max(r.started_at) DESC, a.serial LIMIT 20")]
+        "SELECT q.mondat FROM test_answers a JOIN test_runs r ON r.id = a.run_id"
+        " JOIN sentences s ON s.id = a.sentence JOIN test1 q ON q.sorszam = s.serial"
+        " WHERE a.correct = 0 GROUP BY a.sentence ORDER BY count(*) DESC, max(r.started_at) DESC, q.sorszam LIMIT 20")]
 
 
 def progress_shows_two_runs_and_practises_the_most_missed(build_dir, display):

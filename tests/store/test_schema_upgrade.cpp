@@ -5,6 +5,8 @@
 #include <QSqlRecord>
 #include <QtTest>
 
+#include "progress/history_csv.h"
+#include "progress/progress_model.h"
 #include "store/schema.h"
 #include "store/snapshot.h"
 #include "test_database.h"
@@ -216,6 +218,26 @@ private slots:
             column(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger' ORDER BY name")),
             own);
         for (const QString& name : own) QVERIFY(name.startsWith(QLatin1String(kOwnTriggerPrefix)));
+    }
+
+    // A file of layout 3 that may not be upgraded still shows its history, by serial.
+    void aReadOnlyLayout3FileShowsItsHistoryBySerial() {
+        QTemporaryDir dir;
+        const QString path = makeVersion3File(dir);
+        QFile::setPermissions(path, QFileDevice::ReadOwner);
+        const QByteArray before = fileBytes(path);
+        {
+            Database db(path);
+            QVERIFY(!hasSentenceIdentities(db.db()));
+            const progress::ProgressModel m = progress::ProgressModel::load(db);
+            QStringList missed;
+            for (const progress::Missed& s : m.mostMissed())
+                missed << QStringLiteral("%1:%2").arg(s.serial).arg(s.present ? 1 : 0);
+            QCOMPARE(missed, (QStringList{"1:0", "2:1", "7:1", "9:0"}));
+            const QString csv = dir.filePath(QStringLiteral("history.csv"));
+            QCOMPARE(progress::exportHistoryCsv(db, csv, [](int) { return QString(); }), 5);
+        }
+        QCOMPARE(fileBytes(path), before);
     }
 
     void filesThatMayNotChangeAreLeftAsTheyWere_data() {
