@@ -220,13 +220,13 @@ const char* const kAnswersBySerial =
 // Half a million answers are read here. Through SQLite's own interface on the connection's handle
 // they take a fifth of the time the driver's values take; the driver is the way when there is no
 // such handle.
-void readAnswers(store::Database& db, History& h, const char* kAnswers) {
+void readAnswers(store::Database& db, History& h, const char* sql) {
     size_t run = 0;
     const QVariant handle = db.db().driver()->handle();
     if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
         sqlite3* native = *static_cast<sqlite3* const*>(handle.constData());
         sqlite3_stmt* statement = nullptr;
-        if (native && sqlite3_prepare_v2(native, kAnswers, -1, &statement, nullptr) == SQLITE_OK) {
+        if (native && sqlite3_prepare_v2(native, sql, -1, &statement, nullptr) == SQLITE_OK) {
             int status;
             while ((status = sqlite3_step(statement)) == SQLITE_ROW) {
                 addAnswer(h, run, sqlite3_column_int64(statement, 0), sqlite3_column_int(statement, 1),
@@ -245,7 +245,7 @@ void readAnswers(store::Database& db, History& h, const char* kAnswers) {
     }
     QSqlQuery q(db.db());
     q.setForwardOnly(true);
-    if (!q.exec(QLatin1String(kAnswers))) store::throwQueryError(q);
+    if (!q.exec(QLatin1String(sql))) store::throwQueryError(q);
     while (q.next()) {
         const QByteArray chosen = q.value(3).toString().toUtf8(), right = q.value(4).toString().toUtf8();
         addAnswer(h, run, q.value(0).toLongLong(), q.value(1).toInt(), q.value(2).toInt() != 0,

@@ -1,15 +1,15 @@
 // The learner's history of test runs in the database file (tables test_runs and test_answers of
-// layout version 3): written by the test window as a run goes, one answer at a time, and read back
-// whole by the Progress window.
+// layout 3, the sentence identities of layout 4): written by the test window as a run goes, one
+// answer at a time, and read back whole by the Progress window.
 //
 // test_runs: one row per run that got at least one answer (or an evaluation): id, started_at and
 //   ended_at (UTC, ISO 8601; ended_at stays NULL for a run left before its evaluation), mode (0 at
 //   random, 1 in order from a starting point), run_length (sentences chosen, 0 open-ended),
 //   delay_seconds (0 untimed), presented and correct (as the evaluation counts them).
 // test_answers: one row per scored sentence: run_id, position in the run (from 1), serial
-//   (sorszam when answered), sentence (its identity in the table sentences, layout 4), chosen ('A'-'D', NULL
-//   when no letter was chosen), right_letter (felelet2 as shown), correct (the test's own verdict, 0 or 1),
-//   seconds (from showing the sentence to scoring it).
+//   (sorszam when answered), sentence (the sentence's identity, an id of table sentences), chosen
+//   ('A'-'D', NULL when no letter was chosen), right_letter (felelet2 as shown), correct (the
+//   test's own verdict, 0 or 1), seconds (from showing the sentence to scoring it).
 #pragma once
 
 #include <QDateTime>
@@ -50,8 +50,9 @@ public:
     // Starts a new run; call settle() first for what the last one may still keep.
     void begin(const QDateTime& startedAt, const RunSettings& settings);
     bool active() const { return active_; }
-    // Writes the kept answers and then this one. False when the file refused them (all are kept).
-    // Outside a run only the failed item is written.
+    // Writes the kept answers and then this one (a kept answer the file refuses for good does not
+    // hold this one back). False when this one was refused. Outside a run only the failed item is
+    // written.
     bool answer(store::Database& db, AnswerUnit unit, IfRefused ifRefused = IfRefused::Keep);
     // The run was evaluated: its end and the evaluation's counts, with the answers still kept.
     // False when refused; they stay kept until settle().
@@ -59,7 +60,7 @@ public:
     // An answer that could not even be put together (its sentence could not be read): counted as a
     // refused write that is never written.
     void refused(const QString& why);
-    // Answers kept from refused writes and not written yet.
+    // Answers of this run not written yet: kept ones, and ones that could not be put together.
     int unwritten() const { return static_cast<int>(pending_.size()) + lost_; }
     // The run is left: one more try to write what is kept (`db` may be null), then it is forgotten.
     // Returns how many answers of the run never reached the file.
