@@ -124,7 +124,6 @@ const Step kSteps[] = {
       "UPDATE test_answers SET sentence = coalesce("
       " (SELECT id FROM sentences WHERE serial = test_answers.serial),"
       " (SELECT max(id) FROM sentences WHERE serial IS NULL AND last_serial = test_answers.serial))",
-      "CREATE INDEX IF NOT EXISTS test_answers_sentence ON test_answers (sentence)",
       // A row that takes the place of another (INSERT OR REPLACE) makes that one a deleted sentence.
       "CREATE TRIGGER IF NOT EXISTS plurquiz_sentence_added AFTER INSERT ON test1 BEGIN"
       " UPDATE sentences SET serial = NULL WHERE serial = NEW.sorszam;"
