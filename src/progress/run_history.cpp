@@ -65,10 +65,14 @@ void RunRecorder::updateCounts(store::Database& db) {
 }
 
 void RunRecorder::write(store::Database& db, const Kept* extra, bool withKept) {
-    // A file opened while another program held it may still have an older layout.
-    try {
-        store::upgradeSchema(db.db());
-    } catch (const store::StoreError&) {
+    // A file opened while another program held it may still have an older layout: upgraded by the
+    // first write that finds it so.
+    if (!layoutCurrent_) {
+        try {
+            store::upgradeSchema(db.db());
+            layoutCurrent_ = store::hasSentenceIdentities(db.db());
+        } catch (const store::StoreError&) {
+        }
     }
     const std::optional<qint64> runBefore = runId_;
     try {

@@ -85,6 +85,7 @@ private:
     void updateCounts(store::Database& db);
 
     bool active_ = false;
+    bool layoutCurrent_ = false;  // the file has been seen to have the current layout
     QDateTime started_;
     RunSettings settings_;
     std::optional<qint64> runId_;
