@@ -124,12 +124,14 @@ const Step kSteps[] = {
       "UPDATE test_answers SET sentence = coalesce("
       " (SELECT id FROM sentences WHERE serial = test_answers.serial),"
       " (SELECT max(id) FROM sentences WHERE serial IS NULL AND last_serial = test_answers.serial))",
-      // A row that takes the place of another (INSERT OR REPLACE) makes that one a deleted sentence.
+      // A row that takes the place of another (OR REPLACE, which fires no delete trigger) makes
+      // that one a deleted sentence.
       "CREATE TRIGGER IF NOT EXISTS plurquiz_sentence_added AFTER INSERT ON test1 BEGIN"
       " UPDATE sentences SET serial = NULL WHERE serial = NEW.sorszam;"
       " INSERT INTO sentences (serial, last_serial) VALUES (NEW.sorszam, NEW.sorszam); END",
       "CREATE TRIGGER IF NOT EXISTS plurquiz_sentence_renumbered AFTER UPDATE OF sorszam ON test1"
       " WHEN NEW.sorszam IS NOT OLD.sorszam BEGIN"
+      " UPDATE sentences SET serial = NULL WHERE serial = NEW.sorszam;"
       " UPDATE sentences SET serial = NEW.sorszam, last_serial = NEW.sorszam WHERE serial = OLD.sorszam;"
       " END",
       "CREATE TRIGGER IF NOT EXISTS plurquiz_sentence_deleted AFTER DELETE ON test1 BEGIN"

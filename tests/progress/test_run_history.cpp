@@ -299,6 +299,8 @@ private slots:
         QTest::addRow("deleted, the file compacted, then New")
             << "DELETE FROM test1 WHERE sorszam = 2; VACUUM; INSERT INTO test1 (sorszam) VALUES (2)" << 2
             << QStringList{"2:2:0", "2:1:1"};
+        QTest::addRow("renumbered over another (UPDATE OR REPLACE)")
+            << "UPDATE OR REPLACE test1 SET sorszam = 1 WHERE sorszam = 2" << 1 << QStringList{"1:3:1"};
         QTest::addRow("renumbered to the serial of a deleted one")
             << "DELETE FROM test1 WHERE sorszam = 1; UPDATE test1 SET sorszam = 1 WHERE sorszam = 2" << 1
             << QStringList{"1:3:1"};
