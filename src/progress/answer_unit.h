@@ -38,6 +38,7 @@ struct FailedItem {
     QString right;     // felelet2
 };
 
+// Everything one answer writes; kept whole while a refused write waits for the next one.
 struct AnswerUnit {
     AnswerUnit(RecordedAnswer answer = {}, std::optional<FailedItem> failed = std::nullopt)
         : answer(std::move(answer)), failed(std::move(failed)) {}
@@ -57,6 +58,7 @@ std::optional<qint64> sentenceIdentity(store::Database& db, int serial);
 
 // Writes the rows of one answer inside the caller's open transaction: the failed item, and the
 // history row when `place` is given. Throws StoreError; the caller's rollback then undoes both.
+// Any other row an answer changes belongs here too, so that it shares the same transaction.
 void writeAnswerUnit(store::Database& db, const AnswerUnit& unit, const HistoryPlace* place);
 
 }  // namespace progress
