@@ -59,7 +59,10 @@ QString makeFile(const QTemporaryDir& dir) {
     }
     QSqlQuery run(db.db()), answer(db.db());
     run.prepare(QStringLiteral("INSERT INTO test_runs VALUES (?, ?, ?, 0, 50, 0, 50, ?)"));
-    answer.prepare(QStringLiteral("INSERT INTO test_answers VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    answer.prepare(
+        QStringLiteral("INSERT INTO test_answers (run_id, position, serial, chosen, right_letter, correct, "
+                       "seconds, sentence)"
+                       " VALUES (?, ?, ?, ?, ?, ?, ?, (SELECT id FROM sentences WHERE serial = ?))"));
     const QDateTime first(QDate(2000, 1, 1), QTime(8, 0), Qt::UTC);
     for (int r = 1; r <= kRuns; ++r) {
         const QDateTime start = first.addSecs(3600LL * 20 * r);
@@ -71,7 +74,7 @@ QString makeFile(const QTemporaryDir& dir) {
             correct += ok;
             for (const QVariant& v : std::initializer_list<QVariant>{
                      r, i, serial, ok ? right : QString(QChar(u'A' + (serial + random.draw1ToN(3)) % 4)),
-                     right, ok ? 1 : 0, 2.5 + random.next() * 8})
+                     right, ok ? 1 : 0, 2.5 + random.next() * 8, serial})
                 answer.addBindValue(v);
             if (!answer.exec()) store::throwQueryError(answer);
         }
@@ -226,7 +229,7 @@ int main(int argc, char* argv[]) {
                     [&] {
                         serial = serial % kSentences + 1;
                         sink += recorder.answer(
-                            writer, {serial, QStringLiteral("B"), QStringLiteral("A"), false, 4.2});
+                            writer, {{serial, QStringLiteral("B"), QStringLiteral("A"), false, 4.2}});
                     }),
            "< 5 ms");
     report("the run's evaluation",

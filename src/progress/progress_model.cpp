@@ -73,19 +73,26 @@ bool inTopic(const SentenceInfo& s, int topic) {
 
 ProgressModel::ProgressModel(History history, std::vector<SentenceInfo> sentences)
     : history_(std::move(history)), sentences_(std::move(sentences)) {
-    std::unordered_map<int, int> slotOf;
+    // A sentence is known by its identity; in a file without identities, by its serial.
+    auto keyOf = [](qint64 id, int serial) { return id != 0 ? id : -qint64(serial); };
+    std::unordered_map<qint64, int> slotOf;
     slotOf.reserve(sentences_.size() * 2);
     for (size_t i = 0; i < sentences_.size(); ++i) {
-        slotOf.emplace(sentences_[i].serial, static_cast<int>(i));
+        slotOf.emplace(keyOf(sentences_[i].id, sentences_[i].serial), static_cast<int>(i));
         slotSerial_.push_back(sentences_[i].serial);
     }
     answerSlot_.reserve(history_.answers.size());
-    int lastSerial = -1, lastSlot = -1;
+    qint64 lastKey = 0;
+    int lastSlot = -1;
     for (const AnswerRecord& a : history_.answers) {
-        if (a.serial != lastSerial) {
-            auto [it, added] = slotOf.emplace(a.serial, static_cast<int>(slotSerial_.size()));
-            if (added) slotSerial_.push_back(a.serial);
-            lastSerial = a.serial;
+        const qint64 key = keyOf(a.sentence, a.serial);
+        if (key != lastKey || lastSlot < 0) {
+            auto [it, added] = slotOf.emplace(key, static_cast<int>(slotSerial_.size()));
+            if (added) {
+                const auto gone = history_.goneSerials.find(a.sentence);
+                slotSerial_.push_back(gone != history_.goneSerials.end() ? gone->second : a.serial);
+            }
+            lastKey = key;
             lastSlot = it->second;
         }
         answerSlot_.push_back(lastSlot);
@@ -105,7 +112,13 @@ ProgressModel ProgressModel::load(store::Database& db) {
     std::vector<SentenceInfo> sentences;
     QSqlQuery q(db.db());
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT sorszam, szint, kulcs1, kulcs2, mondat, a, b, c, d FROM test1")))
+    const bool identities = store::hasSentenceIdentities(db.db());
+    if (!q.exec(identities
+                    ? QStringLiteral("SELECT t.sorszam, t.szint, t.kulcs1, t.kulcs2, t.mondat, t.a, t.b, "
+                                     "t.c, t.d, ifnull(s.id, 0) FROM test1 t"
+                                     " LEFT JOIN sentences s ON s.serial = t.sorszam")
+                    : QStringLiteral("SELECT sorszam, szint, kulcs1, kulcs2, mondat, a, b, c, d, 0 "
+                                     "FROM test1")))
         store::throwQueryError(q);
     while (q.next()) {
         SentenceInfo s;
@@ -115,6 +128,7 @@ ProgressModel ProgressModel::load(store::Database& db) {
         s.kulcs2 = q.value(3).toString();
         s.sentence = q.value(4).toString();
         for (int i = 0; i < 4; ++i) s.fillers[static_cast<size_t>(i)] = q.value(5 + i).toString();
+        s.id = q.value(9).toLongLong();
         sentences.push_back(std::move(s));
     }
     if (q.lastError().isValid()) store::throwQueryError(q);
@@ -129,7 +143,8 @@ void ProgressModel::setFilter(const Filter& filter) {
 
 std::vector<int> ProgressModel::mostMissedSerials() const {
     std::vector<int> serials;
-    for (const Missed& m : mostMissed_) serials.push_back(m.serial);
+    for (const Missed& m : mostMissed_)
+        if (m.present) serials.push_back(m.serial);
     return serials;
 }
 
@@ -253,7 +268,8 @@ void ProgressModel::recompute() {
         m.wrong = slotWrong[s];
         m.answered = slotAnswered[s];
         m.last = history_.runs[static_cast<size_t>(slotLastRun[s])].started;
-        if (s < known) m.sentence = sentences_[s].sentence;
+        m.present = s < known;
+        if (m.present) m.sentence = sentences_[s].sentence;
         mostMissed_.push_back(m);
     }
 }

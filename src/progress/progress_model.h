@@ -21,6 +21,7 @@ namespace progress {
 
 // One sentence of test1 as the figures need it.
 struct SentenceInfo {
+    qint64 id = 0;  // its identity; 0 in a file without identities
     int serial = 0;
     int level = 0;  // 0 when the field is empty
     QString kulcs1, kulcs2;
@@ -65,11 +66,12 @@ struct Confusion {
 };
 
 struct Missed {
-    int serial = 0;
+    int serial = 0;  // today's, or the last one of a sentence no longer in the table
     int wrong = 0;
     int answered = 0;
-    QDateTime last;    // start of the last run that got it wrong
-    QString sentence;  // empty when the sentence is no longer in the table
+    QDateTime last;        // start of the last run that got it wrong
+    QString sentence;      // empty when the sentence is no longer in the table
+    bool present = false;  // the sentence is still in the table
 };
 
 class ProgressModel {
@@ -97,6 +99,7 @@ public:
     const std::vector<Confusion>& confusions() const { return confusions_; }
     // At most kMostMissed: most wrong answers first, then the most recent, then the lower serial.
     const std::vector<Missed>& mostMissed() const { return mostMissed_; }
+    // The serials of those still in the table.
     std::vector<int> mostMissedSerials() const;
     // Answers in the filter, over every run (evaluated or not).
     int answersInFilter() const { return answersInFilter_; }
@@ -106,8 +109,8 @@ private:
 
     History history_;
     std::vector<SentenceInfo> sentences_;
-    // Per answer, the slot of its sentence: an index into sentences_, or past them for a serial
-    // the table no longer holds.
+    // Per answer, the slot of its sentence (by identity): an index into sentences_, or past them
+    // for a sentence the table no longer holds.
     std::vector<int> answerSlot_;
     std::vector<int> slotSerial_;
     std::vector<quint32> topicMask_;  // bit t: the sentence meets topic menu item t

@@ -150,7 +150,7 @@ void ProgressWindow::buildPage() {
                             uiText(text::KeyProgressLastTime)};
     for (const Missed& missed : m.mostMissed()) {
         const QString sentence =
-            missed.sentence.isEmpty()
+            !missed.present
                 ? QStringLiteral("#%1 %2").arg(missed.serial).arg(uiText(text::KeyProgressSentenceGone))
                 : missed.sentence;
         page_.missed.rows.push_back(

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "store/database.h"
+#include "store/schema.h"
 #include "store/store_error.h"
 
 namespace progress {
@@ -17,11 +18,6 @@ namespace {
 
 void run(QSqlQuery& q) {
     if (!q.exec()) store::throwQueryError(q);
-}
-
-QVariant letterOrNull(const QString& letter) {
-    if (letter.size() == 1 && letter[0] >= u'A' && letter[0] <= u'D') return letter;
-    return QVariant(QMetaType(QMetaType::QString));
 }
 
 }  // namespace
@@ -51,14 +47,14 @@ void RunRecorder::ensureRun(store::Database& db) {
     runId_ = q.lastInsertId().toLongLong();
 }
 
-void RunRecorder::updateCounts(store::Database& db, const QDateTime* endedAt) {
+void RunRecorder::updateCounts(store::Database& db) {
     QSqlQuery q(db.db());
-    if (endedAt) {
+    if (ended_) {
         q.prepare(
             QStringLiteral("UPDATE test_runs SET presented = ?, correct = ?, ended_at = ? WHERE id = ?"));
         q.addBindValue(presented_);
         q.addBindValue(correct_);
-        q.addBindValue(historyTime(*endedAt));
+        q.addBindValue(historyTime(*ended_));
     } else {
         q.prepare(QStringLiteral("UPDATE test_runs SET presented = ?, correct = ? WHERE id = ?"));
         q.addBindValue(presented_);
@@ -68,33 +64,86 @@ void RunRecorder::updateCounts(store::Database& db, const QDateTime* endedAt) {
     run(q);
 }
 
-bool RunRecorder::answer(store::Database& db, const RecordedAnswer& a) {
-    if (!active_) return true;
-    ++position_;
-    ++presented_;
-    if (a.correct) ++correct_;
+void RunRecorder::write(store::Database& db, const Kept* extra, bool withKept) {
+    // A file opened while another program held it may still have an older layout: upgraded by the
+    // first write that finds it so.
+    if (!layoutCurrent_) {
+        try {
+            store::upgradeSchema(db.db());
+            layoutCurrent_ = store::hasSentenceIdentities(db.db());
+        } catch (const store::StoreError&) {
+        }
+    }
     const std::optional<qint64> runBefore = runId_;
     try {
         store::Database::Transaction t(db);
-        ensureRun(db);
-        QSqlQuery q(db.db());
-        q.prepare(QStringLiteral(
-            "INSERT INTO test_answers (run_id, position, serial, chosen, right_letter, correct, seconds)"
-            " VALUES (?, ?, ?, ?, ?, ?, ?)"));
-        q.addBindValue(*runId_);
-        q.addBindValue(position_);
-        q.addBindValue(a.serial);
-        q.addBindValue(letterOrNull(a.chosen));
-        q.addBindValue(a.right);
-        q.addBindValue(a.correct ? 1 : 0);
-        q.addBindValue(qRound(a.seconds * 10) / 10.0);
-        run(q);
-        updateCounts(db, nullptr);
+        const bool history = active_ || !endWritten_ || !pending_.empty();
+        if (history) ensureRun(db);
+        if (withKept)
+            for (const Kept& k : pending_) {
+                const HistoryPlace place{*runId_, k.position};
+                writeAnswerUnit(db, k.unit, &place);
+            }
+        if (extra) {
+            const HistoryPlace place{history ? *runId_ : 0, extra->position};
+            writeAnswerUnit(db, extra->unit, history ? &place : nullptr);
+        }
+        if (history) updateCounts(db);
         t.commit();
-        return true;
-    } catch (const store::StoreError& e) {
+    } catch (const store::StoreError&) {
         // Rolled back whole: a run row made in this transaction is gone with it.
         runId_ = runBefore;
+        throw;
+    }
+    if (withKept) pending_.clear();
+    endWritten_ = true;
+}
+
+void RunRecorder::writeKeptFirst(store::Database& db, const Kept* extra) {
+    try {
+        write(db, extra, true);
+    } catch (const store::StoreError& e) {
+        // A kept answer the file refuses for good (a rule of the file, not a lock or a full disk)
+        // must not hold back what comes after it: that goes alone, and the kept ones wait.
+        if (!e.refused() || pending_.empty()) throw;
+        noteFailure(e.message());
+        write(db, extra, false);
+    }
+}
+
+bool RunRecorder::answer(store::Database& db, AnswerUnit unit, IfRefused ifRefused) {
+    if (!active_) {
+        // Outside a run there is no history to add to; a failed item is still logged.
+        if (!unit.failed) return true;
+        const Kept alone{0, std::move(unit)};
+        try {
+            write(db, &alone, false);
+            return true;
+        } catch (const store::StoreError& e) {
+            lastFailure_ = e.message();
+            if (ifRefused == IfRefused::Throw) throw;
+            noteFailure(e.message());
+            ++lost_;
+            return false;
+        }
+    }
+    if (!unit.answer.sentence) unit.answer.sentence = sentenceIdentity(db, unit.answer.serial);
+    const bool correct = unit.answer.correct;
+    ++presented_;
+    if (correct) ++correct_;
+    Kept kept{++position_, std::move(unit)};
+    try {
+        writeKeptFirst(db, &kept);
+        return true;
+    } catch (const store::StoreError& e) {
+        if (ifRefused == IfRefused::Throw) {
+            --position_;
+            --presented_;
+            if (correct) --correct_;
+            lastFailure_ = e.message();
+            throw;
+        }
+        pending_.push_back(std::move(kept));
         noteFailure(e.message());
         return false;
     }
@@ -105,25 +154,38 @@ bool RunRecorder::finish(store::Database& db, const QDateTime& endedAt, int pres
     active_ = false;
     presented_ = presented;
     correct_ = correct;
-    const std::optional<qint64> runBefore = runId_;
+    ended_ = endedAt;
+    // Every answer may have been refused: the evaluation is still worth a point on the chart.
+    endWritten_ = false;
     try {
-        store::Database::Transaction t(db);
-        // Every answer may have been refused: the evaluation is still worth a point on the chart.
-        ensureRun(db);
-        updateCounts(db, &endedAt);
-        t.commit();
+        writeKeptFirst(db, nullptr);
         return true;
     } catch (const store::StoreError& e) {
-        runId_ = runBefore;
         noteFailure(e.message());
         return false;
     }
+}
+
+int RunRecorder::settle(store::Database* db) {
+    if (db && (!pending_.empty() || !endWritten_)) {
+        try {
+            write(*db, nullptr, true);
+        } catch (const store::StoreError& e) {
+            lastFailure_ = e.message();
+        }
+    }
+    const int unwrittenAnswers = unwritten();
+    const QString why = lastFailure_;
+    *this = RunRecorder();
+    lastFailure_ = why;
+    return unwrittenAnswers;
 }
 
 void RunRecorder::refused(const QString& why) {
     if (!active_) return;
     ++position_;
     ++presented_;
+    ++lost_;
     noteFailure(why);
 }
 
@@ -145,31 +207,37 @@ qint8 letterIndex(const unsigned char* text, int bytes) {
 }
 
 // Appends an answer of run `runId`, found among the runs from `run` on (both come in id order).
-void addAnswer(History& h, size_t& run, qint64 runId, int serial, bool correct, qint8 chosen, qint8 right) {
+void addAnswer(History& h, size_t& run, qint64 runId, int serial, bool correct, qint8 chosen, qint8 right,
+               qint64 sentence) {
     while (run < h.runs.size() && h.runs[run].id < runId) ++run;
     if (run == h.runs.size() || h.runs[run].id != runId) return;  // an answer without its run: left out
-    h.answers.push_back({static_cast<int>(run), serial, chosen, right, correct});
+    h.answers.push_back({static_cast<int>(run), serial, sentence, chosen, right, correct});
 }
 
+// A file without identities (an older one that could not be upgraded) reads 0 for each.
 const char* const kAnswers =
-    "SELECT run_id, serial, correct, chosen, right_letter FROM test_answers ORDER BY run_id, position";
+    "SELECT run_id, serial, correct, chosen, right_letter, ifnull(sentence, 0)"
+    " FROM test_answers ORDER BY run_id, position";
+const char* const kAnswersBySerial =
+    "SELECT run_id, serial, correct, chosen, right_letter, 0 FROM test_answers ORDER BY run_id, position";
 
 // Half a million answers are read here. Through SQLite's own interface on the connection's handle
 // they take a fifth of the time the driver's values take; the driver is the way when there is no
 // such handle.
-void readAnswers(store::Database& db, History& h) {
+void readAnswers(store::Database& db, History& h, const char* sql) {
     size_t run = 0;
     const QVariant handle = db.db().driver()->handle();
     if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
         sqlite3* native = *static_cast<sqlite3* const*>(handle.constData());
         sqlite3_stmt* statement = nullptr;
-        if (native && sqlite3_prepare_v2(native, kAnswers, -1, &statement, nullptr) == SQLITE_OK) {
+        if (native && sqlite3_prepare_v2(native, sql, -1, &statement, nullptr) == SQLITE_OK) {
             int status;
             while ((status = sqlite3_step(statement)) == SQLITE_ROW) {
                 addAnswer(h, run, sqlite3_column_int64(statement, 0), sqlite3_column_int(statement, 1),
                           sqlite3_column_int(statement, 2) != 0,
                           letterIndex(sqlite3_column_text(statement, 3), sqlite3_column_bytes(statement, 3)),
-                          letterIndex(sqlite3_column_text(statement, 4), sqlite3_column_bytes(statement, 4)));
+                          letterIndex(sqlite3_column_text(statement, 4), sqlite3_column_bytes(statement, 4)),
+                          sqlite3_column_int64(statement, 5));
             }
             const QString error = QString::fromUtf8(sqlite3_errmsg(native));
             const int code = sqlite3_extended_errcode(native) & 0xff;
@@ -181,12 +249,13 @@ void readAnswers(store::Database& db, History& h) {
     }
     QSqlQuery q(db.db());
     q.setForwardOnly(true);
-    if (!q.exec(QLatin1String(kAnswers))) store::throwQueryError(q);
+    if (!q.exec(QLatin1String(sql))) store::throwQueryError(q);
     while (q.next()) {
         const QByteArray chosen = q.value(3).toString().toUtf8(), right = q.value(4).toString().toUtf8();
         addAnswer(h, run, q.value(0).toLongLong(), q.value(1).toInt(), q.value(2).toInt() != 0,
                   letterIndex(reinterpret_cast<const unsigned char*>(chosen.constData()), int(chosen.size())),
-                  letterIndex(reinterpret_cast<const unsigned char*>(right.constData()), int(right.size())));
+                  letterIndex(reinterpret_cast<const unsigned char*>(right.constData()), int(right.size())),
+                  q.value(5).toLongLong());
     }
     if (q.lastError().isValid()) store::throwQueryError(q);
 }
@@ -224,7 +293,14 @@ History loadHistory(store::Database& db) {
     size_t presented = 0;
     for (const RunRecord& r : h.runs) presented += static_cast<size_t>(std::max(0, r.presented));
     h.answers.reserve(presented);
-    readAnswers(db, h);
+    const bool identities = store::hasSentenceIdentities(db.db());
+    readAnswers(db, h, identities ? kAnswers : kAnswersBySerial);
+    if (identities) {
+        if (!q.exec(QStringLiteral("SELECT id, last_serial FROM sentences WHERE serial IS NULL")))
+            store::throwQueryError(q);
+        while (q.next()) h.goneSerials.emplace(q.value(0).toLongLong(), q.value(1).toInt());
+        if (q.lastError().isValid()) store::throwQueryError(q);
+    }
     return h;
 }
 

@@ -104,8 +104,51 @@ const Step kSteps[] = {
       " correct INTEGER NOT NULL CHECK (correct IN (0, 1)),"
       " seconds REAL,"
       " PRIMARY KEY (run_id, position)) WITHOUT ROWID"}},
+    // Sentence identities: the history refers to a sentence by an identity of its own, which an
+    // edit of its text or of its serial keeps, and which is never given again (AUTOINCREMENT), so
+    // a sentence added later under a serial once used never inherits the answers of another.
+    // serial is the sentence's serial today (unique, as in test1), NULL once it is deleted;
+    // last_serial the serial it had last. The triggers keep the serials of test1 and of the
+    // identities the same set; an existing answer belongs to the sentence holding its serial
+    // today, or, when none does, to a deleted sentence of its own.
+    {4,
+     {"CREATE TABLE IF NOT EXISTS sentences ("
+      " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+      " serial INTEGER UNIQUE,"
+      " last_serial INTEGER NOT NULL)",
+      "INSERT INTO sentences (serial, last_serial) SELECT sorszam, sorszam FROM test1"
+      " WHERE sorszam NOT IN (SELECT serial FROM sentences WHERE serial IS NOT NULL) ORDER BY sorszam",
+      "ALTER TABLE test_answers ADD COLUMN sentence INTEGER REFERENCES sentences (id)",
+      "INSERT INTO sentences (serial, last_serial) SELECT DISTINCT NULL, serial FROM test_answers"
+      " WHERE serial NOT IN (SELECT sorszam FROM test1) ORDER BY serial",
+      "UPDATE test_answers SET sentence = coalesce("
+      " (SELECT id FROM sentences WHERE serial = test_answers.serial),"
+      " (SELECT max(id) FROM sentences WHERE serial IS NULL AND last_serial = test_answers.serial))",
+      // A row that takes the place of another (OR REPLACE, which fires no delete trigger) makes
+      // that one a deleted sentence.
+      "CREATE TRIGGER IF NOT EXISTS plurquiz_sentence_added AFTER INSERT ON test1 BEGIN"
+      " UPDATE sentences SET serial = NULL WHERE serial = NEW.sorszam;"
+      " INSERT INTO sentences (serial, last_serial) VALUES (NEW.sorszam, NEW.sorszam); END",
+      "CREATE TRIGGER IF NOT EXISTS plurquiz_sentence_renumbered AFTER UPDATE OF sorszam ON test1"
+      " WHEN NEW.sorszam IS NOT OLD.sorszam BEGIN"
+      " UPDATE sentences SET serial = NULL WHERE serial = NEW.sorszam;"
+      " UPDATE sentences SET serial = NEW.sorszam, last_serial = NEW.sorszam WHERE serial = OLD.sorszam;"
+      " END",
+      "CREATE TRIGGER IF NOT EXISTS plurquiz_sentence_deleted AFTER DELETE ON test1 BEGIN"
+      " UPDATE sentences SET serial = NULL WHERE serial = OLD.sorszam; END"}},
 };
 static_assert(std::size(kSteps) == kSchemaVersion - 1, "one step for every version after the first");
+
+}  // namespace
+
+const QStringList& ownTriggers() {
+    static const QStringList names{QStringLiteral("plurquiz_sentence_added"),
+                                   QStringLiteral("plurquiz_sentence_renumbered"),
+                                   QStringLiteral("plurquiz_sentence_deleted")};
+    return names;
+}
+
+namespace {
 
 void applySteps(QSqlDatabase& db, int fromVersion) {
     for (const Step& step : kSteps)
@@ -115,6 +158,16 @@ void applySteps(QSqlDatabase& db, int fromVersion) {
 }
 
 }  // namespace
+
+bool hasSentenceIdentities(QSqlDatabase& db) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral(
+            "SELECT (SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'sentences')"
+            " + (SELECT count(*) FROM pragma_table_info('test_answers') WHERE name = 'sentence')")) ||
+        !q.next())
+        throwEngineError(q.lastError());
+    return q.value(0).toInt() == 2;
+}
 
 bool upgradeSchema(QSqlDatabase& db) {
     if (pragma(db, "application_id") != kApplicationId || pragma(db, "user_version") >= kSchemaVersion)

@@ -27,9 +27,19 @@ const Fields& fieldsOf(const QString& table);
 
 // Marks our files: "PQES" in SQLite's application id, and the layout version (user_version).
 // Version 2 adds the indexes of the practice window's selections, version 3 the history of test
-// runs (test_runs and test_answers, see progress/run_history.h).
+// runs (test_runs and test_answers, see progress/run_history.h), version 4 the sentences'
+// identities (table sentences, kept by triggers on test1) that the history refers to.
 constexpr int kApplicationId = 0x50514553;
-constexpr int kSchemaVersion = 3;
+constexpr int kSchemaVersion = 4;
+
+// The triggers the program makes in its files (all named with the prefix plurquiz_); a file
+// holding any other trigger was changed by something else.
+const QStringList& ownTriggers();
+constexpr const char* kOwnTriggerPrefix = "plurquiz_";
+
+// Whether the file has sentence identities (layout 4 or later): a file that could not be
+// upgraded (a read-only one) knows its sentences only by their serials.
+bool hasSentenceIdentities(QSqlDatabase& db);
 
 // Creates test1, hiba1 and the history tables, their indexes and the placeholder row of hiba1 in
 // an empty database.

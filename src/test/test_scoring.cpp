@@ -12,39 +12,56 @@ namespace test {
 
 void TestWindow::score() {
     // Exactly, letter case included.
-    if (Label9.caption == Label10.caption) {
+    const bool right = Label9.caption == Label10.caption;
+    progress::AnswerUnit unit;
+    unit.answer.chosen = Label9.caption;
+    unit.answer.right = Label10.caption;
+    unit.answer.correct = right;
+    if (shownAt_.isValid()) unit.answer.seconds = shownAt_.msecsTo(ctx.platform.now()) / 1000.0;
+    if (right) {
         ++ctx.g.CorrectCount;
-        recordAnswer(true);
+        try {
+            unit.answer.serial = shownSerial();
+            // A refused write keeps the answer for the next one; the run goes on.
+            history_.answer(*db_, std::move(unit));
+        } catch (const store::StoreError& e) {
+            history_.refused(e.message());
+        }
+        tellHistoryFailure();
         Label9.caption = QStringLiteral("0");
         return;
     }
-    const bool sequential = Command2.visible;
     try {
-        QString solution;
-        if (sequential)
-            solution = data1_->field(QStringLiteral("felelet1")).toString();
-        else if (randomView_)
-            solution = randomView_->field(QStringLiteral("felelet1")).toString();
-        store::BoundView log(*db_, QStringLiteral("hiba1"));
-        log.addNew();
-        log.setField(QStringLiteral("hiba"), Label9.caption);
-        log.setField(QStringLiteral("mondat"), Label13.caption);
-        log.setField(QStringLiteral("a"), Label14.caption);
-        log.setField(QStringLiteral("b"), Label12.caption);
-        log.setField(QStringLiteral("c"), Label15.caption);
-        log.setField(QStringLiteral("d"), Label16.caption);
-        log.setField(QStringLiteral("felelet1"), solution);
-        log.setField(QStringLiteral("felelet2"), Label10.caption);
-        log.update();  // committed at once: the row is on disk before the next sentence shows
+        unit.answer.serial = shownSerial();
+        unit.failed = failedItemShown();
+        history_.answer(*db_, std::move(unit), progress::RunRecorder::IfRefused::Throw);
     } catch (const store::StoreError& e) {
-        // The learner is told, and the run stays on this sentence with its answer, so that Next
-        // can try again (the score has not counted it yet).
+        // Neither the failed item nor the answer is stored. The learner is told, and the run stays
+        // on this sentence with its answer, so that Next can try again (the score has not counted
+        // it yet); a timed run waits for that Next rather than telling again at every delay.
+        stopTimers();
         AppForm::message(uiText(text::KeyLogWriteFailed).arg(ctx.g.DatabasePath, e.message()),
                          forms::MsgIcon::Exclamation, TitleWord);
         throw;
     }
-    recordAnswer(false);
+    tellHistoryFailure();  // answers kept from before that the file refuses for good
     Label9.caption = QStringLiteral("0");
+}
+
+progress::FailedItem TestWindow::failedItemShown() const {
+    progress::FailedItem item;
+    item.chosen = Label9.caption;
+    item.sentence = Label13.caption;
+    item.a = Label14.caption;
+    item.b = Label12.caption;
+    item.c = Label15.caption;
+    item.d = Label16.caption;
+    if (Command2.visible)
+        item.solution = data1_->field(QStringLiteral("felelet1")).toString();
+    else if (randomView_)
+        item.solution = randomView_->field(QStringLiteral("felelet1")).toString();
+    item.right = Label10.caption;
+    return item;
 }
 
 int TestWindow::shownSerial() const {
@@ -53,21 +70,13 @@ int TestWindow::shownSerial() const {
     throw store::StoreError(QStringLiteral("No sentence is shown."));
 }
 
-void TestWindow::recordAnswer(bool right) {
-    if (!history_.active() || !db_) return;
-    progress::RecordedAnswer answer;
-    answer.chosen = Label9.caption;
-    answer.right = Label10.caption;
-    answer.correct = right;
-    if (shownAt_.isValid()) answer.seconds = shownAt_.msecsTo(ctx.platform.now()) / 1000.0;
-    try {
-        answer.serial = shownSerial();
-    } catch (const store::StoreError& e) {
-        history_.refused(e.message());
-        tellHistoryFailure();
-        return;
-    }
-    if (!history_.answer(*db_, answer)) tellHistoryFailure();
+void TestWindow::settleHistory() {
+    const int unwritten = history_.settle(db_.get());
+    if (unwritten > 0)
+        AppForm::message(uiText(text::KeyHistoryAnswersLost)
+                             .arg(ctx.g.DatabasePath, history_.lastFailure())
+                             .arg(unwritten),
+                         forms::MsgIcon::Information, TitleWord);
 }
 
 void TestWindow::tellHistoryFailure() {

@@ -74,6 +74,7 @@ void TestWindow::Form_Load() {
 }
 
 void TestWindow::Form_Unload() {
+    settleHistory();
     ctx.g.RunLength = 0;
     ctx.g.DelayMs = 0;
 }
@@ -121,6 +122,7 @@ void TestWindow::Command3_Click() {
         Timer1.setInterval(ctx.g.DelayMs);
         restartCountdown();
     }
+    settleHistory();
     history_.begin(ctx.platform.now(), {Command2.visible, ctx.g.RunLength, ctx.g.DelayMs / 1000});
     if (Command4.visible)
         randomDraw(false);
@@ -194,13 +196,14 @@ void TestWindow::Command4_Click() {
 
 void TestWindow::next(bool sequential) {
     if (!Command5.visible && ctx.g.RunLength == 0) Command5.visible = true;
-    if (Timer1.enabled()) {
-        // The next sentence gets the full delay.
+    score();
+    if (ctx.g.DelayMs > 0) {
+        // The next sentence gets the full delay (the delay is stopped while a refused write of the
+        // sentence before waited for this Next).
         Timer1.setEnabled(false);
         Timer1.setEnabled(true);
         restartCountdown();
     }
-    score();
     // The run ends on the Next that scores its last sentence, not on the one that shows it.
     if (ctx.g.SentenceCounter != ctx.g.RunLength) {
         if (sequential) {
@@ -234,6 +237,11 @@ void TestWindow::restartCountdown() {
     lblSecondsLeft.visible = ctx.g.DelayMs > 0;
     Timer2.setEnabled(false);
     Timer2.setEnabled(ctx.g.DelayMs > 0);
+}
+
+void TestWindow::stopTimers() {
+    Timer1.setEnabled(false);
+    Timer2.setEnabled(false);
 }
 
 void TestWindow::Timer2_Timer() {

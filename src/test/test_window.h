@@ -84,8 +84,9 @@ public:
 
 private:
     void message(int key, forms::MsgIcon icon);
-    // Scores the sentence shown and logs it when wrong; a failed write is told and ends the
-    // handler, so that the run stays on the sentence.
+    // Scores the sentence shown and records the answer (when wrong, with its failed item, in one
+    // write); a refused write of a wrong answer is told and ends the handler, so that the run
+    // stays on the sentence.
     void score();
     void next(bool sequential);
     void randomDraw(bool counting);
@@ -95,10 +96,12 @@ private:
     void searchStartingPoint();
     void restartCountdown();
     void showItemNumber(int n);
-    // Adds the scored sentence to the learner's history; a refused write is told once per run and
-    // never stops the run.
-    void recordAnswer(bool right);
+    progress::FailedItem failedItemShown() const;
     void tellHistoryFailure();
+    // The run is left: what the history still keeps is written if it can be, else counted aloud.
+    void settleHistory();
+    // The delay and its countdown stop (until the next Next that scores).
+    void stopTimers();
     int shownSerial() const;
 
     std::unique_ptr<store::Database> db_;

@@ -549,19 +549,21 @@ const std::map<int, Texts>& catalogue() {
           "menu Options."}},
         {228,
          {"This test could not be added to your progress history:\n%1\n%2\nThe test goes on as usual and "
-          "its score is not affected, but some of its answers may be missing from the Progress window. "
-          "Close any other program that may be using the file, or allow writing to it.",
+          "its score is not affected: the answers not written yet are kept and written as soon as the file "
+          "takes them again. Close any other program that may be using the file, allow writing to it, or "
+          "free some disk space.",
           "Ezt a tesztet nem sikerült hozzáadni az eredménytörténethez:\n%1\n%2\nA teszt a szokásos módon "
-          "folytatódik, és az eredménye sem változik, de egyes válaszai hiányozhatnak a Haladás ablakból. "
-          "Zárjon be minden más programot, amely a fájlt használhatja, vagy engedélyezze a fájl írását!",
+          "folytatódik, és az eredménye sem változik: a még be nem írt válaszokat a program megőrzi, és "
+          "beírja, amint a fájl ismét fogadja őket. Zárjon be minden más programot, amely a fájlt "
+          "használhatja, engedélyezze a fájl írását, vagy szabadítson fel helyet a lemezen!",
           "Este test no se ha podido añadir a su historial de progreso:\n%1\n%2\nEl test continúa como "
-          "siempre y su nota no cambia, pero puede que falten algunas de sus respuestas en la ventana "
-          "Progreso. Cierre cualquier otro programa que pueda estar usando el archivo, o permita la "
-          "escritura en él.",
+          "siempre y su nota no cambia: las respuestas aún no escritas se guardan y se escriben en cuanto "
+          "el archivo vuelva a aceptarlas. Cierre cualquier otro programa que pueda estar usando el "
+          "archivo, permita la escritura en él o libere espacio en el disco.",
           "Ce test n'a pas pu être ajouté à l'historique de vos progrès:\n%1\n%2\nLe test continue "
-          "normalement et son score n'est pas touché, mais certaines de ses réponses pourront manquer dans "
-          "la fenêtre Progrès. Fermez tout autre programme qui pourrait utiliser le fichier, ou autorisez "
-          "l'écriture dans celui-ci."}},
+          "normalement et son score n'est pas touché: les réponses pas encore écrites sont gardées et "
+          "écrites dès que le fichier les accepte de nouveau. Fermez tout autre programme qui pourrait "
+          "utiliser le fichier, autorisez l'écriture dans celui-ci, ou libérez de la place sur le disque."}},
         {229,
          {"The history has been written to\n%1\n(%2 lines).",
           "Az eredménytörténet kiírva ide:\n%1\n(%2 sor).", "El historial se ha escrito en\n%1\n(%2 líneas).",
@@ -617,6 +619,18 @@ const std::map<int, Texts>& catalogue() {
          {"Read the sentence &aloud after each answer", "A mondat &felolvasása minden válasz után",
           "Leer la oración en &voz alta tras cada respuesta",
           "Lire la phrase à &voix haute après chaque réponse"}},
+        {270,
+         {"Answers of this test that could not be written to your progress history: %3\n%1\n%2\nThe "
+          "test's score and the failed items are not affected, but these answers are missing from the "
+          "Progress window.",
+          "A teszt eredménytörténetbe be nem írható válaszainak száma: %3\n%1\n%2\nA teszt eredménye és "
+          "a hibás válaszok listája nem változik, de ezek a válaszok hiányoznak a Haladás ablakból.",
+          "Respuestas de este test que no se han podido escribir en su historial de progreso: %3\n%1\n%2\n"
+          "La nota del test y la lista de respuestas erróneas no cambian, pero estas respuestas faltan en "
+          "la ventana Progreso.",
+          "Réponses de ce test qui n'ont pas pu être écrites dans l'historique de vos progrès: %3\n%1\n"
+          "%2\nLe score du test et la liste des réponses fausses ne sont pas touchés, mais ces réponses "
+          "manquent dans la fenêtre Progrès."}},
         {290,
          {"The sentence may be at most %1 characters long (it has %2). Shorten it.",
           "A mondat legfeljebb %1 karakter hosszú lehet (most %2). Rövidítse le!",

@@ -123,13 +123,15 @@ enum Key : int {
     KeyProgressAllTopicsItem = 235,
     KeyProgressExportCaption = 236,
     KeyProgressSentenceGone = 237,
-    // 240-259: hearing the sentence
+    // 240-249: hearing the sentence (and 330-349)
     KeyListen = 240,
     KeyListenHint = 241,
     KeyListenNoService = 242,
     KeyListenNoSpanishVoice = 243,
     KeyListenStarting = 330,
     KeySpeakAfterAnswer = 244,
+    // 270-289: the history's answers
+    KeyHistoryAnswersLost = 270,  // the test window, when it leaves a run with answers not written
     // 290-309: the limits of the fields
     KeySentenceTooLong = 290,
     KeyFillerTooLong = 291,

@@ -248,10 +248,11 @@ def run_counted_test(program, test, db, letter):
 
 
 def most_missed(db):
-    """The sentences most often answered wrongly, most first, then the most recent, then by serial."""
+    """The sentences most often answered wrongly (by identity), most first, then the most recent, then by serial."""
     return [row[0] for row in db.execute(
-        "SELECT q.mondat FROM test_answers a JOIN test_runs r ON r.id = a.run_id JOIN test1 q ON q.sorszam = a.serial"
-        " WHERE a.correct = 0 GROUP BY a.serial ORDER BY count(*) DESC, max(r.started_at) DESC, a.serial LIMIT 20")]
+        "SELECT q.mondat FROM test_answers a JOIN test_runs r ON r.id = a.run_id"
+        " JOIN sentences s ON s.id = a.sentence JOIN test1 q ON q.sorszam = s.serial"
+        " WHERE a.correct = 0 GROUP BY a.sentence ORDER BY count(*) DESC, max(r.started_at) DESC, q.sorszam LIMIT 20")]
 
 
 def progress_shows_two_runs_and_practises_the_most_missed(build_dir, display):
@@ -348,6 +349,68 @@ def listen_after_an_answer(build_dir, display):
         program.end()
 
 
+def answers_given_while_another_program_writes_reach_the_history(build_dir, display):
+    """Another program holds the file's write lock through five answers: the learner is told once,
+    the run goes on, and once the lock is gone every answer is in the history, each failed item
+    with its answer."""
+    program = start(build_dir, display)
+    other = None
+    try:
+        program.focus(LAUNCHER)
+        program.keys("alt+t", "Return")
+        test = program.window("Test")
+        db = sqlite3.connect(program.database)
+        program.press(program.find_in(test, ["Settings", "Parameters", "Number of sentences", "20"]))
+        program.focus("Test")
+        program.keys("alt+s")
+        number = item_number(test, program)
+
+        def boxes():
+            return [w for w in program.windows() if w.name == "Test"]
+
+        right = 0
+        for i in range(20):
+            wait_for("sentence %d" % (i + 1), lambda: (number.name or "").strip() == str(i + 1))
+            sentence = next(t for t in labels(test) if "..." in t)
+            letter, = db.execute("SELECT felelet2 FROM test1 WHERE mondat = ?", (sentence.strip(),)).fetchone()
+            if i == 4:
+                other = sqlite3.connect(program.database, isolation_level=None, timeout=0)
+                other.execute("BEGIN IMMEDIATE")
+                other.execute("UPDATE test_runs SET correct = correct")
+            if i == 9:
+                other.execute("ROLLBACK")
+                other.close()
+                other = None
+            # Right answers while the lock is held (a wrong one would stop the run), else a wrong one
+            # now and then.
+            if not (4 <= i < 9) and i % 2:
+                letter = "A" if letter != "A" else "B"
+            right += letter == db.execute("SELECT felelet2 FROM test1 WHERE mondat = ?",
+                                          (sentence.strip(),)).fetchone()[0]
+            program.focus("Test")
+            program.keys(letter.lower(), "alt+n")
+            if i == 4:
+                box = wait_for("the message about the history", boxes)[0]
+                assert any("progress history" in t for t in labels(box)), labels(box)
+                program.press(program.find(box, "OK", "push button"))
+                wait_for("the message to close", lambda: not boxes())
+        wait_for("the score", lambda: "%d/20" % right in labels(test))
+        assert not boxes(), "told more than once"
+        presented, correct = db.execute("SELECT presented, correct FROM test_runs").fetchone()
+        assert (presented, correct) == (20, right), (presented, correct, right)
+        positions = [p for p, in db.execute("SELECT position FROM test_answers ORDER BY position")]
+        assert positions == list(range(1, 21)), positions
+        wrong, = db.execute("SELECT count(*) FROM test_answers WHERE correct = 0").fetchone()
+        failed, = db.execute("SELECT count(*) - 1 FROM hiba1").fetchone()
+        assert wrong == failed == 20 - right, (wrong, failed, right)
+    finally:
+        if other:
+            other.close()
+        program.end()
+
+
+ALL.append(("history: answers given while another program writes reach it once the file is free",
+            answers_given_while_another_program_writes_reach_the_history))
 ALL.append(("progress: two counted runs are two points; practise these opens the most missed",
             progress_shows_two_runs_and_practises_the_most_missed))
 ALL.append(("practice: Listen after an answer, with or without a Spanish voice", listen_after_an_answer))

@@ -269,6 +269,38 @@ private slots:
         QCOMPARE(f.rows(), 5);
     }
 
+    // A sentence keeps its identity through an edit of its serial and its text; deleting the
+    // sentence of the largest serial and New, which gives that serial again, makes a new identity.
+    void theSentenceIdentityOutlivesEditsAndIsNeverGivenAgain() {
+        EditorFixture f({{1, 10}, {2, 20}, {3, 30}});
+        auto identity = [&](int serial) {
+            store::Database db(f.ctx.g.DatabasePath);
+            QSqlQuery q(db.db());
+            q.prepare(QStringLiteral("SELECT id FROM sentences WHERE serial = ?"));
+            q.addBindValue(serial);
+            return q.exec() && q.next() ? q.value(0).toLongLong() : 0;
+        };
+        const qint64 first = identity(1);
+        QVERIFY(first > 0);
+        EditorWindow& w = f.started();
+        w.editChanged(QStringLiteral("Text1"), QStringLiteral("4"));
+        w.editChanged(QStringLiteral("Text3"), QStringLiteral("Otra ..."));
+        w.click(QStringLiteral("Command7"));
+        QCOMPARE(identity(4), first);
+        QCOMPARE(identity(1), 0);
+        w.click(QStringLiteral("Command6"));  // back to serial 4, first in the natural order
+        QCOMPARE(serial(w), 4);
+        f.platform.confirmAnswers = {true};
+        w.click(QStringLiteral("Command4"));
+        w.click(QStringLiteral("Command1"));
+        QCOMPARE(serial(w), 4);  // the largest serial again
+        for (auto [box, value] : {std::pair{"Text2", "1"}, {"Text3", "Nueva ..."}, {"Text10", "B"}})
+            w.editChanged(QString::fromLatin1(box), QString::fromLatin1(value));
+        w.click(QStringLiteral("Command6"));
+        QCOMPARE(f.stored(4, "mondat").toString(), QStringLiteral("Nueva ..."));
+        QVERIFY(identity(4) > first && identity(4) > identity(3));
+    }
+
     void newWithoutAFreeSerialSaysSo() {
         EditorFixture f({{32767, 10}});
         EditorWindow& w = f.started();

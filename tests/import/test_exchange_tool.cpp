@@ -10,6 +10,7 @@
 
 #include "import_tool.h"
 #include "store/material.h"
+#include "test_database.h"
 
 namespace {
 
@@ -314,6 +315,10 @@ private slots:
         QVERIFY2(run.code == 0 && run.err.isEmpty(), run.err.constData());
         QVERIFY2(run.out.contains("8-9"), run.out.constData());
         QCOMPARE(serialsOf(db), (std::vector<int>{1, 7, 8, 9}));
+        {
+            store::Database file(db);
+            QCOMPARE(sentencesWithoutIdentity(file), 0);
+        }
         QCOMPARE(sentencesOf(db).at(QStringLiteral("Dos ...")),
                  (Sentence{1, "2", "0", "x", "y", "z", "w", "Dos x", "A"}));
     }

@@ -9,6 +9,7 @@
 #include "import_tool.h"
 #include "store/csv.h"
 #include "store/schema.h"
+#include "test_database.h"
 
 namespace {
 
@@ -160,6 +161,7 @@ class JetImportTest : public QObject {
             db,
             QStringLiteral("SELECT (SELECT count(*) FROM test_runs) + (SELECT count(*) FROM test_answers)"));
         QCOMPARE(history.at(0).at(0).toInt(), 0);
+        QCOMPARE(sentencesWithoutIdentity(db), 0);
     }
 
 private slots:

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "import_tool.h"
+#include "test_database.h"
 
 namespace {
 
@@ -53,6 +54,10 @@ private slots:
         QVERIFY2(in.code == 0, in.err.constData());
         QCOMPARE(runTool({QStringLiteral("--csv-out"), second, twice}).code, 0);
         QCOMPARE(readAll(twice), readAll(once));
+        for (const QString& file : {first, second}) {
+            store::Database db(file);
+            QCOMPARE(sentencesWithoutIdentity(db), 0);
+        }
     }
 
     void importedSampleExportsInTheMaterialLayout() {

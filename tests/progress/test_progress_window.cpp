@@ -58,7 +58,7 @@ struct ProgressFixture {
         for (int s : serials) {
             const bool right = !wrong.contains(s);
             const QString chosen = right ? rightOf(s) : QString(QChar(u'A' + s % 4));
-            r.answer(db, {s, chosen, rightOf(s), right, 5});
+            r.answer(db, {{s, chosen, rightOf(s), right, 5}});
             correct += right;
         }
         r.finish(db, start.addSecs(600), static_cast<int>(serials.size()), correct);

@@ -113,8 +113,8 @@ Names namesInLanguage(const char* button, int langBase) {
             progress::RunRecorder recorder;
             recorder.begin(QDateTime(QDate(2026, 11, 2 + run), QTime(10, 0)), {false, 20, 0});
             for (int i = 1; i <= 20; ++i)
-                recorder.answer(db, {i, QStringLiteral("A"),
-                                     i % 3 ? QStringLiteral("B") : QStringLiteral("A"), i % 3 == 0, 4.5});
+                recorder.answer(db, {{i, QStringLiteral("A"),
+                                      i % 3 ? QStringLiteral("B") : QStringLiteral("A"), i % 3 == 0, 4.5}});
             recorder.finish(db, QDateTime(QDate(2026, 11, 2 + run), QTime(10, 5)), 20, 6);
         }
     }

@@ -217,6 +217,7 @@ private slots:
         Database db(path);
         Snapshot all = Snapshot::ofTable(db, QStringLiteral("Test1"));
         QCOMPARE(all.recordCount(), int(material.rows.size()));
+        QCOMPARE(sentencesWithoutIdentity(db), 0);
         all.setSort(QStringLiteral("sorrend2"));
         Snapshot sorted = all.copy();
         for (const Topic& t : kTopics) {

@@ -1,9 +1,12 @@
-// Files made with the first layout: upgraded in place when opened, rows untouched, ending with
-// the layout of a new file; left exactly as they were wherever they may not change.
+// Files made with older layouts: upgraded in place when opened, rows untouched, ending with the
+// layout of a new file (a history of layout 3 mapped to sentence identities); left exactly as they
+// were wherever they may not change.
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QtTest>
 
+#include "progress/history_csv.h"
+#include "progress/progress_model.h"
 #include "store/schema.h"
 #include "store/snapshot.h"
 #include "test_database.h"
@@ -81,6 +84,29 @@ QString makeVersion2File(const QTemporaryDir& dir) {
     return path;
 }
 
+// A file as version 3 of the program wrote it: version 2 with the history, whose answers name
+// serials 2 and 7 (in the table today), 1 (deleted before the upgrade) and 9 (never in this file).
+QString makeVersion3File(const QTemporaryDir& dir) {
+    const QString path = makeVersion2File(dir);
+    RawConnection raw(path);
+    for (const char* sql :
+         {"CREATE TABLE test_runs ( id INTEGER PRIMARY KEY, started_at TEXT NOT NULL, ended_at TEXT,"
+          " mode INTEGER NOT NULL CHECK (mode IN (0, 1)), run_length INTEGER NOT NULL,"
+          " delay_seconds INTEGER NOT NULL, presented INTEGER NOT NULL DEFAULT 0,"
+          " correct INTEGER NOT NULL DEFAULT 0)",
+          "CREATE TABLE test_answers ( run_id INTEGER NOT NULL REFERENCES test_runs (id),"
+          " position INTEGER NOT NULL, serial INTEGER NOT NULL,"
+          " chosen TEXT CHECK (chosen IS NULL OR chosen IN ('A', 'B', 'C', 'D')), right_letter TEXT,"
+          " correct INTEGER NOT NULL CHECK (correct IN (0, 1)), seconds REAL,"
+          " PRIMARY KEY (run_id, position)) WITHOUT ROWID",
+          "INSERT INTO test_runs VALUES (1, '2026-11-02T09:00:00Z', NULL, 0, 0, 0, 5, 1)",
+          "INSERT INTO test_answers VALUES (1, 1, 7, 'A', 'B', 0, 2.0), (1, 2, 1, 'B', 'B', 1, 3.0),"
+          " (1, 3, 9, NULL, 'C', 0, 10.0), (1, 4, 1, 'A', 'B', 0, 4.0), (1, 5, 2, 'A', 'D', 0, 1.5)",
+          "PRAGMA user_version = 3"})
+        raw.exec(QLatin1String(sql));
+    return path;
+}
+
 // Everything a file holds that the upgrade must keep or must reach, read without changing it.
 struct Contents {
     QStringList rows, layout;
@@ -120,11 +146,14 @@ private slots:
         QTest::addColumn<int>("from");
         QTest::addRow("version 1") << 1;
         QTest::addRow("version 2, before the history") << 2;
+        QTest::addRow("version 3, before the sentence identities") << 3;
     }
     void anOlderFileIsUpgradedInPlaceAndKeepsItsRows() {
         QFETCH(int, from);
         QTemporaryDir dir;
-        const QString path = from == 1 ? makeVersion1File(dir) : makeVersion2File(dir);
+        const QString path = from == 1   ? makeVersion1File(dir)
+                             : from == 2 ? makeVersion2File(dir)
+                                         : makeVersion3File(dir);
         const Contents before = contents(path);
         QCOMPARE(before.version, from);
         {
@@ -143,7 +172,7 @@ private slots:
         QCOMPARE(after.layout, contents(dir.filePath(QStringLiteral("new.sqlite"))).layout);
         QVERIFY(after.layout.size() > before.layout.size());
         // The history is there, empty, ready for the first run.
-        {
+        if (from < 3) {
             RawConnection raw(path, true);
             QSqlQuery q(raw.db);
             QVERIFY(q.exec(QStringLiteral("SELECT (SELECT count(*) FROM test_runs) + (SELECT count(*) FROM "
@@ -156,6 +185,59 @@ private slots:
         const QByteArray bytes = fileBytes(path);
         { Database again(path); }
         QCOMPARE(fileBytes(path), bytes);
+    }
+
+    // Every sentence gets an identity; an answer goes to the sentence holding its serial at the
+    // upgrade, and the answers of a serial no sentence holds to a deleted sentence of their own.
+    void theUpgradeGivesIdentitiesToSentencesAndAnswers() {
+        QTemporaryDir dir;
+        const QString path = makeVersion3File(dir);
+        { Database db(path); }
+        RawConnection raw(path, true);
+        QSqlQuery q(raw.db);
+        auto column = [&](const QString& sql) {
+            QStringList out;
+            if (!q.exec(sql)) return QStringList{q.lastError().text()};
+            while (q.next()) out << q.value(0).toString();
+            return out;
+        };
+        QCOMPARE(
+            column(QStringLiteral("SELECT sorszam || '=' || (SELECT id FROM sentences WHERE serial = sorszam)"
+                                  " FROM test1 ORDER BY sorszam")),
+            (QStringList{"2=1", "5=2", "7=3"}));
+        QCOMPARE(
+            column(QStringLiteral("SELECT id || ':' || last_serial FROM sentences WHERE serial IS NULL")),
+            (QStringList{"4:1", "5:9"}));
+        QCOMPARE(column(QStringLiteral("SELECT position || ':' || serial || '>' || sentence || ' ' || "
+                                       "ifnull(chosen, '-') || right_letter || correct FROM test_answers")),
+                 (QStringList{"1:7>3 AB0", "2:1>4 BB1", "3:9>5 -C0", "4:1>4 AB0", "5:2>1 AD0"}));
+        // The triggers of the file are the program's own list.
+        QStringList own = ownTriggers();
+        own.sort();
+        QCOMPARE(
+            column(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger' ORDER BY name")),
+            own);
+        for (const QString& name : own) QVERIFY(name.startsWith(QLatin1String(kOwnTriggerPrefix)));
+    }
+
+    // A file of layout 3 that may not be upgraded still shows its history, by serial.
+    void aReadOnlyLayout3FileShowsItsHistoryBySerial() {
+        QTemporaryDir dir;
+        const QString path = makeVersion3File(dir);
+        QFile::setPermissions(path, QFileDevice::ReadOwner);
+        const QByteArray before = fileBytes(path);
+        {
+            Database db(path);
+            QVERIFY(!hasSentenceIdentities(db.db()));
+            const progress::ProgressModel m = progress::ProgressModel::load(db);
+            QStringList missed;
+            for (const progress::Missed& s : m.mostMissed())
+                missed << QStringLiteral("%1:%2").arg(s.serial).arg(s.present ? 1 : 0);
+            QCOMPARE(missed, (QStringList{"1:0", "2:1", "7:1", "9:0"}));
+            const QString csv = dir.filePath(QStringLiteral("history.csv"));
+            QCOMPARE(progress::exportHistoryCsv(db, csv, [](int) { return QString(); }), 5);
+        }
+        QCOMPARE(fileBytes(path), before);
     }
 
     void filesThatMayNotChangeAreLeftAsTheyWere_data() {

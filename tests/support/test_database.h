@@ -47,3 +47,14 @@ inline QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+// How many sentences of the file lack an identity of their own (none should: every way into
+// test1 ends with one per row).
+inline int sentencesWithoutIdentity(store::Database& db) {
+    QSqlQuery q(db.db());
+    if (!q.exec(QStringLiteral("SELECT (SELECT count(*) FROM test1) - (SELECT count(DISTINCT s.id) FROM test1"
+                               " JOIN sentences s ON s.serial = test1.sorszam)")) ||
+        !q.next())
+        return -1;
+    return q.value(0).toInt();
+}

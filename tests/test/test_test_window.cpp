@@ -281,32 +281,56 @@ private slots:
         QCOMPARE(f.shown(w), 4);
     }
 
+    // A refused write of a wrong answer stores neither its failed item nor its history row; the run
+    // stays on the sentence, and a timed run stops its delay until the Next that stores it.
+    void aFailedLogWriteIsToldAndTheRunStays_data() {
+        QTest::addColumn<bool>("timed");
+        QTest::addRow("untimed") << false;
+        QTest::addRow("timed: the delay runs out") << true;
+    }
     void aFailedLogWriteIsToldAndTheRunStays() {
+        QFETCH(bool, timed);
         TestFixture f;
         TestWindow& w = f.open();
+        if (timed) w.click(QStringLiteral("mnuTiempoItem"), 0);
         f.draws({2, 3});
         w.click(QStringLiteral("Command3"));
-        {
+        auto sql = [&](const QString& statement) {
             store::Database db(f.ctx.g.DatabasePath);
             QSqlQuery q(db.db());
-            QVERIFY(
-                q.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON hiba1 BEGIN "
-                                      "SELECT RAISE(ABORT, 'refused'); END")));
-        }
+            QVERIFY(q.exec(statement));
+        };
+        auto stored = [&] {
+            store::Database db(f.ctx.g.DatabasePath);
+            QSqlQuery q(db.db());
+            q.exec(QStringLiteral(
+                "SELECT (SELECT count(*) - 1 FROM hiba1) * 10 + (SELECT count(*) FROM test_answers)"));
+            return q.next() ? q.value(0).toInt() : -1;
+        };
+        sql(QStringLiteral(
+            "CREATE TRIGGER refuse BEFORE INSERT ON hiba1 BEGIN SELECT RAISE(ABORT, 'refused'); END"));
         f.answer(w, TestFixture::Wrong);
-        w.click(QStringLiteral("Command4"));
+        if (timed)
+            w.timer(QStringLiteral("Timer1"));
+        else
+            w.click(QStringLiteral("Command4"));
+        QCOMPARE(f.platform.messages.size(), size_t(1));
         QVERIFY(f.platform.messages.back().text.startsWith(
             text::uiText(text::KeyLogWriteFailed, text::English).section(u':', 0, 0)));
         QCOMPARE(f.shown(w), 2);  // still the same sentence, with its answer
         QVERIFY(w.Label9.caption != QStringLiteral("0"));
-        {
-            store::Database db(f.ctx.g.DatabasePath);
-            QSqlQuery q(db.db());
-            QVERIFY(q.exec(QStringLiteral("DROP TRIGGER refuse")));
-        }
+        QCOMPARE(stored(), 0);  // neither the failed item nor the history row
+        QVERIFY(!w.Timer1.running() && !w.Timer2.running());
+        const unsigned restarts = w.Timer1.restarts();
+        sql(QStringLiteral("DROP TRIGGER refuse"));
         w.click(QStringLiteral("Command4"));  // the learner tries again
         QCOMPARE(f.shown(w), 3);
         QCOMPARE(f.log().size(), 1);
+        QCOMPARE(stored(), 11);
+        QCOMPARE(f.platform.messages.size(), size_t(1));
+        QCOMPARE(w.Timer1.running(), timed);  // the full delay again for the next sentence
+        QCOMPARE(w.Timer2.running(), timed);
+        if (timed) QCOMPARE(w.Timer1.restarts(), restarts + 1);
     }
 
     void anEmptyTableIsExplainedAtLoad() {
@@ -316,11 +340,11 @@ private slots:
         QVERIFY(!w.Command3.enabled);
     }
 
-    // A failure shown as logged survives the process being killed at any moment of a run, and
-    // the file stays whole.
+    // A failure shown as logged survives the process being killed at any moment of a run, the
+    // file stays whole, and the failed items and the history agree.
     void aKilledRunLosesNoLoggedFailure_data() {
         QTest::addColumn<int>("after");
-        for (int after : {1, 17, 150}) QTest::addRow("killed after %d answers", after) << after;
+        for (int after : {1, 17, 18, 19, 150}) QTest::addRow("killed after %d answers", after) << after;
     }
     void aKilledRunLosesNoLoggedFailure() {
         QFETCH(int, after);
@@ -342,8 +366,15 @@ private slots:
         QVERIFY(q.exec(QStringLiteral("PRAGMA integrity_check")) && q.next());
         QCOMPARE(q.value(0).toString(), QStringLiteral("ok"));
         QVERIFY(q.exec(QStringLiteral("SELECT count(*) - 1 FROM hiba1")) && q.next());
-        QVERIFY2(q.value(0).toLongLong() >= logged,
-                 qPrintable(QStringLiteral("%1 < %2").arg(q.value(0).toLongLong()).arg(logged)));
+        const qint64 failedItems = q.value(0).toLongLong();
+        QVERIFY2(failedItems >= logged, qPrintable(QStringLiteral("%1 < %2").arg(failedItems).arg(logged)));
+        // Every failed item has its answer in the history, and the run's count agrees: written
+        // together, they were cut off together.
+        QVERIFY(q.exec(QStringLiteral("SELECT (SELECT count(*) FROM test_answers WHERE correct = 0),"
+                                      " (SELECT sum(presented) FROM test_runs)")) &&
+                q.next());
+        QCOMPARE(q.value(0).toLongLong(), failedItems);
+        QCOMPARE(q.value(1).toLongLong(), failedItems);
     }
 
     // Every scored sentence goes into the history with its run, in each kind of run.
@@ -421,7 +452,10 @@ private slots:
         QVERIFY(!q.next());
     }
 
-    void aRefusedHistoryWriteIsToldOnceAndTheRunGoesOn() {
+    // The history refusing answers stops nothing: they are kept and written with the first write
+    // the file takes again, the learner told once per run; what is never written is counted when
+    // the window closes.
+    void aRefusedHistoryWriteIsToldOnceAndTheAnswersAreKept() {
         TestFixture f;
         TestWindow& w = f.open();
         w.click(QStringLiteral("mnuNúmeroItem"), 0);
@@ -429,15 +463,17 @@ private slots:
         for (int i = 0; i < 20; ++i) serials << i % 8 + 1;
         f.draws(serials);
         w.click(QStringLiteral("Command3"));
-        {
+        auto sql = [&](const QString& statement) {
             store::Database db(f.ctx.g.DatabasePath);
             QSqlQuery q(db.db());
-            QVERIFY(
-                q.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON test_answers BEGIN "
-                                      "SELECT RAISE(ABORT, 'refused'); END")));
-        }
+            QVERIFY(q.exec(statement));
+        };
+        sql(
+            QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON test_answers BEGIN "
+                           "SELECT RAISE(ABORT, 'refused'); END"));
         for (int i = 0; i < 20; ++i) {
             QCOMPARE(f.shown(w), serials[i]);  // every Next moves on
+            if (i == 15) sql(QStringLiteral("DROP TRIGGER refuse"));
             f.answer(w, i < 15 ? TestFixture::Right : TestFixture::Wrong);
             w.click(QStringLiteral("Command4"));
         }
@@ -447,7 +483,8 @@ private slots:
             told.startsWith(text::uiText(text::KeyHistoryWriteFailed, text::English).section(u':', 0, 0)));
         QVERIFY(told.contains(f.ctx.g.DatabasePath) && told.contains(QStringLiteral("refused")));
         QCOMPARE(f.platform.messages[0].caption, QStringLiteral("Test"));
-        // The score and the failed-item log are as ever; the evaluation is in the history.
+        // The score and the failed-item log are as ever; every answer and the evaluation are in
+        // the history.
         QCOMPARE(w.Label18.caption, QStringLiteral("15/20"));
         QCOMPARE(f.log().size(), 5);
         {
@@ -456,15 +493,28 @@ private slots:
             QVERIFY(q.exec(QStringLiteral(
                         "SELECT presented, correct, (SELECT count(*) FROM test_answers) FROM test_runs")) &&
                     q.next());
-            QCOMPARE(q.value(0).toInt() * 1000 + q.value(1).toInt() * 10 + q.value(2).toInt(), 20150);
+            QCOMPARE(q.value(0).toInt() * 1000 + q.value(1).toInt() * 10 + q.value(2).toInt(), 20170);
         }
 
-        // The next run is told again, once.
+        // The next run is told again, once; closing the window counts what was never written.
+        sql(
+            QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON test_answers BEGIN "
+                           "SELECT RAISE(ABORT, 'refused'); END"));
         f.draws({1, 2, 3});
         w.click(QStringLiteral("Command3"));
-        w.click(QStringLiteral("Command4"));
-        w.click(QStringLiteral("Command4"));
+        for (int i = 0; i < 2; ++i) {
+            f.answer(w, TestFixture::Right);
+            w.click(QStringLiteral("Command4"));
+        }
         QCOMPARE(f.platform.messages.size(), size_t(2));
+        w.click(QStringLiteral("Command6"));
+        QCOMPARE(f.platform.messages.size(), size_t(3));
+        const QString lost = f.platform.messages.back().text;
+        QCOMPARE(lost.section(u'\n', 0, 0), text::uiText(text::KeyHistoryAnswersLost, text::English)
+                                                .arg(QString(), QString())
+                                                .arg(2)
+                                                .section(u'\n', 0, 0));
+        QVERIFY(lost.contains(f.ctx.g.DatabasePath) && lost.contains(QStringLiteral("refused")));
     }
 
     void aRunLeftBeforeItsEvaluationKeepsItsAnswers() {

@@ -116,10 +116,26 @@ private slots:
     }
 
     void addedMessagesNameTheFile() {
-        for (int key : {90, 91, 92, 93, 94, 95, 97, 99, int(KeyNoImporter), int(KeyEmptyFile),
-                        int(KeyFolderReadOnly), int(KeyLogStartedEmpty), int(KeyFileGone),
-                        int(KeyReorderFailed), int(KeyReviewCannotEmpty), int(KeyReviewCannotRead),
-                        int(KeyHistoryWriteFailed), int(KeyProgressCannotRead), int(KeyProgressExportFailed)})
+        for (int key : {90,
+                        91,
+                        92,
+                        93,
+                        94,
+                        95,
+                        97,
+                        99,
+                        int(KeyNoImporter),
+                        int(KeyEmptyFile),
+                        int(KeyFolderReadOnly),
+                        int(KeyLogStartedEmpty),
+                        int(KeyFileGone),
+                        int(KeyReorderFailed),
+                        int(KeyReviewCannotEmpty),
+                        int(KeyReviewCannotRead),
+                        int(KeyHistoryWriteFailed),
+                        int(KeyProgressCannotRead),
+                        int(KeyProgressExportFailed),
+                        int(KeyHistoryAnswersLost)})
             for (int base : {English, Hungarian, Spanish, French})
                 QVERIFY2(uiText(key, base).contains(QStringLiteral("%1")), qPrintable(QString::number(key)));
         for (int base : {English, Hungarian, Spanish, French})

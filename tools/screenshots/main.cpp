@@ -125,7 +125,7 @@ void fillHistory(const QString& database) {
                 chosen = QString(QChar(u'A' + (rightIndex + random.draw1ToN(3)) % 4));
             }
             correct += right;
-            recorder.answer(db, {s[0].toInt(), chosen, s[1], right, 3.0 + random.next() * 9});
+            recorder.answer(db, {{s[0].toInt(), chosen, s[1], right, 3.0 + random.next() * 9}});
         }
         recorder.finish(db, started.addSecs(length * 9), length, correct);
     }
