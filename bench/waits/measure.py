@@ -80,6 +80,8 @@ def make_database(folder):
         known = [c for c in columns if c in answers[0]]
         db.executemany("INSERT INTO test_answers (%s) VALUES (%s)" % (", ".join(known), ", ".join("?" * len(known))),
                        [tuple(a[c] for c in known) for a in answers])
+    if "sentence" in columns:  # answers refer to the sentence's own identity
+        db.execute("UPDATE test_answers SET sentence = (SELECT id FROM sentences WHERE serial = test_answers.serial)")
     fields = "hiba, mondat, a, b, c, d, felelet1, felelet2"
     db.execute("INSERT INTO hiba1 (%s) SELECT 'B', mondat, a, b, c, d, felelet1, felelet2 FROM test1 "
                "WHERE sorszam <= 200" % fields)
