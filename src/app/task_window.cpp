@@ -18,13 +18,15 @@ forms::ControlArray& TaskWindow::addCheckedArray(const QString& name, const QStr
     return items;
 }
 
-TaskWindow::ParameterMenus TaskWindow::addParameterMenus(const QStringList& delayCaptions) {
+TaskWindow::ParameterMenus TaskWindow::addParameterMenus(store::MenuOf window) {
     forms::Control& settings = addMenu(QStringLiteral("mnuSettings"), QStringLiteral("Settin&gs"));
     forms::Control& parameters = addMenu(QStringLiteral("mnuParameters"), QStringLiteral("&Parameters"));
     forms::Control& number = addMenu(QStringLiteral("mnuNumber"), QStringLiteral("&Number of sentences"));
-    forms::ControlArray& numbers = addCheckedArray(QStringLiteral("mnuNúmeroItem"), {"20", "30", "40", "50"});
+    forms::ControlArray& numbers =
+        addCheckedArray(QStringLiteral("mnuNúmeroItem"), store::runLengthCaptions());
     forms::Control& delay = addMenu(QStringLiteral("mnuDelay"), QStringLiteral("&Delay"));
-    forms::ControlArray& delays = addCheckedArray(QStringLiteral("mnuTiempoItem"), delayCaptions);
+    forms::ControlArray& delays =
+        addCheckedArray(QStringLiteral("mnuTiempoItem"), store::captionsOf(store::kDelays, window));
     return {settings, parameters, number, numbers, delay, delays};
 }
 

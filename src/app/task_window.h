@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app_form.h"
+#include "store/run_settings.h"
 
 namespace app {
 
@@ -38,7 +39,7 @@ public:
 protected:
     // A menu array whose first item carries the design check mark.
     forms::ControlArray& addCheckedArray(const QString& name, const QStringList& captions);
-    ParameterMenus addParameterMenus(const QStringList& delayCaptions);
+    ParameterMenus addParameterMenus(store::MenuOf window);
     forms::ControlArray& addTopicMenu();
 
     // Load steps every task window shares: centred, on top, texts and title.

@@ -78,8 +78,7 @@ void PracticeWindow::Command9_Click() {
 }
 
 void PracticeWindow::beg_Click(int index) {
-    static const int thresholds[] = {0, 280, 560, 840, 1120, 1400, 1680, 1960, 2240, 2500, 2750};
-    StartFilter = QStringLiteral("sorrend2 > %1").arg(thresholds[index]);
+    StartFilter = store::startingPointCriterion(index);
     Command10.visible = false;
     Command2.visible = Frame3D1.visible;
     keresa();

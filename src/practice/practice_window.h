@@ -112,15 +112,14 @@ public:
     forms::Control& Command6 = addButton(QStringLiteral("Command6"), QStringLiteral("&Close"));
     forms::Control& cmdListen = addButton(QStringLiteral("cmdListen"), QStringLiteral("Listen"));
 
-    ParameterMenus settings = addParameterMenus({"&10sec", "&20sec", "&30sec"});
+    ParameterMenus settings = addParameterMenus(store::MenuOf::Practice);
     forms::Control& mnuLevel = addMenu(QStringLiteral("mnuLevel"), QStringLiteral("&Level"));
     forms::ControlArray& mnuNivelItem =
         addCheckedArray(QStringLiteral("mnuNivelItem"), {"&1", "&2", "&3", "&1-3"});
     forms::ControlArray& mnuTopicItem = addTopicMenu();
     forms::Control& mnustart = addMenu(QStringLiteral("mnustart"), QStringLiteral("&Starting point"));
-    forms::ControlArray& beg =
-        addCheckedArray(QStringLiteral("beg"),
-                        {"&1", "&51", "1&01", "151", "&201", "251", "&301", "351", "&401", "451", "&501"});
+    forms::ControlArray& beg = addCheckedArray(
+        QStringLiteral("beg"), store::captionsOf(store::kStartingPoints, store::MenuOf::Practice));
     forms::Control& mnuSpeak =
         addItem(QStringLiteral("mnuSpeak"), QStringLiteral("Read the sentence &aloud after each answer"));
 

@@ -250,8 +250,7 @@ void TestWindow::Timer2_Timer() {
 }
 
 void TestWindow::beg_Click(int index) {
-    static const int thresholds[] = {0, 280, 560, 840, 1120, 1400, 1680, 1960, 2240, 2500, 2750};
-    ctx.g.TestStartFilter = QStringLiteral("sorrend2 > %1").arg(thresholds[index]);
+    ctx.g.TestStartFilter = store::startingPointCriterion(index);
     searchStartingPoint();
     ctx.g.TestMode = SequentialOrder;
     showBound();
@@ -268,17 +267,15 @@ void TestWindow::searchStartingPoint() {
 }
 
 void TestWindow::mnuNumeroItem_Click(int index) {
-    static const int lengths[] = {20, 30, 40, 50};
     for (int i = 0; i < settings.mnuNumeroItem.size(); ++i) settings.mnuNumeroItem[i].checked = i == index;
-    ctx.g.RunLength = lengths[index];
+    ctx.g.RunLength = store::kRunLengths[static_cast<size_t>(index)];
     Label25.caption = QString::number(ctx.g.RunLength);
     Label25.visible = Label19.visible = true;
 }
 
 void TestWindow::mnuTiempoItem_Click(int index) {
-    static const int delays[] = {10000, 20000, 30000};
     for (int i = 0; i < settings.mnuTiempoItem.size(); ++i) settings.mnuTiempoItem[i].checked = i == index;
-    ctx.g.DelayMs = delays[index];
+    ctx.g.DelayMs = store::kDelays[static_cast<size_t>(index)].ms;
     Label23.caption = QString::number(ctx.g.DelayMs / 1000) + QStringLiteral(" s");
     Label23.visible = Label20.visible = true;
 }

@@ -76,11 +76,10 @@ public:
     forms::Timer& Timer2 = addTimer(QStringLiteral("Timer2"), 1000, false);
 
     forms::Control& mnuProgress = addItem(QStringLiteral("mnuProgress"), QStringLiteral("Prog&ress..."));
-    ParameterMenus settings = addParameterMenus({"10sec", "20sec", "30sec"});
+    ParameterMenus settings = addParameterMenus(store::MenuOf::Test);
     forms::Control& mnuStart = addMenu(QStringLiteral("mnuStart"), QStringLiteral("&Starting point"));
-    forms::ControlArray& beg =
-        addCheckedArray(QStringLiteral("beg"),
-                        {"&1", "51", "1&01", "151", "&201", "251", "&301", "351", "&401", "451", "&501"});
+    forms::ControlArray& beg = addCheckedArray(
+        QStringLiteral("beg"), store::captionsOf(store::kStartingPoints, store::MenuOf::Test));
 
 private:
     void message(int key, forms::MsgIcon icon);
