@@ -38,8 +38,8 @@ PracticeWindow::PracticeWindow(app::Context& ctx)
     Label19.caption = QStringLiteral("✔");
     Label20.caption = QStringLiteral("✘");
     // The sentence, its fillers and its solution are shown as written, '&' included.
-    for (forms::Control* c : {&Label13, &Label14, &Label12, &Label15, &Label16, &Label17, &Label18})
-        c->literal = true;
+    question().showAsWritten();
+    Label17.literal = Label18.literal = true;
 
     onClick(Command3, &PracticeWindow::Command3_Click, OnError::EndQuietly);
     for (int i = 0; i < 4; ++i) onClick(*options[i], [this, i] { Option_Click(i); });
@@ -144,16 +144,11 @@ void PracticeWindow::Command3_Click() {
     }
 }
 
-void PracticeWindow::display(const std::function<QVariant(const QString&)>& field) {
+void PracticeWindow::display(const app::FieldReader& field) {
     auto text = [&](const char* name) { return field(QString::fromLatin1(name)).toString(); };
-    Label13.caption = QLatin1Char(' ') + text("mondat");
-    Label14.caption = QLatin1Char(' ') + text("a");
-    Label12.caption = QLatin1Char(' ') + text("b");
-    Label15.caption = QLatin1Char(' ') + text("c");
-    Label16.caption = QLatin1Char(' ') + text("d");
-    Label10.caption = text("felelet2");
+    question().show(field, app::Spacing::SetOff);
     Label18.caption = text("felelet2");
-    Label17.caption = QLatin1Char(' ') + text("felelet1");
+    Label17.caption = app::shownText(text("felelet1"), app::Spacing::SetOff);
     Label26.caption = text("sorszam");
     Label27.caption = text("szint");
     // A new sentence has not been answered yet: Listen waits for the answer.

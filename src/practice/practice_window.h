@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/question_labels.h"
 #include "app/task_window.h"
 #include "store/database.h"
 #include "store/snapshot.h"
@@ -124,8 +125,9 @@ public:
         addItem(QStringLiteral("mnuSpeak"), QStringLiteral("Read the sentence &aloud after each answer"));
 
 private:
+    app::QuestionLabels question() { return {Label13, Label14, Label12, Label15, Label16, Label10}; }
     // Shows the fields of a record (the display mapping); only captions change.
-    void display(const std::function<QVariant(const QString&)>& field);
+    void display(const app::FieldReader& field);
     void displaySelection();
     void showCounter();
     // Sequential mode on exactly these sentences, in this order (from the Progress window).

@@ -40,8 +40,8 @@ ReviewWindow::ReviewWindow(app::Context& ctx) : app::AppForm(app::kReview, ctx) 
     Label18.caption = QStringLiteral("✘");
     // The logged sentence, its fillers, the wrong and the right letter and the solution are shown
     // as written, '&' included.
-    for (forms::Control* c : {&Label13, &Label14, &Label12, &Label15, &Label16, &Label23, &Label19, &Label20})
-        c->literal = true;
+    question().showAsWritten();
+    for (forms::Control* c : {&Label23, &Label19, &Label20}) c->literal = true;
 
     onClick(Command1, &ReviewWindow::Command1_Click, OnError::EndQuietly);
     onClick(Command4, &ReviewWindow::Command4_Click, OnError::EndQuietly);
@@ -96,15 +96,10 @@ void ReviewWindow::Form_Unload() {
 void ReviewWindow::display() {
     auto field = [this](const char* name) { return Data1->field(QString::fromLatin1(name)); };
     auto text = [&](const char* name) { return field(name).toString(); };
-    Label13.caption = text("mondat");
-    Label14.caption = text("a");
-    Label12.caption = text("b");
-    Label15.caption = text("c");
-    Label16.caption = text("d");
+    question().show([&](const QString& name) { return Data1->field(name); }, app::Spacing::AsStored);
     Label23.caption = text("hiba");
     Label19.caption = text("felelet2");
     Label20.caption = text("felelet1");
-    Label10.caption = field("felelet2").toString();
     // A new item has not been answered again yet: Listen waits for the answer.
     SentenceToSay = store::sentenceToSay(text("mondat"), {text("a"), text("b"), text("c"), text("d")},
                                          text("felelet2"), text("felelet1"));

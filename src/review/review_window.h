@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/app_form.h"
+#include "app/question_labels.h"
 #include "store/bound_view.h"
 #include "store/database.h"
 
@@ -93,6 +94,7 @@ public:
     forms::Control& mnuOnTop = addItem(QStringLiteral("mnuOnTop"), QStringLiteral("&OnTop"));
 
 private:
+    app::QuestionLabels question() { return {Label13, Label14, Label12, Label15, Label16, Label10}; }
     // Shows the fields of the current row.
     void display();
     void showStepCounter();

@@ -24,7 +24,7 @@ TestWindow::TestWindow(app::Context& ctx) : app::TaskWindow(app::kTest, ctx, tex
     Option3D5.visible = false;
     Option3D5.checked = true;
     // The sentence and its fillers are shown as written, '&' included.
-    for (forms::Control* c : {&Label13, &Label14, &Label12, &Label15, &Label16}) c->literal = true;
+    question().showAsWritten();
     const char* letters[] = {"A", "B", "C", "D"};
     forms::Control* options[] = {&Option3D1, &Option3D2, &Option3D3, &Option3D4};
     for (int i = 0; i < 4; ++i) {
@@ -143,27 +143,13 @@ void TestWindow::randomDraw(bool counting) {
     selectOption(Option3D5);
     if (counting) ++ctx.g.SentenceCounter;
     showItemNumber(ctx.g.SentenceCounter);
-    auto text = [&](const char* f) {
-        return QLatin1Char(' ') + randomView_->field(QString::fromLatin1(f)).toString();
-    };
-    Label13.caption = text("mondat");
-    Label14.caption = text("a");
-    Label12.caption = text("b");
-    Label15.caption = text("c");
-    Label16.caption = text("d");
-    Label10.caption = randomView_->field(QStringLiteral("felelet2")).toString();
+    question().show([&](const QString& name) { return randomView_->field(name); }, app::Spacing::SetOff);
 }
 
 void TestWindow::showBound() {
     // The labels bound to the sequential cursor show its record as stored.
     if (!data1_ || data1_->bof() || data1_->eof()) return;
-    auto text = [&](const char* f) { return data1_->field(QString::fromLatin1(f)).toString(); };
-    Label13.caption = text("mondat");
-    Label14.caption = text("a");
-    Label12.caption = text("b");
-    Label15.caption = text("c");
-    Label16.caption = text("d");
-    Label10.caption = text("felelet2");
+    question().show([&](const QString& name) { return data1_->field(name); }, app::Spacing::AsStored);
 }
 
 void TestWindow::advanceSequential() {

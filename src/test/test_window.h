@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/question_labels.h"
 #include "app/task_window.h"
 #include "progress/run_history.h"
 #include "store/bound_view.h"
@@ -82,6 +83,7 @@ public:
         QStringLiteral("beg"), store::captionsOf(store::kStartingPoints, store::MenuOf::Test));
 
 private:
+    app::QuestionLabels question() { return {Label13, Label14, Label12, Label15, Label16, Label10}; }
     void message(int key, forms::MsgIcon icon);
     // Scores the sentence shown and records the answer (when wrong, with its failed item, in one
     // write); a refused write of a wrong answer is told and ends the handler, so that the run
