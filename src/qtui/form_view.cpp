@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <algorithm>
+#include <set>
 
 #include "pictures.h"
 #include "window_builder.h"
@@ -271,6 +273,19 @@ void FormView::syncTimer(const forms::Timer& timer) {
     state.restarts = timer.restarts();
 }
 
+QString FormView::withoutMnemonic(const QString& caption) {
+    QString out;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] != u'&' || i + 1 == caption.size()) {
+            out += caption[i];
+        } else if (caption[i + 1] == u'&') {
+            out += QLatin1String("&&");  // a written '&' stays one
+            ++i;
+        }  // else the mark goes, and the letter after it follows as it is
+    }
+    return out;
+}
+
 void FormView::syncPlace() {
     if (form_->maximised) return;
     const QPoint wanted(form_->left, form_->top);
@@ -290,6 +305,14 @@ void FormView::sync() {
         window_->unsetCursor();
 
     for (const auto& timer : form_->timers()) syncTimer(*timer);
+    // A menu title on the bar gives up its mnemonic to a button of the window with the same one
+    // ("Topi&cs" beside "&Close"): Alt+C closes, as the button says, rather than doing nothing
+    // for being claimed twice. The menu still opens from the bar with Alt or F10 and the arrows.
+    std::set<int> buttonKeys;
+    for (const auto& ptr : form_->controls())
+        if (ptr->kind == ControlKind::Button && ptr->visible && ptr->enabled)
+            if (const QKeySequence key = QKeySequence::mnemonic(ptr->caption); !key.isEmpty())
+                buttonKeys.insert(key[0].toCombined());
     for (const auto& ptr : form_->controls()) {
         const Control& c = *ptr;
         QObject* object = find(c);
@@ -305,7 +328,10 @@ void FormView::sync() {
             continue;
         }
         if (auto* menu = qobject_cast<QMenu*>(object)) {
-            menu->setTitle(c.caption);
+            const QKeySequence key = QKeySequence::mnemonic(c.caption);
+            const bool onTheBar = qobject_cast<QMenuBar*>(menu->parentWidget()) != nullptr;
+            const bool claimed = !key.isEmpty() && buttonKeys.count(key[0].toCombined()) != 0;
+            menu->setTitle(onTheBar && claimed ? withoutMnemonic(c.caption) : c.caption);
             menu->menuAction()->setVisible(c.visible);
             menu->menuAction()->setEnabled(c.enabled);
             continue;

@@ -40,6 +40,8 @@ public:
     // The name a control's widget has in the Designer file: the control's key with accents
     // dropped ("mnuNúmeroItem_2" is "mnuNumeroItem_2"), since widget names must be identifiers.
     static QString widgetName(const forms::Control& control);
+    // The caption with its mnemonic mark taken out ("&&", a written '&', stays).
+    static QString withoutMnemonic(const QString& caption);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -167,6 +167,12 @@ private slots:
         auto* topics = window->findChild<QMenu*>(QStringLiteral("mnuTopic"));
         QVERIFY(window->menuBar()->actions().contains(topics->menuAction()));
         QCOMPARE(window->findChild<QMenu*>(QStringLiteral("mnuOptions"))->actions().size(), 1);
+        // On the bar "Topi&cs" would claim Alt+C together with "&Close", and the key would do
+        // nothing: the menu gives its mnemonic up, and Alt+C closes the window.
+        QCOMPARE(topics->title(), QStringLiteral("Topics"));
+        window->activateWindow();
+        QTest::keyClick(window->windowHandle(), Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(!f.windows.isLoaded(app::kEditor));
     }
 
     // During a run the settings and the starting point are off (in the test window the whole
