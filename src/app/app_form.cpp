@@ -2,6 +2,7 @@
 #include "app_form.h"
 
 #include "forms/window_registry.h"
+#include "problem_text.h"
 #include "text/ui_text.h"
 #include "window_names.h"
 
@@ -9,6 +10,10 @@ namespace app {
 
 QString AppForm::uiText(int key) const {
     return text::uiText(key, ctx.g.LangBase);
+}
+
+QString AppForm::reason(const store::StoreError& error) const {
+    return problemText(error, ctx.g.LangBase);
 }
 
 void AppForm::applyTexts(std::span<const text::TextBinding> table) {

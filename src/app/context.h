@@ -30,6 +30,10 @@ struct Context : forms::Runtime {
     const LegacyImporter importLegacy;
     // How start-up found the database file; set once per run, when the launcher first loads.
     std::optional<SetupOutcome> databaseAtStart;
+    // The database file for a window, as start-up found it (see app::openDatabase).
+    std::unique_ptr<store::Database> openDatabase(bool readOnly = false) const {
+        return app::openDatabase(g.DatabasePath, databaseAtStart, readOnly);
+    }
     QString appFolder() const { return AppFolder(programDir); }
     // The folder where an old st_data.mdb is taken over from.
     QString legacyFolder() const { return installed ? AppFolder(appDataDir) : appFolder(); }

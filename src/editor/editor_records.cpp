@@ -44,7 +44,7 @@ bool EditorWindow::storeBoxes() {
         if (!adding) data1_->cancelUpdate();
         // Every field was checked above, so a refusal is a serial number another record has.
         const QString why = e.refused() ? uiText(text::KeySerialTaken)
-                                        : uiText(text::KeyWriteFailed).arg(ctx.g.DatabasePath, e.message());
+                                        : uiText(text::KeyWriteFailed).arg(ctx.g.DatabasePath, reason(e));
         AppForm::message(e.refused() ? uiText(text::KeyCannotStoreRecord).arg(why) : why,
                          forms::MsgIcon::Exclamation, DatabaseTitle);
         return false;
@@ -147,6 +147,7 @@ void EditorWindow::Command11_Click() {
 }
 
 void EditorWindow::mnuTopicItem_Click(int index) {
+    if (!data1_) return;  // the file could not be opened; the learner was told at load
     const bool wasNew = NewPending && data1_->addingNew();
     if (!mayLeave()) return;
     if (wasNew) data1_->moveLast();

@@ -78,6 +78,7 @@ void PracticeWindow::Command9_Click() {
 }
 
 void PracticeWindow::beg_Click(int index) {
+    if (!db_) return;  // the file could not be opened; the learner was told at load
     static const int thresholds[] = {0, 280, 560, 840, 1120, 1400, 1680, 1960, 2240, 2500, 2750};
     StartFilter = QStringLiteral("sorrend2 > %1").arg(thresholds[index]);
     Command10.visible = false;
@@ -98,6 +99,7 @@ void PracticeWindow::keresa() {
 }
 
 void PracticeWindow::Label28_Click() {
+    if (!db_) return;
     store::Snapshot group =
         store::Snapshot::ofTable(*db_, QStringLiteral("Test1"), QStringLiteral("kulcs2 = '9'"));
     if (group.recordCount() == 0) {

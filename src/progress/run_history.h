@@ -16,6 +16,8 @@
 #include <optional>
 #include <vector>
 
+#include "store/store_error.h"
+
 namespace store {
 class Database;
 }
@@ -51,16 +53,16 @@ public:
     bool finish(store::Database& db, const QDateTime& endedAt, int presented, int correct);
     // An answer that could not even be put together (its sentence could not be read): counted as a
     // refused write.
-    void refused(const QString& why);
+    void refused(const store::StoreError& why);
     // True the first time it is asked after a refused write of this run; false otherwise.
     bool takeFailureNotice();
-    // The file's own words about the last refused write.
-    const QString& lastFailure() const { return lastFailure_; }
+    // Why the last write was refused.
+    const store::StoreError& lastFailure() const { return lastFailure_; }
 
 private:
     void ensureRun(store::Database& db);
     // A write was refused (or an answer could not be put together): said once, at the next ask.
-    void noteFailure(const QString& why);
+    void noteFailure(const store::StoreError& why);
     void updateCounts(store::Database& db, const QDateTime* endedAt);
 
     bool active_ = false;
@@ -72,7 +74,7 @@ private:
     int correct_ = 0;
     bool failed_ = false;
     bool told_ = false;
-    QString lastFailure_;
+    store::StoreError lastFailure_{QString()};
 };
 
 // UTC, ISO 8601 to the second: "2026-12-08T09:15:02Z".
