@@ -158,8 +158,10 @@ FileStatus Database::check(const QString& path) {
         // One pass over every page needs no cache: each page read is let go again.
         q.exec(QStringLiteral("PRAGMA cache_size = 16"));
         if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")) || !q.next()) {
+            // Read-only: a write cut short that only a connection that may write can roll back.
             const Problem problem = problemOfEngineCode(primaryCode(q.lastError()));
-            return {problem == Problem::Locked ? problem : Problem::Damaged, q.lastError().text()};
+            const bool told = problem == Problem::Locked || problem == Problem::ReadOnly;
+            return {told ? problem : Problem::Damaged, q.lastError().text()};
         }
         if (q.value(0).toString() != QLatin1String("ok")) return {Problem::Damaged, q.value(0).toString()};
         // Before the tables: a view in place of one is named as what it is.

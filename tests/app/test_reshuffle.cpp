@@ -234,6 +234,11 @@ private slots:
         child.kill();
         child.waitForFinished();
         QVERIFY(QFileInfo::exists(path + QStringLiteral("-journal")));
+        // A file that may not be written cannot be rolled back: read-only, not damaged.
+        const auto permissions = QFile::permissions(path);
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        QCOMPARE(int(Database::check(path).problem), int(Problem::ReadOnly));
+        QFile::setPermissions(path, permissions);
         QCOMPARE(int(Database::check(path).problem), int(Problem::None));
         QVERIFY(isWhole(path));
         QCOMPARE(orderBySerial(path), before);
