@@ -13,6 +13,10 @@ QString AppForm::uiText(int key) const {
 }
 
 QString AppForm::reason(const store::StoreError& error) const {
+    // A file of a later layout is opened read-only: that is why its writes are refused.
+    const bool later = ctx.databaseAtStart && ctx.databaseAtStart->problem == store::Problem::LaterLayout;
+    if (later && error.problem() == store::Problem::ReadOnly)
+        return problemText(store::Problem::LaterLayout, {}, ctx.g.LangBase);
     return problemText(error, ctx.g.LangBase);
 }
 
