@@ -95,7 +95,7 @@ bool RunRecorder::answer(store::Database& db, const RecordedAnswer& a) {
     } catch (const store::StoreError& e) {
         // Rolled back whole: a run row made in this transaction is gone with it.
         runId_ = runBefore;
-        noteFailure(e);
+        noteFailure(e.message());
         return false;
     }
 }
@@ -115,19 +115,19 @@ bool RunRecorder::finish(store::Database& db, const QDateTime& endedAt, int pres
         return true;
     } catch (const store::StoreError& e) {
         runId_ = runBefore;
-        noteFailure(e);
+        noteFailure(e.message());
         return false;
     }
 }
 
-void RunRecorder::refused(const store::StoreError& why) {
+void RunRecorder::refused(const QString& why) {
     if (!active_) return;
     ++position_;
     ++presented_;
     noteFailure(why);
 }
 
-void RunRecorder::noteFailure(const store::StoreError& why) {
+void RunRecorder::noteFailure(const QString& why) {
     failed_ = true;
     lastFailure_ = why;
 }

@@ -16,8 +16,6 @@
 #include <optional>
 #include <vector>
 
-#include "store/store_error.h"
-
 namespace store {
 class Database;
 }
@@ -53,16 +51,16 @@ public:
     bool finish(store::Database& db, const QDateTime& endedAt, int presented, int correct);
     // An answer that could not even be put together (its sentence could not be read): counted as a
     // refused write.
-    void refused(const store::StoreError& why);
+    void refused(const QString& why);
     // True the first time it is asked after a refused write of this run; false otherwise.
     bool takeFailureNotice();
-    // Why the last write was refused.
-    const store::StoreError& lastFailure() const { return lastFailure_; }
+    // The file's own words about the last refused write.
+    const QString& lastFailure() const { return lastFailure_; }
 
 private:
     void ensureRun(store::Database& db);
     // A write was refused (or an answer could not be put together): said once, at the next ask.
-    void noteFailure(const store::StoreError& why);
+    void noteFailure(const QString& why);
     void updateCounts(store::Database& db, const QDateTime* endedAt);
 
     bool active_ = false;
@@ -74,7 +72,7 @@ private:
     int correct_ = 0;
     bool failed_ = false;
     bool told_ = false;
-    store::StoreError lastFailure_{QString()};
+    QString lastFailure_;
 };
 
 // UTC, ISO 8601 to the second: "2026-12-08T09:15:02Z".

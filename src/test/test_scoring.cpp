@@ -39,7 +39,7 @@ void TestWindow::score() {
     } catch (const store::StoreError& e) {
         // The learner is told, and the run stays on this sentence with its answer, so that Next
         // can try again (the score has not counted it yet).
-        AppForm::message(uiText(text::KeyLogWriteFailed).arg(ctx.g.DatabasePath, reason(e)),
+        AppForm::message(uiText(text::KeyLogWriteFailed).arg(ctx.g.DatabasePath, e.message()),
                          forms::MsgIcon::Exclamation, TitleWord);
         throw;
     }
@@ -63,7 +63,7 @@ void TestWindow::recordAnswer(bool right) {
     try {
         answer.serial = shownSerial();
     } catch (const store::StoreError& e) {
-        history_.refused(e);
+        history_.refused(e.message());
         tellHistoryFailure();
         return;
     }
@@ -72,9 +72,8 @@ void TestWindow::recordAnswer(bool right) {
 
 void TestWindow::tellHistoryFailure() {
     if (!history_.takeFailureNotice()) return;
-    AppForm::message(
-        uiText(text::KeyHistoryWriteFailed).arg(ctx.g.DatabasePath, reason(history_.lastFailure())),
-        forms::MsgIcon::Information, TitleWord);
+    AppForm::message(uiText(text::KeyHistoryWriteFailed).arg(ctx.g.DatabasePath, history_.lastFailure()),
+                     forms::MsgIcon::Information, TitleWord);
 }
 
 void TestWindow::Command5_Click() {

@@ -668,15 +668,19 @@ const std::map<int, Texts>& catalogue() {
           "menu Options."}},
         {228,
          {"This test could not be added to your progress history:\n%1\n%2\nThe test goes on as usual and "
-          "its score is not affected, but some of its answers may be missing from the Progress window.",
+          "its score is not affected, but some of its answers may be missing from the Progress window. "
+          "Close any other program that may be using the file, or allow writing to it.",
           "Ezt a tesztet nem sikerült hozzáadni az eredménytörténethez:\n%1\n%2\nA teszt a szokásos módon "
-          "folytatódik, és az eredménye sem változik, de egyes válaszai hiányozhatnak a Haladás ablakból.",
+          "folytatódik, és az eredménye sem változik, de egyes válaszai hiányozhatnak a Haladás ablakból. "
+          "Zárjon be minden más programot, amely a fájlt használhatja, vagy engedélyezze a fájl írását!",
           "Este test no se ha podido añadir a su historial de progreso:\n%1\n%2\nEl test continúa como "
           "siempre y su nota no cambia, pero puede que falten algunas de sus respuestas en la ventana "
-          "Progreso.",
+          "Progreso. Cierre cualquier otro programa que pueda estar usando el archivo, o permita la "
+          "escritura en él.",
           "Ce test n'a pas pu être ajouté à l'historique de vos progrès:\n%1\n%2\nLe test continue "
           "normalement et son score n'est pas touché, mais certaines de ses réponses pourront manquer dans "
-          "la fenêtre Progrès."}},
+          "la fenêtre Progrès. Fermez tout autre programme qui pourrait utiliser le fichier, ou autorisez "
+          "l'écriture dans celui-ci."}},
         {229,
          {"The history has been written to\n%1\n(%2 lines).",
           "Az eredménytörténet kiírva ide:\n%1\n(%2 sor).", "El historial se ha escrito en\n%1\n(%2 líneas).",
