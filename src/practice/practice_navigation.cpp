@@ -78,7 +78,6 @@ void PracticeWindow::Command9_Click() {
 }
 
 void PracticeWindow::beg_Click(int index) {
-    if (!db_) return;  // the file could not be opened; the learner was told at load
     static const int thresholds[] = {0, 280, 560, 840, 1120, 1400, 1680, 1960, 2240, 2500, 2750};
     StartFilter = QStringLiteral("sorrend2 > %1").arg(thresholds[index]);
     Command10.visible = false;
