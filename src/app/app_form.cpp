@@ -2,6 +2,7 @@
 #include "app_form.h"
 
 #include "forms/window_registry.h"
+#include "problem_text.h"
 #include "text/ui_text.h"
 #include "window_names.h"
 
@@ -14,6 +15,14 @@ constexpr int kListenCheckMs = 150;
 
 QString AppForm::uiText(int key) const {
     return text::uiText(key, ctx.g.LangBase);
+}
+
+QString AppForm::reason(const store::StoreError& error) const {
+    // A file of a later layout is opened read-only: that is why its writes are refused.
+    const bool later = ctx.databaseAtStart && ctx.databaseAtStart->problem == store::Problem::LaterLayout;
+    if (later && error.problem() == store::Problem::ReadOnly)
+        return problemText(store::Problem::LaterLayout, {}, ctx.g.LangBase);
+    return problemText(error, ctx.g.LangBase);
 }
 
 void AppForm::applyTexts(std::span<const text::TextBinding> table) {

@@ -12,6 +12,10 @@
 #include "forms/platform.h"
 #include "text/window_texts.h"
 
+namespace store {
+class StoreError;
+}
+
 namespace app {
 
 class AppForm : public forms::Form {
@@ -23,6 +27,8 @@ public:
 
 protected:
     QString uiText(int key) const;
+    // What went wrong with the database file, in the working language (see problem_text.h).
+    QString reason(const store::StoreError& error) const;
     void applyTexts(std::span<const text::TextBinding> table);
     // Sets TitleWord for the working language and the caption "Plurquiz Español  ----  <word>".
     void applyTitle(text::TitleWindow window);

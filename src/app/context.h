@@ -31,6 +31,10 @@ struct Context : forms::Runtime {
     const LegacyImporter importLegacy;
     // How start-up found the database file; set once per run, when the launcher first loads.
     std::optional<SetupOutcome> databaseAtStart;
+    // The database file for a window, as start-up found it (see app::openDatabase).
+    std::unique_ptr<store::Database> openDatabase(bool readOnly = false) const {
+        return app::openDatabase(g.DatabasePath, databaseAtStart, readOnly);
+    }
     QString appFolder() const { return AppFolder(programDir); }
     // Sets the working language, for the catalogue's texts and the desktop's own dialogs alike.
     void setLanguage(int langBase) {

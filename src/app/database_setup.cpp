@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "forms/random_source.h"
+#include "problem_text.h"
 #include "store/material.h"
 #include "store/store_error.h"
 #include "text/ui_text.h"
@@ -72,6 +73,32 @@ SetupOutcome setUpDatabase(const QString& path, const QString& appFolder, int la
     return outcome;
 }
 
+SetupOutcome::Use SetupOutcome::use() const {
+    using store::Problem;
+    switch (problem) {
+        case Problem::None:
+        case Problem::Locked:  // another program's write ends; the next one of ours may go through
+            return importRefused() ? Use::None : Use::Write;
+        case Problem::ReadOnly:
+        case Problem::FolderReadOnly:
+        case Problem::LaterLayout:
+            return Use::Read;
+        default:
+            return Use::None;
+    }
+}
+
+std::unique_ptr<store::Database> openDatabase(const QString& path, const std::optional<SetupOutcome>& atStart,
+                                              bool readOnly) {
+    const SetupOutcome::Use use = atStart ? atStart->use() : SetupOutcome::Use::Write;
+    if (use == SetupOutcome::Use::None) {
+        // Nothing was made of an old file that could not be taken over: the file is not there.
+        const store::Problem why = atStart->importRefused() ? store::Problem::Missing : atStart->problem;
+        throw store::StoreError(why, atStart->detail);
+    }
+    return std::make_unique<store::Database>(path, readOnly || use == SetupOutcome::Use::Read);
+}
+
 SetupOutcome databaseNow(const SetupOutcome& atStart) {
     const bool nothingMade = atStart.importRefused() || atStart.problem == store::Problem::CannotCreate;
     if (nothingMade && !QFileInfo::exists(atStart.path)) return atStart;
@@ -103,8 +130,18 @@ QString SetupOutcome::message(int langBase) const {
             return uiText(text::KeyDamaged, langBase).arg(path);
         case store::Problem::MissingTable:
             return uiText(text::KeyMissingTable, langBase).arg(path, detail);
+        case store::Problem::Foreign:
+            return uiText(text::KeyForeign, langBase).arg(path, detail);
+        case store::Problem::LaterLayout:
+            return uiText(text::KeyLaterLayout, langBase).arg(path);
         case store::Problem::CannotOpen:
-            return uiText(text::KeyCannotOpen, langBase).arg(path, detail);
+        case store::Problem::DiskFull:
+        case store::Problem::DiskError:
+        case store::Problem::Refused:
+        case store::Problem::DeletedMeanwhile:
+        case store::Problem::NoRecord:
+        case store::Problem::Other:
+            return uiText(text::KeyCannotOpen, langBase).arg(path, problemText(problem, detail, langBase));
         case store::Problem::Empty:
             return uiText(text::KeyEmptyFile, langBase).arg(path);
         case store::Problem::FolderReadOnly:
@@ -116,8 +153,7 @@ QString SetupOutcome::message(int langBase) const {
 forms::MsgIcon SetupOutcome::icon() const {
     if (problem == store::Problem::None && import == Import::LogStartedEmpty)
         return forms::MsgIcon::Information;
-    const bool canRead = problem == store::Problem::ReadOnly || problem == store::Problem::FolderReadOnly;
-    return canRead ? forms::MsgIcon::Exclamation : forms::MsgIcon::Critical;
+    return use() == Use::Read ? forms::MsgIcon::Exclamation : forms::MsgIcon::Critical;
 }
 
 }  // namespace app

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QString>
+#include <memory>
+#include <optional>
 
 #include "forms/platform.h"
 #include "legacy_importer.h"
@@ -37,6 +39,12 @@ struct SetupOutcome {
     // The one message for the learner; empty when there is nothing to say.
     QString message(int langBase) const;
     forms::MsgIcon icon() const;
+
+    // How the windows may use the file after this look: written, only read (read-only, or of a
+    // later layout), or not at all (damaged, not ours, missing a table, ...), so that a file
+    // judged unusable is never written to.
+    enum class Use { Write, Read, None };
+    Use use() const;
 };
 
 // Makes sure the file at `path` exists (taking over st_data.mdb from `appFolder` with
@@ -45,6 +53,12 @@ struct SetupOutcome {
 // it could not take over.
 SetupOutcome setUpDatabase(const QString& path, const QString& appFolder, int langBase,
                            const LegacyImporter& importLegacy);
+
+// Opens the database file at `path` for a window as start-up found it (`atStart`, none for a
+// window opened on its own): read-only when it may only be read; not at all when it was found
+// unusable, throwing StoreError with start-up's reason.
+std::unique_ptr<store::Database> openDatabase(const QString& path, const std::optional<SetupOutcome>& atStart,
+                                              bool readOnly = false);
 
 // The database as it is now, for a change after start-up: while no file has been made, the reason
 // start-up gave holds; otherwise the file is looked at again.

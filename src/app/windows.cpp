@@ -5,6 +5,7 @@
 #include "forms/window_registry.h"
 #include "launcher.h"
 #include "practice/practice_window.h"
+#include "problem_text.h"
 #include "progress/progress_window.h"
 #include "review/review_window.h"
 #include "startup_window.h"
@@ -13,6 +14,20 @@
 #include "window_names.h"
 
 namespace app {
+
+namespace {
+// The reporter runs while the event boundary handles the error: a store error is told in the
+// working language, anything else in its own words.
+QString inWords(const QString& what, int langBase) {
+    try {
+        if (const std::exception_ptr error = std::current_exception()) std::rethrow_exception(error);
+    } catch (const store::StoreError& e) {
+        return problemText(e, langBase);
+    } catch (...) {
+    }
+    return what;
+}
+}  // namespace
 
 void defineWindows(Context& ctx) {
     forms::WindowRegistry& w = ctx.windows;
@@ -34,7 +49,7 @@ void defineWindows(Context& ctx) {
         auto* window = dynamic_cast<AppForm*>(form);
         const QString caption =
             window && !window->TitleWord.isEmpty() ? window->TitleWord : text::uiText(65, base);
-        ctx.platform.messageBox(text::uiText(text::KeyActionFailed, base).arg(what), caption,
+        ctx.platform.messageBox(text::uiText(text::KeyActionFailed, base).arg(inWords(what, base)), caption,
                                 forms::MsgIcon::Critical);
     });
 }

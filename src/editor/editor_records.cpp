@@ -83,7 +83,7 @@ bool EditorWindow::storeBoxes() {
 }
 
 void EditorWindow::tellWriteFailure(const store::StoreError& e) {
-    AppForm::message(uiText(text::KeyWriteFailed).arg(ctx.g.DatabasePath, e.message()),
+    AppForm::message(uiText(text::KeyWriteFailed).arg(ctx.g.DatabasePath, reason(e)),
                      forms::MsgIcon::Exclamation, DatabaseTitle);
 }
 
@@ -188,6 +188,7 @@ void EditorWindow::Command11_Click() {
 }
 
 void EditorWindow::mnuTopicItem_Click(int index) {
+    if (!data1_) return;  // the file could not be opened; the learner was told at load
     const bool wasNew = NewPending && data1_->addingNew();
     if (!mayLeave()) return;
     if (wasNew) data1_->moveLast();

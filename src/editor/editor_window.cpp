@@ -66,12 +66,15 @@ void EditorWindow::Form_Load() {
     loadCommon(text::editorTexts());
     nameBoxes();
     try {
-        db_ = std::make_unique<store::Database>(ctx.g.DatabasePath);
+        db_ = ctx.openDatabase();
         data1_ = std::make_unique<store::BoundView>(*db_, QStringLiteral("test1"));
     } catch (const store::StoreError& e) {
-        AppForm::message(uiText(text::KeySentencesCannotBeRead).arg(ctx.g.DatabasePath, e.message()),
+        data1_.reset();
+        db_.reset();
+        AppForm::message(uiText(text::KeySentencesCannotBeRead).arg(ctx.g.DatabasePath, reason(e)),
                          forms::MsgIcon::Critical, DatabaseTitle);
         Command10.enabled = false;
+        c(QStringLiteral("mnuTopic")).enabled = false;
     }
 }
 

@@ -39,6 +39,7 @@ class WindowRegistry {
 public:
     using Factory = std::function<std::unique_ptr<Form>()>;
     // Tells the learner about an error that escaped a handler of `form` (null: no window).
+    // Called inside the handler of the error, so std::current_exception() gives the error itself.
     using ErrorReporter = std::function<void(Form* form, const QString& what)>;
 
     WindowRegistry();

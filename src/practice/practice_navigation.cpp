@@ -97,6 +97,7 @@ void PracticeWindow::keresa() {
 }
 
 void PracticeWindow::Label28_Click() {
+    if (!db_) return;
     store::Snapshot group =
         store::Snapshot::ofTable(*db_, QStringLiteral("Test1"), QStringLiteral("kulcs2 = '9'"));
     if (group.recordCount() == 0) {

@@ -18,6 +18,7 @@ void PracticeWindow::enterSequentialMode() {
 }
 
 void PracticeWindow::mnuNivelItem_Click(int index) {
+    if (!db_) return;  // the file could not be opened; the learner was told at load
     enterSequentialMode();
     Label27.visible = Label28.visible = true;
     Label21.visible = Label29.visible = false;
@@ -36,6 +37,7 @@ void PracticeWindow::mnuNivelItem_Click(int index) {
 }
 
 void PracticeWindow::mnuTopicItem_Click(int index) {
+    if (!db_) return;
     enterSequentialMode();
     Label27.visible = Label28.visible = false;
     Label21.visible = Label29.visible = true;

@@ -76,7 +76,7 @@ void PracticeWindow::Form_Load() {
     // The sentences handed over by the Progress window are taken once, whatever happens below.
     const std::vector<int> handedOver = std::exchange(ctx.g.PracticeSerials, {});
     try {
-        db_ = std::make_unique<store::Database>(ctx.g.DatabasePath, true);
+        db_ = ctx.openDatabase(true);
         rebuildSelection(QStringLiteral("szint >= 1"));
         if (!handedOver.empty()) openOnSerials(handedOver);
     } catch (const store::StoreError& e) {
@@ -85,7 +85,12 @@ void PracticeWindow::Form_Load() {
             message(text::KeyPracticeNothingToPractise, forms::MsgIcon::Exclamation);
             return;
         }
-        AppForm::message(uiText(text::KeySentencesCannotBeRead).arg(ctx.g.DatabasePath, e.message()),
+        // Nothing can be read: the menus that would read the file go off with Start.
+        db_.reset();
+        Selection.reset();
+        for (forms::Control* menu : {&mnuLevel, &c(QStringLiteral("mnuTopic")), &mnustart})
+            menu->enabled = false;
+        AppForm::message(uiText(text::KeySentencesCannotBeRead).arg(ctx.g.DatabasePath, reason(e)),
                          forms::MsgIcon::Critical, PracticeTitle);
     }
 }
@@ -216,8 +221,8 @@ void PracticeWindow::Command2_Click() {
 }
 
 void PracticeWindow::Command10_Click() {
-    store::Database db(ctx.g.DatabasePath, true);
-    store::TableView serials(db, QStringLiteral("test1"));
+    const std::unique_ptr<store::Database> db = ctx.openDatabase(true);
+    store::TableView serials(*db, QStringLiteral("test1"));
     serials.selectIndex(QStringLiteral("sorszam"));
     serials.moveLast();
     if (LargestSerial == 0)

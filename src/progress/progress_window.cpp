@@ -58,11 +58,10 @@ ProgressWindow::ProgressWindow(app::Context& ctx)
 void ProgressWindow::Form_Load() {
     loadCommon(text::progressTexts());
     try {
-        store::Database db(ctx.g.DatabasePath, true);
-        model_ = ProgressModel::load(db);
+        model_ = ProgressModel::load(*ctx.openDatabase(true));
     } catch (const store::StoreError& e) {
         model_.reset();
-        message(uiText(text::KeyProgressCannotRead).arg(ctx.g.DatabasePath, e.message()),
+        message(uiText(text::KeyProgressCannotRead).arg(ctx.g.DatabasePath, reason(e)),
                 forms::MsgIcon::Critical, TitleWord);
     }
     refresh();
@@ -212,13 +211,16 @@ void ProgressWindow::cmdExport_Click() {
         uiText(text::KeyProgressExportCaption), suggested, uiText(text::KeyProgressCsvFiles));
     if (!path || path->isEmpty()) return;
     try {
-        store::Database db(ctx.g.DatabasePath, true);
-        const int lines = exportHistoryCsv(db, *path, [this](int topic) { return topicName(topic); });
+        const int lines =
+            exportHistoryCsv(*ctx.openDatabase(true), *path, [this](int topic) { return topicName(topic); });
         message(uiText(text::KeyProgressExported).arg(*path).arg(lines), forms::MsgIcon::Information,
                 TitleWord);
     } catch (const store::StoreError& e) {
-        message(uiText(text::KeyProgressExportFailed).arg(*path, e.message()), forms::MsgIcon::Exclamation,
-                TitleWord);
+        message(uiText(text::KeyProgressExportFailed)
+                    // The file written is the learner's own: its system error is the reason there.
+                    .arg(*path, e.engineCode() == 0 && e.problem() == store::Problem::Other ? e.message()
+                                                                                            : reason(e)),
+                forms::MsgIcon::Exclamation, TitleWord);
     }
 }
 

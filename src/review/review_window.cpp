@@ -77,14 +77,14 @@ void ReviewWindow::Form_Load() {
     // The log is opened after the texts, so that a file that cannot be read is told in the
     // working language.
     try {
-        db_ = std::make_unique<store::Database>(ctx.g.DatabasePath);
+        db_ = ctx.openDatabase();
         Data1.emplace(*db_, QStringLiteral("hiba1"));
         // What the log holds now has been offered: closing without Start deletes it too.
         OfferedUpTo = lastFailedItem(*Data1);
     } catch (const store::StoreError& e) {
         Data1.reset();
         Command1.enabled = false;
-        message(uiText(text::KeyReviewCannotRead).arg(ctx.g.DatabasePath, e.message()),
+        message(uiText(text::KeyReviewCannotRead).arg(ctx.g.DatabasePath, reason(e)),
                 forms::MsgIcon::Critical);
     }
 }
@@ -225,8 +225,7 @@ void ReviewWindow::emptyTheLog() {
         emptyLog(*Data1, OfferedUpTo);
     } catch (const store::StoreError& e) {
         // All or nothing: every row is still there, and the learner hears why.
-        message(uiText(text::KeyReviewCannotEmpty).arg(db_->path(), e.message()),
-                forms::MsgIcon::Exclamation);
+        message(uiText(text::KeyReviewCannotEmpty).arg(db_->path(), reason(e)), forms::MsgIcon::Exclamation);
     }
 }
 

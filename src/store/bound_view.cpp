@@ -46,7 +46,7 @@ const Row& BoundView::rowAt(int index) const {
             QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(readColumns(fields()), fields().table));
         q.addBindValue(rows_[i].rowid);
         if (!q.exec()) throwQueryError(q);
-        if (!q.next()) throw StoreError(QStringLiteral("The record has been deleted in the meantime."));
+        if (!q.next()) throw StoreError::deletedMeanwhile();
         rows_[i].values.clear();
         for (int f = 0; f < fields().count(); ++f) rows_[i].values.push_back(q.value(f));
         q.finish();
@@ -77,7 +77,7 @@ int BoundView::findMatch(const Criteria& criteria, int start) const {
 
 void BoundView::edit() {
     // Only the fields that are set are written, so the row need not be read first.
-    if (bof() || eof() || onDeleted_) throw StoreError(QStringLiteral("There is no current record."));
+    if (bof() || eof() || onDeleted_) throw StoreError::noRecord();
     spare_.resize(static_cast<size_t>(fields().count()));
     buffer_ = std::move(spare_);
     touched_.assign(static_cast<size_t>(fields().count()), false);
@@ -139,7 +139,7 @@ void BoundView::update() {
     } else {
         if (bof() || eof() || onDeleted_) {
             buffer_.reset();
-            throw StoreError(QStringLiteral("There is no current record."));
+            throw StoreError::noRecord();
         }
         const size_t at = static_cast<size_t>(pos_);
         if (mask != 0) {
@@ -151,8 +151,7 @@ void BoundView::update() {
             for (const QVariant& v : values) q.addBindValue(v);
             q.addBindValue(rows_.at(at).rowid);
             if (!q.exec()) throwQueryError(q);
-            if (q.numRowsAffected() == 0)
-                throw StoreError(QStringLiteral("The record has been deleted in the meantime."));
+            if (q.numRowsAffected() == 0) throw StoreError::deletedMeanwhile();
         }
         if (loaded_[at])
             for (size_t i = 0; i < touched_.size(); ++i)

@@ -5,25 +5,14 @@
 #include <QSqlDatabase>
 #include <QString>
 
-namespace store {
+#include "store_error.h"
 
-enum class Problem {
-    None,
-    Missing,
-    CannotCreate,
-    Locked,
-    ReadOnly,
-    Damaged,
-    MissingTable,
-    CannotOpen,
-    Empty,
-    FolderReadOnly
-};
+namespace store {
 
 // What is wrong with a database file, as a value a window turns into a message.
 struct FileStatus {
     Problem problem = Problem::None;
-    QString detail;  // the missing table's name, or the engine's own words
+    QString detail;  // the missing table's name, the foreign triggers and views, or the engine's own words
     bool ok() const { return problem == Problem::None; }
 };
 
@@ -39,7 +28,10 @@ public:
 
     // Creates a new, empty database file with both tables at `path` (which must not exist).
     static void create(const QString& path);
-    // Looks at a file without changing it: present, readable, ours, both tables there, not locked.
+    // Looks at a file: present, readable, ours (both tables there, no triggers or views the
+    // program did not make, not of a later layout), not locked. Changes nothing, except that a
+    // write cut short (a crash, a power cut) is rolled back as any connection that may write
+    // would roll it back.
     static FileStatus check(const QString& path);
 
     QSqlDatabase& db() { return db_; }
@@ -59,6 +51,7 @@ public:
 
 private:
     Database(const QString& path, bool readOnly, bool upgrade);
+    static void rollBackCutShortWrite(const QString& path);
     QString path_;
     QString connection_;
     QSqlDatabase db_;
@@ -75,12 +68,5 @@ bool mayChange(const QString& path);
 [[noreturn]] void throwQueryError(const class QSqlQuery& query);
 // Throws the store error for any failure of the engine, with its result code.
 [[noreturn]] void throwEngineError(const class QSqlError& error);
-
-// SQLite's primary result codes that callers tell apart.
-namespace engine {
-constexpr int kPerm = 3, kBusy = 5, kLocked = 6, kNoMem = 7, kReadOnly = 8, kIoErr = 10, kCorrupt = 11,
-              kFull = 13, kCantOpen = 14, kConstraint = 19, kAuth = 23, kNotADb = 26;
-constexpr int kUnknown = -1;  // a failure of the engine that came without its code
-}  // namespace engine
 
 }  // namespace store

@@ -9,7 +9,7 @@ namespace store {
 
 void RowCursor::moveFirst() {
     beforeMove();
-    if (size() == 0) throw StoreError(QStringLiteral("There is no current record."));
+    if (size() == 0) throw StoreError::noRecord();
     pos_ = 0;
     onDeleted_ = false;
     afterMove();
@@ -17,7 +17,7 @@ void RowCursor::moveFirst() {
 
 void RowCursor::moveLast() {
     beforeMove();
-    if (size() == 0) throw StoreError(QStringLiteral("There is no current record."));
+    if (size() == 0) throw StoreError::noRecord();
     pos_ = size() - 1;
     onDeleted_ = false;
     afterMove();
@@ -25,7 +25,7 @@ void RowCursor::moveLast() {
 
 void RowCursor::moveNext() {
     beforeMove();
-    if (eof() && !onDeleted_) throw StoreError(QStringLiteral("There is no current record."));
+    if (eof() && !onDeleted_) throw StoreError::noRecord();
     if (onDeleted_)
         onDeleted_ = false;  // the row after the deleted one is already in place
     else
@@ -36,7 +36,7 @@ void RowCursor::moveNext() {
 
 void RowCursor::movePrevious() {
     beforeMove();
-    if (bof()) throw StoreError(QStringLiteral("There is no current record."));
+    if (bof()) throw StoreError::noRecord();
     onDeleted_ = false;
     --pos_;
     if (pos_ < -1) pos_ = -1;
@@ -56,7 +56,7 @@ int RowCursor::absolutePosition() const {
 }
 
 const Row& RowCursor::current() const {
-    if (bof() || eof() || onDeleted_) throw StoreError(QStringLiteral("There is no current record."));
+    if (bof() || eof() || onDeleted_) throw StoreError::noRecord();
     return rowAt(pos_);
 }
 

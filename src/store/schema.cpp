@@ -61,8 +61,8 @@ void exec(QSqlDatabase& db, const QString& sql) {
 
 int pragma(QSqlDatabase& db, const char* name) {
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("PRAGMA %1").arg(QLatin1String(name))) || !q.next())
-        throw StoreError(q.lastError().text());
+    if (!q.exec(QStringLiteral("PRAGMA %1").arg(QLatin1String(name)))) throwEngineError(q.lastError());
+    if (!q.next()) throw StoreError(q.lastError().text());
     return q.value(0).toInt();
 }
 
@@ -187,6 +187,20 @@ bool upgradeSchema(QSqlDatabase& db) {
         throw;
     }
     return true;
+}
+
+bool isLaterLayout(QSqlDatabase& db) {
+    return pragma(db, "application_id") == kApplicationId && pragma(db, "user_version") > kSchemaVersion;
+}
+
+QStringList foreignSchemaObjects(QSqlDatabase& db) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT type, name FROM sqlite_master WHERE type IN ('trigger', 'view') "
+                               "AND name NOT LIKE 'plurquiz\\_%' ESCAPE '\\' ORDER BY type, name")))
+        throwEngineError(q.lastError());
+    QStringList found;
+    while (q.next()) found << q.value(0).toString() + QLatin1Char(' ') + q.value(1).toString();
+    return found;
 }
 
 // The layout of version 1, then the steps after it.

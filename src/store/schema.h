@@ -53,6 +53,13 @@ void createSchema(QSqlDatabase& db, bool limitSerials = true);
 // file cannot be changed (read-only, locked, damaged); it is then as it was.
 bool upgradeSchema(QSqlDatabase& db);
 
+// Whether the file is ours and of a later layout than this program knows: it is read, never written.
+bool isLaterLayout(QSqlDatabase& db);
+// The triggers and views in the file that the program did not make, as "trigger NAME" and
+// "view NAME": code that would run when the program writes, or a view answering in place of a
+// table. The program's own carry the prefix "plurquiz_".
+QStringList foreignSchemaObjects(QSqlDatabase& db);
+
 // The ORDER BY clause of a table's natural order.
 QString naturalOrder(const Fields& fields);
 // The fields of that order, most significant first (none for an order of storage).

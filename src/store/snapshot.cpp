@@ -42,7 +42,7 @@ public:
         if (!q.exec()) throwQueryError(q);
         if (!q.next()) {
             q.finish();
-            throw StoreError(QStringLiteral("The record has been deleted in the meantime."));
+            throw StoreError::deletedMeanwhile();
         }
         Row row{rowid, {}};
         row.values.reserve(static_cast<size_t>(fields_.count()));

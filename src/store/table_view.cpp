@@ -57,15 +57,15 @@ void TableView::seek(const QVariant& key) {
 }
 
 void TableView::moveFirst() {
-    if (!fetch(QString(), {}, false)) throw StoreError(QStringLiteral("There is no current record."));
+    if (!fetch(QString(), {}, false)) throw StoreError::noRecord();
 }
 
 void TableView::moveLast() {
-    if (!fetch(QString(), {}, true)) throw StoreError(QStringLiteral("There is no current record."));
+    if (!fetch(QString(), {}, true)) throw StoreError::noRecord();
 }
 
 void TableView::moveNext() {
-    if (eof()) throw StoreError(QStringLiteral("There is no current record."));
+    if (eof()) throw StoreError::noRecord();
     bool found;
     if (state_ == State::Bof) {
         found = fetch(QString(), {}, false);
@@ -81,7 +81,7 @@ void TableView::moveNext() {
 }
 
 void TableView::movePrevious() {
-    if (bof()) throw StoreError(QStringLiteral("There is no current record."));
+    if (bof()) throw StoreError::noRecord();
     bool found;
     if (state_ == State::Eof) {
         found = fetch(QString(), {}, true);
@@ -96,7 +96,7 @@ void TableView::movePrevious() {
 }
 
 const std::vector<QVariant>& TableView::current() const {
-    if (state_ != State::On) throw StoreError(QStringLiteral("There is no current record."));
+    if (state_ != State::On) throw StoreError::noRecord();
     return values_;
 }
 

@@ -55,7 +55,7 @@ void TestWindow::Form_Load() {
     loadCommon(text::testTexts());
     Label17.caption = uiText(83);
     try {
-        db_ = std::make_unique<store::Database>(ctx.g.DatabasePath);
+        db_ = ctx.openDatabase();
         data1_ = std::make_unique<store::BoundView>(*db_, QStringLiteral("test1"));
         if (data1_->recordCount() == 0) {
             message(text::KeyTestNothingToTest, forms::MsgIcon::Exclamation);
@@ -63,7 +63,7 @@ void TestWindow::Form_Load() {
             return;
         }
     } catch (const store::StoreError& e) {
-        AppForm::message(uiText(text::KeySentencesCannotBeRead).arg(ctx.g.DatabasePath, e.message()),
+        AppForm::message(uiText(text::KeySentencesCannotBeRead).arg(ctx.g.DatabasePath, reason(e)),
                          forms::MsgIcon::Critical, TitleWord);
         Command3.enabled = false;
         return;

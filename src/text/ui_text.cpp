@@ -297,6 +297,130 @@ const std::map<int, Texts>& catalogue() {
           "Impossible d'enregistrer le nouvel ordre des phrases dans le fichier de la base de "
           "données:\n%1\nL'ordre précédent a été conservé. Fermez tout autre programme qui pourrait utiliser "
           "le fichier, puis réessayez."}},
+        {250,
+         {"Another program is using the database file. Close that program, then try again.",
+          "Egy másik program használja az adatbázisfájlt. Zárja be azt a programot, majd próbálja újra!",
+          "Otro programa está usando el archivo de la base de datos. Cierre ese programa y vuelva a "
+          "intentarlo.",
+          "Un autre programme utilise le fichier de la base de données. Fermez ce programme, puis "
+          "réessayez."}},
+        {251,
+         {"The database file or its folder is read-only, so nothing can be saved in it. Allow writing to "
+          "both, then try again.",
+          "Az adatbázisfájl vagy a mappája csak olvasható, ezért semmi sem menthető bele. Engedélyezze "
+          "mindkettő írását, majd próbálja újra!",
+          "El archivo de la base de datos o su carpeta es de solo lectura, así que no se puede guardar nada "
+          "en él. Permita la escritura en ambos y vuelva a intentarlo.",
+          "Le fichier de la base de données ou son dossier est en lecture seule\u00a0: rien ne peut y être "
+          "enregistré. Autorisez l'écriture dans les deux, puis réessayez."}},
+        {252,
+         {"The disk is full. Free some space on it, then try again.",
+          "Megtelt a lemez. Szabadítson fel rajta helyet, majd próbálja újra!",
+          "El disco está lleno. Libere espacio en él y vuelva a intentarlo.",
+          "Le disque est plein. Libérez de la place, puis réessayez."}},
+        {253,
+         {"The database file is no longer there: it has been renamed, moved or deleted. Put it back, then "
+          "start the program again.",
+          "Az adatbázisfájl már nincs a helyén: átnevezték, áthelyezték vagy törölték. Tegye vissza, majd "
+          "indítsa újra a programot!",
+          "El archivo de la base de datos ya no está en su sitio: se ha cambiado de nombre, se ha movido o "
+          "se ha borrado. Vuelva a ponerlo en su sitio e inicie de nuevo el programa.",
+          "Le fichier de la base de données n'est plus là\u00a0: il a été renommé, déplacé ou supprimé. "
+          "Remettez-le à sa place, puis relancez le programme."}},
+        {254,
+         {"The database file is damaged or is not a Plurquiz database.",
+          "Az adatbázisfájl sérült, vagy nem Plurquiz-adatbázis.",
+          "El archivo de la base de datos está dañado o no es una base de datos de Plurquiz.",
+          "Le fichier de la base de données est endommagé ou n'est pas une base Plurquiz."}},
+        {255,
+         {"The record has been deleted in the meantime, in another window or by another program.",
+          "A rekordot időközben törölték, egy másik ablakban vagy egy másik programmal.",
+          "El registro se ha borrado mientras tanto, en otra ventana o desde otro programa.",
+          "L'enregistrement a été supprimé entre-temps, dans une autre fenêtre ou par un autre programme."}},
+        {256,
+         {"There is no record here: the position is before the first record or after the last one.",
+          "Itt nincs rekord: a pozíció az első rekord előtt vagy az utolsó után van.",
+          "Aquí no hay ningún registro: la posición está antes del primero o después del último.",
+          "Il n'y a pas d'enregistrement ici\u00a0: la position est avant le premier ou après le dernier."}},
+        {257,
+         {"The database file refused the data: they break one of the file's rules.",
+          "Az adatbázisfájl nem fogadta el az adatokat: sértik a fájl valamelyik szabályát.",
+          "El archivo de la base de datos ha rechazado los datos: no cumplen una de sus reglas.",
+          "Le fichier de la base de données a refusé les données\u00a0: elles enfreignent l'une de ses "
+          "règles."}},
+        {258,
+         {"The database engine reported an error.", "Az adatbázismotor hibát jelzett.",
+          "El motor de la base de datos ha informado de un error.",
+          "Le moteur de la base de données a signalé une erreur."}},
+        {259, {"(Details: %1)", "(Részletek: %1)", "(Detalles: %1)", "(Détails\u00a0: %1)"}},
+        {260,
+         {"The database file holds triggers or views that Plurquiz did not make (%1). They could change or "
+          "hide your data, so the program does not use the file.",
+          "Az adatbázisfájlban olyan triggerek vagy nézetek vannak, amelyeket nem a Plurquiz hozott létre "
+          "(%1). Ezek megváltoztathatnák vagy elrejthetnék az adatait, ezért a program nem használja a "
+          "fájlt.",
+          "El archivo de la base de datos contiene disparadores o vistas que no ha creado Plurquiz (%1). "
+          "Podrían cambiar u ocultar sus datos, así que el programa no usa el archivo.",
+          "Le fichier de la base de données contient des déclencheurs ou des vues que Plurquiz n'a pas créés "
+          "(%1). Ils pourraient modifier ou cacher vos données, le programme n'utilise donc pas ce "
+          "fichier."}},
+        {261,
+         {"The database file holds triggers or views that Plurquiz did not make:\n%1\n%2\nThey could change "
+          "or hide your data, so the program does not use this file. The file has not been changed.",
+          "Az adatbázisfájlban olyan triggerek vagy nézetek vannak, amelyeket nem a Plurquiz hozott "
+          "létre:\n%1\n%2\nEzek megváltoztathatnák vagy elrejthetnék az adatait, ezért a program nem "
+          "használja ezt a fájlt. A fájl nem változott.",
+          "El archivo de la base de datos contiene disparadores o vistas que no ha creado "
+          "Plurquiz:\n%1\n%2\nPodrían cambiar u ocultar sus datos, así que el programa no usa este archivo. "
+          "El archivo no se ha modificado.",
+          "Le fichier de la base de données contient des déclencheurs ou des vues que Plurquiz n'a pas "
+          "créés\u00a0:\n%1\n%2\nIls pourraient modifier ou cacher vos données, le programme n'utilise donc "
+          "pas ce fichier. Le fichier n'a pas été modifié."}},
+        {262,
+         {"The database file was made by a later version of Plurquiz:\n%1\nYou can practise and look at it, "
+          "but this version changes nothing in it: tests, reviews and edits are not saved. Use the later "
+          "version to work with this file.",
+          "Az adatbázisfájlt a Plurquiz egy újabb változata hozta létre:\n%1\nGyakorolni és nézegetni lehet, "
+          "de ez a változat semmit sem változtat rajta: a tesztek, az átnézések és a szerkesztések nem "
+          "mentődnek. A fájllal az újabb változattal dolgozzon!",
+          "El archivo de la base de datos lo ha creado una versión posterior de Plurquiz:\n%1\nPuede hacer "
+          "ejercicios y consultarlo, pero esta versión no cambia nada en él: los tests, los repasos y las "
+          "modificaciones no se guardan. Use la versión posterior para trabajar con este archivo.",
+          "Le fichier de la base de données a été créé par une version plus récente de "
+          "Plurquiz\u00a0:\n%1\nVous pouvez faire des exercices et le consulter, mais cette version n'y "
+          "modifie rien\u00a0: les tests, les révisions et les modifications ne sont pas enregistrés. "
+          "Utilisez la version plus récente pour travailler avec ce fichier."}},
+        {263,
+         {"The database file was made by a later version of Plurquiz; this version only reads it.",
+          "Az adatbázisfájlt a Plurquiz egy újabb változata hozta létre; ez a változat csak olvassa.",
+          "El archivo de la base de datos lo ha creado una versión posterior de Plurquiz; esta versión solo "
+          "lo lee.",
+          "Le fichier de la base de données a été créé par une version plus récente de Plurquiz\u00a0; cette "
+          "version ne fait que le lire."}},
+        {264,
+         {"The disk could not read or write the database file. Check the disk, or work on a copy of the file "
+          "on another disk.",
+          "A lemezről nem sikerült olvasni az adatbázisfájlt, vagy nem sikerült írni bele. Ellenőrizze a "
+          "lemezt, vagy dolgozzon a fájl egy másik lemezen lévő másolatával!",
+          "El disco no ha podido leer o escribir el archivo de la base de datos. Compruebe el disco o "
+          "trabaje con una copia del archivo en otro disco.",
+          "Le disque n'a pas pu lire ou écrire le fichier de la base de données. Vérifiez le disque, ou "
+          "travaillez sur une copie du fichier sur un autre disque."}},
+        {265,
+         {"The database file has no table \"%1\".", "Az adatbázisfájlban nincs „%1” tábla.",
+          "El archivo de la base de datos no contiene la tabla «%1».",
+          "Le fichier de la base de données ne contient pas la table «\u00a0%1\u00a0»."}},
+        {266,
+         {"The database file is empty: it holds no sentences.",
+          "Az adatbázisfájl üres: nincsenek benne mondatok.",
+          "El archivo de la base de datos está vacío: no contiene oraciones.",
+          "Le fichier de la base de données est vide\u00a0: il ne contient aucune phrase."}},
+        {267,
+         {"The database file cannot be opened. Check that you may read it.",
+          "Az adatbázisfájlt nem lehet megnyitni. Ellenőrizze, hogy van-e joga olvasni!",
+          "No se puede abrir el archivo de la base de datos. Compruebe que tiene permiso para leerlo.",
+          "Impossible d'ouvrir le fichier de la base de données. Vérifiez que vous avez le droit de le "
+          "lire."}},
         {120,
          {"This action could not be completed:\n%1\nEverything already saved in the database is safe. You "
           "can go on working; if the problem comes back, close the window and open it again.",
@@ -345,18 +469,13 @@ const std::map<int, Texts>& catalogue() {
           "La liste des erreurs est vide: il n'y a rien à revoir."}},
         {161,
          {"The failed items could not be deleted from the database file:\n%1\n%2\nNone of them has been "
-          "deleted; they will be shown again in the next review. Close any other program that may be using "
-          "the file, or allow writing to it.",
+          "deleted; they will be shown again in the next review.",
           "A hibás válaszokat nem sikerült törölni az adatbázisfájlból:\n%1\n%2\nEgyik sem törlődött, a "
-          "következő átnézéskor újra megjelennek. Zárjon be minden más programot, amely a fájlt "
-          "használhatja, "
-          "vagy engedélyezze a fájl írását!",
+          "következő átnézéskor újra megjelennek.",
           "No se han podido borrar las respuestas erróneas del archivo de la base de datos:\n%1\n%2\nNo se "
-          "ha borrado ninguna; se mostrarán de nuevo en la próxima revisión. Cierre cualquier otro programa "
-          "que pueda estar usando el archivo, o permita la escritura en él.",
+          "ha borrado ninguna; se mostrarán de nuevo en la próxima revisión.",
           "Impossible d'effacer les erreurs du fichier de la base de données:\n%1\n%2\nAucune n'a été "
-          "effacée; elles seront affichées de nouveau à la prochaine révision. Fermez tout autre programme "
-          "qui pourrait utiliser le fichier, ou autorisez l'écriture dans celui-ci."}},
+          "effacée; elles seront affichées de nouveau à la prochaine révision."}},
         {162,
          {"The failed items cannot be read from the database file:\n%1\n%2\nClose this window; the "
           "launcher tells what is wrong with the file.",

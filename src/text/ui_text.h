@@ -47,6 +47,27 @@ enum Key : int {
     KeyLogStartedEmpty = 103,
     KeyFileGone = 104,
     KeyReorderFailed = 105,
+    // 250-269: what is wrong with the database file, as one sentence inside a window's message
+    // (the engine's own words follow as a detail), and the start-up messages for a file of
+    // another program and of a later layout.
+    KeyCauseLocked = 250,
+    KeyCauseReadOnly = 251,
+    KeyCauseDiskFull = 252,
+    KeyCauseMissing = 253,
+    KeyCauseDamaged = 254,
+    KeyCauseDeletedMeanwhile = 255,
+    KeyCauseNoRecord = 256,
+    KeyCauseRefused = 257,
+    KeyCauseOther = 258,
+    KeyCauseDetail = 259,
+    KeyCauseForeign = 260,
+    KeyForeign = 261,
+    KeyLaterLayout = 262,
+    KeyCauseLaterLayout = 263,
+    KeyCauseDiskError = 264,
+    KeyCauseMissingTable = 265,
+    KeyCauseEmpty = 266,
+    KeyCauseCannotOpen = 267,
     // 120-139: the window runtime.
     KeyActionFailed = 120,
     // 140-159: the practice window.

@@ -29,7 +29,7 @@ void exec(store::Database& db, const QString& sql) {
 }
 
 void refuseAnswers(store::Database& db) {
-    exec(db, QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON test_answers BEGIN "
+    exec(db, QStringLiteral("CREATE TRIGGER plurquiz_refuse BEFORE INSERT ON test_answers BEGIN "
                             "SELECT RAISE(ABORT, 'refused'); END"));
 }
 
@@ -183,7 +183,7 @@ private slots:
             if (refusal == QLatin1String("lock"))
                 exec(other, QStringLiteral("ROLLBACK"));
             else
-                exec(db, QStringLiteral("DROP TRIGGER refuse"));
+                exec(db, QStringLiteral("DROP TRIGGER plurquiz_refuse"));
             QVERIFY(r.answer(db, wrong(2)));
             QCOMPARE(r.unwritten(), 0);
         } else {
@@ -223,7 +223,7 @@ private slots:
         HistoryFile f;
         store::Database db(f.path);
         exec(db,
-             QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON %1 BEGIN SELECT RAISE(ABORT, 'refused'); "
+             QStringLiteral("CREATE TRIGGER plurquiz_refuse BEFORE INSERT ON %1 BEGIN SELECT RAISE(ABORT, 'refused'); "
                             "END")
                  .arg(refusedTable));
         RunRecorder r;
@@ -238,7 +238,7 @@ private slots:
                                            "(SELECT count(*) FROM test_runs)"))
                      .toString(),
                  QStringLiteral("1/0/0"));  // the placeholder alone
-        exec(db, QStringLiteral("DROP TRIGGER refuse"));
+        exec(db, QStringLiteral("DROP TRIGGER plurquiz_refuse"));
         QVERIFY(r.answer(db, unit));
         QCOMPARE(scalar(db, QStringLiteral("SELECT (SELECT count(*) FROM hiba1) || '/' || "
                                            "(SELECT group_concat(position) FROM test_answers)"))

@@ -3,8 +3,10 @@
 #include <QtTest>
 
 #include "app/database_setup.h"
+#include "app/problem_text.h"
 #include "app/reshuffle.h"
 #include "store/material.h"
+#include "store/schema.h"
 #include "store/snapshot.h"
 #include "test_database.h"
 #include "text/ui_text.h"
@@ -15,6 +17,17 @@ namespace {
 constexpr auto kReadAndEnter = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
                                QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
 }  // namespace
+
+// What turns a file of ours into one of another program (see unusableFilesAreReportedAndLeftAlone).
+QStringList foreignStatements(const QString& kind) {
+    if (kind == QLatin1String("trigger"))
+        return {QStringLiteral(
+            "CREATE TRIGGER wipe_history AFTER INSERT ON hiba1 BEGIN DELETE FROM test_runs; END")};
+    if (kind == QLatin1String("view"))
+        return {QStringLiteral("ALTER TABLE test1 RENAME TO kept"),
+                QStringLiteral("CREATE VIEW test1 AS SELECT * FROM kept")};
+    return {QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion + 1)};
+}
 
 class DatabaseFileTest : public QObject {
     Q_OBJECT
@@ -89,6 +102,11 @@ private slots:
         // Marked read-only for everyone, so that it counts even where the system would let a write through.
         QTest::addRow("read-only folder")
             << "read-only-folder" << int(Problem::FolderReadOnly) << int(text::KeyFolderReadOnly);
+        // Files of another program: code that would run at the program's writes, a view in place
+        // of a table, a layout this version does not know.
+        QTest::addRow("trigger not ours") << "trigger" << int(Problem::Foreign) << int(text::KeyForeign);
+        QTest::addRow("view for a table") << "view" << int(Problem::Foreign) << int(text::KeyForeign);
+        QTest::addRow("later layout") << "later" << int(Problem::LaterLayout) << int(text::KeyLaterLayout);
     }
     void unusableFilesAreReportedAndLeftAlone() {
         QFETCH(QString, kind);
@@ -109,6 +127,12 @@ private slots:
             QSqlQuery q(db.db());
             q.exec(QStringLiteral("DROP TABLE hiba1"));
             if (kind == QLatin1String("empty-db")) q.exec(QStringLiteral("DROP TABLE test1"));
+        } else if (kind == QLatin1String("trigger") || kind == QLatin1String("view") ||
+                   kind == QLatin1String("later")) {
+            Database db(path);
+            QSqlQuery q(db.db());
+            for (const QString& statement : foreignStatements(kind))
+                QVERIFY2(q.exec(statement), qPrintable(statement));
         } else if (kind == QLatin1String("empty-file")) {
             QFile(path).resize(0);
         } else if (kind == QLatin1String("read-only")) {
@@ -124,9 +148,50 @@ private slots:
         QVERIFY2(message.contains(path), qPrintable(message));
         QVERIFY(message.startsWith(text::uiText(key, text::Hungarian).section(QLatin1Char('%'), 0, 0)));
         if (kind == QLatin1String("no-log")) QVERIFY(message.contains(QStringLiteral("hiba1")));
+        if (kind == QLatin1String("trigger"))
+            QVERIFY(message.contains(QStringLiteral("trigger wipe_history")));
+        if (kind == QLatin1String("view")) QVERIFY(message.contains(QStringLiteral("view test1")));
         QCOMPARE(fileBytes(path), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"st_data.sqlite"});
         QFile::setPermissions(dir.path(), kReadAndEnter | QFileDevice::WriteOwner);
+    }
+
+    // A store error reaches the learner as one sentence of the working language with its advice;
+    // the engine's words follow only as a detail, and the store's own English not at all.
+    void storeErrorsAreToldInTheWorkingLanguage_data() {
+        QTest::addColumn<int>("engineCode");  // 0: the store's own error
+        QTest::addColumn<int>("own");         // its problem
+        QTest::addColumn<int>("key");
+        using namespace engine;
+        const int none = int(Problem::Other);
+        QTest::addRow("busy") << kBusy << none << int(text::KeyCauseLocked);
+        QTest::addRow("table locked") << kLocked << none << int(text::KeyCauseLocked);
+        QTest::addRow("read-only") << kReadOnly << none << int(text::KeyCauseReadOnly);
+        QTest::addRow("disk full") << kFull << none << int(text::KeyCauseDiskFull);
+        QTest::addRow("not a database") << kNotADb << none << int(text::KeyCauseDamaged);
+        QTest::addRow("damaged") << kCorrupt << none << int(text::KeyCauseDamaged);
+        QTest::addRow("cannot open") << kCantOpen << none << int(text::KeyCauseCannotOpen);
+        QTest::addRow("disk fault") << kIoErr << none << int(text::KeyCauseDiskError);
+        QTest::addRow("a rule of the file") << kConstraint << none << int(text::KeyCauseRefused);
+        QTest::addRow("without a code") << kUnknown << none << int(text::KeyCauseOther);
+        QTest::addRow("no current record") << 0 << int(Problem::NoRecord) << int(text::KeyCauseNoRecord);
+        QTest::addRow("deleted meanwhile")
+            << 0 << int(Problem::DeletedMeanwhile) << int(text::KeyCauseDeletedMeanwhile);
+        QTest::addRow("file gone") << 0 << int(Problem::Missing) << int(text::KeyCauseMissing);
+    }
+    void storeErrorsAreToldInTheWorkingLanguage() {
+        QFETCH(int, engineCode);
+        QFETCH(int, own);
+        QFETCH(int, key);
+        const QString words = QStringLiteral("the engine's words");
+        const StoreError error = engineCode != 0
+                                     ? StoreError(words, engineCode == engine::kConstraint, engineCode)
+                                     : StoreError(Problem(own), words);
+        for (int base : {text::English, text::Hungarian, text::Spanish, text::French}) {
+            const QString told = app::problemText(error, base);
+            QVERIFY2(told.startsWith(text::uiText(key, base)), qPrintable(told));
+            QCOMPARE(told.contains(words), engineCode != 0);
+        }
     }
 
     void lockedFileIsReported() {

@@ -308,7 +308,7 @@ private slots:
             return q.next() ? q.value(0).toInt() : -1;
         };
         sql(QStringLiteral(
-            "CREATE TRIGGER refuse BEFORE INSERT ON hiba1 BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+            "CREATE TRIGGER plurquiz_refuse BEFORE INSERT ON hiba1 BEGIN SELECT RAISE(ABORT, 'refused'); END"));
         f.answer(w, TestFixture::Wrong);
         if (timed)
             w.timer(QStringLiteral("Timer1"));
@@ -322,7 +322,7 @@ private slots:
         QCOMPARE(stored(), 0);  // neither the failed item nor the history row
         QVERIFY(!w.Timer1.running() && !w.Timer2.running());
         const unsigned restarts = w.Timer1.restarts();
-        sql(QStringLiteral("DROP TRIGGER refuse"));
+        sql(QStringLiteral("DROP TRIGGER plurquiz_refuse"));
         w.click(QStringLiteral("Command4"));  // the learner tries again
         QCOMPARE(f.shown(w), 3);
         QCOMPARE(f.log().size(), 1);
@@ -469,11 +469,11 @@ private slots:
             QVERIFY(q.exec(statement));
         };
         sql(
-            QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON test_answers BEGIN "
+            QStringLiteral("CREATE TRIGGER plurquiz_refuse BEFORE INSERT ON test_answers BEGIN "
                            "SELECT RAISE(ABORT, 'refused'); END"));
         for (int i = 0; i < 20; ++i) {
             QCOMPARE(f.shown(w), serials[i]);  // every Next moves on
-            if (i == 15) sql(QStringLiteral("DROP TRIGGER refuse"));
+            if (i == 15) sql(QStringLiteral("DROP TRIGGER plurquiz_refuse"));
             f.answer(w, i < 15 ? TestFixture::Right : TestFixture::Wrong);
             w.click(QStringLiteral("Command4"));
         }
@@ -498,7 +498,7 @@ private slots:
 
         // The next run is told again, once; closing the window counts what was never written.
         sql(
-            QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON test_answers BEGIN "
+            QStringLiteral("CREATE TRIGGER plurquiz_refuse BEFORE INSERT ON test_answers BEGIN "
                            "SELECT RAISE(ABORT, 'refused'); END"));
         f.draws({1, 2, 3});
         w.click(QStringLiteral("Command3"));

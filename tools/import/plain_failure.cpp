@@ -95,8 +95,22 @@ QString describeStatus(const store::FileStatus& status) {
             return QStringLiteral(
                 "the file is damaged or is not a Plurquiz database; use a good copy of it, or give "
                 "the name of a new file");
+        case store::Problem::Foreign:
+            return QStringLiteral(
+                       "the file holds triggers or views that Plurquiz did not make (%1), which could change "
+                       "or hide its data; it is left as it is")
+                .arg(status.detail);
+        case store::Problem::LaterLayout:
+            return QStringLiteral(
+                "the file was made by a later version of Plurquiz; change it with that version");
         case store::Problem::CannotCreate:
         case store::Problem::CannotOpen:
+        case store::Problem::DiskFull:
+        case store::Problem::DiskError:
+        case store::Problem::Refused:
+        case store::Problem::DeletedMeanwhile:
+        case store::Problem::NoRecord:
+        case store::Problem::Other:
             return QStringLiteral(
                 "the file cannot be opened as a database; check that you may read it, then run the "
                 "command again");
