@@ -106,7 +106,7 @@ void RunRecorder::writeKeptFirst(store::Database& db, const Kept* extra) {
         // A kept answer the file refuses for good (a rule of the file, not a lock or a full disk)
         // must not hold back what comes after it: that goes alone, and the kept ones wait.
         if (!e.refused() || pending_.empty()) throw;
-        noteFailure(e.message());
+        noteFailure(e);
         write(db, extra, false);
     }
 }
@@ -120,9 +120,9 @@ bool RunRecorder::answer(store::Database& db, AnswerUnit unit, IfRefused ifRefus
             write(db, &alone, false);
             return true;
         } catch (const store::StoreError& e) {
-            lastFailure_ = e.message();
+            lastFailure_ = e;
             if (ifRefused == IfRefused::Throw) throw;
-            noteFailure(e.message());
+            noteFailure(e);
             ++lost_;
             return false;
         }
@@ -140,11 +140,11 @@ bool RunRecorder::answer(store::Database& db, AnswerUnit unit, IfRefused ifRefus
             --position_;
             --presented_;
             if (correct) --correct_;
-            lastFailure_ = e.message();
+            lastFailure_ = e;
             throw;
         }
         pending_.push_back(std::move(kept));
-        noteFailure(e.message());
+        noteFailure(e);
         return false;
     }
 }
@@ -161,7 +161,7 @@ bool RunRecorder::finish(store::Database& db, const QDateTime& endedAt, int pres
         writeKeptFirst(db, nullptr);
         return true;
     } catch (const store::StoreError& e) {
-        noteFailure(e.message());
+        noteFailure(e);
         return false;
     }
 }
@@ -171,17 +171,17 @@ int RunRecorder::settle(store::Database* db) {
         try {
             write(*db, nullptr, true);
         } catch (const store::StoreError& e) {
-            lastFailure_ = e.message();
+            lastFailure_ = e;
         }
     }
     const int unwrittenAnswers = unwritten();
-    const QString why = lastFailure_;
+    const store::StoreError why = lastFailure_;
     *this = RunRecorder();
     lastFailure_ = why;
     return unwrittenAnswers;
 }
 
-void RunRecorder::refused(const QString& why) {
+void RunRecorder::refused(const store::StoreError& why) {
     if (!active_) return;
     ++position_;
     ++presented_;
@@ -189,7 +189,7 @@ void RunRecorder::refused(const QString& why) {
     noteFailure(why);
 }
 
-void RunRecorder::noteFailure(const QString& why) {
+void RunRecorder::noteFailure(const store::StoreError& why) {
     failed_ = true;
     lastFailure_ = why;
 }

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "answer_unit.h"
+#include "store/store_error.h"
 
 namespace store {
 class Database;
@@ -59,7 +60,7 @@ public:
     bool finish(store::Database& db, const QDateTime& endedAt, int presented, int correct);
     // An answer that could not even be put together (its sentence could not be read): counted as a
     // refused write that is never written.
-    void refused(const QString& why);
+    void refused(const store::StoreError& why);
     // Answers of this run not written yet: kept ones, and ones that could not be put together.
     int unwritten() const { return static_cast<int>(pending_.size()) + lost_; }
     // The run is left: one more try to write what is kept (`db` may be null), then it is forgotten.
@@ -67,8 +68,8 @@ public:
     int settle(store::Database* db);
     // True the first time it is asked after a refused write of this run; false otherwise.
     bool takeFailureNotice();
-    // The file's own words about the last refused write.
-    const QString& lastFailure() const { return lastFailure_; }
+    // What went wrong with the last refused write.
+    const store::StoreError& lastFailure() const { return lastFailure_; }
 
 private:
     struct Kept {
@@ -81,7 +82,7 @@ private:
     void writeKeptFirst(store::Database& db, const Kept* extra);
     void ensureRun(store::Database& db);
     // A write was refused (or an answer could not be put together): said once, at the next ask.
-    void noteFailure(const QString& why);
+    void noteFailure(const store::StoreError& why);
     void updateCounts(store::Database& db);
 
     bool active_ = false;
@@ -98,7 +99,7 @@ private:
     int lost_ = 0;
     bool failed_ = false;
     bool told_ = false;
-    QString lastFailure_;
+    store::StoreError lastFailure_{store::Problem::Other, QString()};
 };
 
 // UTC, ISO 8601 to the second: "2026-12-08T09:15:02Z".

@@ -25,7 +25,7 @@ void TestWindow::score() {
             // A refused write keeps the answer for the next one; the run goes on.
             history_.answer(*db_, std::move(unit));
         } catch (const store::StoreError& e) {
-            history_.refused(e.message());
+            history_.refused(e);
         }
         tellHistoryFailure();
         Label9.caption = QStringLiteral("0");
@@ -40,7 +40,7 @@ void TestWindow::score() {
         // on this sentence with its answer, so that Next can try again (the score has not counted
         // it yet); a timed run waits for that Next rather than telling again at every delay.
         stopTimers();
-        AppForm::message(uiText(text::KeyLogWriteFailed).arg(ctx.g.DatabasePath, e.message()),
+        AppForm::message(uiText(text::KeyLogWriteFailed).arg(ctx.g.DatabasePath, reason(e)),
                          forms::MsgIcon::Exclamation, TitleWord);
         throw;
     }
@@ -74,15 +74,16 @@ void TestWindow::settleHistory() {
     const int unwritten = history_.settle(db_.get());
     if (unwritten > 0)
         AppForm::message(uiText(text::KeyHistoryAnswersLost)
-                             .arg(ctx.g.DatabasePath, history_.lastFailure())
+                             .arg(ctx.g.DatabasePath, reason(history_.lastFailure()))
                              .arg(unwritten),
                          forms::MsgIcon::Information, TitleWord);
 }
 
 void TestWindow::tellHistoryFailure() {
     if (!history_.takeFailureNotice()) return;
-    AppForm::message(uiText(text::KeyHistoryWriteFailed).arg(ctx.g.DatabasePath, history_.lastFailure()),
-                     forms::MsgIcon::Information, TitleWord);
+    AppForm::message(
+        uiText(text::KeyHistoryWriteFailed).arg(ctx.g.DatabasePath, reason(history_.lastFailure())),
+        forms::MsgIcon::Information, TitleWord);
 }
 
 void TestWindow::Command5_Click() {
