@@ -157,13 +157,13 @@ const std::map<int, Texts>& catalogue() {
         {90,
          {"The database file could not be created:\n%1", "Az adatbázisfájlt nem sikerült létrehozni:\n%1",
           "No se ha podido crear el archivo de la base de datos:\n%1",
-          "Impossible de créer le fichier de la base de données:\n%1"}},
+          "Impossible de créer le fichier de la base de données\u00a0:\n%1"}},
         {91,
          {"The database file is being used by another program:\n%1\nClose the other program and try again.",
           "Az adatbázisfájlt egy másik program használja:\n%1\nZárja be a másik programot, és próbálja újra!",
           "Otro programa está usando el archivo de la base de datos:\n%1\nCierre el otro programa y vuelva a "
           "intentarlo.",
-          "Le fichier de la base de données est utilisé par un autre programme:\n%1\nFermez l'autre "
+          "Le fichier de la base de données est utilisé par un autre programme\u00a0:\n%1\nFermez l'autre "
           "programme et réessayez."}},
         {92,
          {"The database file is read-only:\n%1\nYou can practise and take tests, but no change will be "
@@ -172,20 +172,23 @@ const std::map<int, Texts>& catalogue() {
           "menthető.",
           "El archivo de la base de datos es de solo lectura:\n%1\nPuede hacer ejercicios y tests, pero no "
           "se guardará ningún cambio.",
-          "Le fichier de la base de données est en lecture seule:\n%1\nVous pouvez faire des exercices et "
+          "Le fichier de la base de données est en lecture seule\u00a0:\n%1\nVous pouvez faire des exercices "
+          "et "
           "des tests, mais aucune modification ne sera enregistrée."}},
         {93,
          {"The database file is damaged or is not a Plurquiz database:\n%1\nThe file has not been changed.",
           "Az adatbázisfájl sérült, vagy nem Plurquiz-adatbázis:\n%1\nA fájl nem változott.",
           "El archivo de la base de datos está dañado o no es una base de datos de Plurquiz:\n%1\nEl archivo "
           "no se ha modificado.",
-          "Le fichier de la base de données est endommagé ou n'est pas une base Plurquiz:\n%1\nLe fichier "
+          "Le fichier de la base de données est endommagé ou n'est pas une base Plurquiz\u00a0:\n%1\nLe "
+          "fichier "
           "n'a pas été modifié."}},
         {94,
          {"The database file has no table \"%2\":\n%1\nThe file has not been changed.",
           "Az adatbázisfájlban nincs „%2” tábla:\n%1\nA fájl nem változott.",
           "El archivo de la base de datos no contiene la tabla «%2»:\n%1\nEl archivo no se ha modificado.",
-          "Le fichier de la base de données ne contient pas la table « %2 »:\n%1\nLe fichier n'a pas été "
+          "Le fichier de la base de données ne contient pas la table « %2 »\u00a0:\n%1\nLe fichier n'a pas "
+          "été "
           "modifié."}},
         {95,
          {"The sentences could not be taken over from the old database file:\n%1\n%2\nThe old file has not "
@@ -194,7 +197,8 @@ const std::map<int, Texts>& catalogue() {
           "adatbázis nem jött létre.",
           "No se han podido importar las oraciones del antiguo archivo de la base de datos:\n%1\n%2\nEl "
           "archivo antiguo no se ha modificado y no se ha creado ninguna base de datos nueva.",
-          "Impossible de reprendre les phrases de l'ancien fichier de la base de données:\n%1\n%2\nL'ancien "
+          "Impossible de reprendre les phrases de l'ancien fichier de la base de "
+          "données\u00a0:\n%1\n%2\nL'ancien "
           "fichier n'a pas été modifié et aucune nouvelle base n'a été créée."}},
         {96,
          {"Taking over the sentences from the old database file. Please wait ...",
@@ -205,17 +209,17 @@ const std::map<int, Texts>& catalogue() {
          {"The change could not be saved in the database file:\n%1\n%2",
           "A változást nem sikerült menteni az adatbázisfájlba:\n%1\n%2",
           "No se ha podido guardar el cambio en el archivo de la base de datos:\n%1\n%2",
-          "Impossible d'enregistrer la modification dans le fichier de la base de données:\n%1\n%2"}},
+          "Impossible d'enregistrer la modification dans le fichier de la base de données\u00a0:\n%1\n%2"}},
         {98,
          {"The database holds no sentences, so there is nothing to put in a new order.",
           "Az adatbázisban nincs egyetlen mondat sem, így nincs mit átrendezni.",
           "La base de datos no contiene oraciones: no hay nada que ordenar.",
-          "La base de données ne contient aucune phrase: il n'y a rien à réordonner."}},
+          "La base de données ne contient aucune phrase\u00a0: il n'y a rien à réordonner."}},
         {99,
          {"The database file could not be opened:\n%1\n%2",
           "Az adatbázisfájlt nem sikerült megnyitni:\n%1\n%2",
           "No se ha podido abrir el archivo de la base de datos:\n%1\n%2",
-          "Impossible d'ouvrir le fichier de la base de données:\n%1\n%2"}},
+          "Impossible d'ouvrir le fichier de la base de données\u00a0:\n%1\n%2"}},
         {100,
          {"There is an old database file beside the program, but this copy of the program cannot take it "
           "over:\n%1\nNo new database has been created, so that your sentences are not replaced by the "
@@ -229,7 +233,8 @@ const std::map<int, Texts>& catalogue() {
           "sustituyan por las incorporadas. Vuelva a instalar el programa junto con su herramienta de "
           "importación (plurquiz-import) e inícielo de nuevo.",
           "Un ancien fichier de base de données se trouve à côté du programme, mais cette copie du programme "
-          "ne peut pas le reprendre:\n%1\nAucune nouvelle base n'a été créée, afin que vos phrases ne soient "
+          "ne peut pas le reprendre\u00a0:\n%1\nAucune nouvelle base n'a été créée, afin que vos phrases ne "
+          "soient "
           "pas remplacées par celles du programme. Réinstallez le programme avec son outil d'importation "
           "(plurquiz-import), puis relancez-le."}},
         {101,
@@ -242,8 +247,10 @@ const std::map<int, Texts>& catalogue() {
           "El archivo de la base de datos está vacío:\n%1\nNo contiene oraciones ni respuestas erróneas. Si "
           "tiene una copia, póngala en su lugar. Si no, borre el archivo vacío: la próxima vez que se "
           "inicie, el programa creará uno nuevo con sus oraciones incorporadas.",
-          "Le fichier de la base de données est vide:\n%1\nIl ne contient ni phrases ni erreurs. Si vous en "
-          "avez une copie, remettez-la à sa place. Sinon, supprimez le fichier vide: au prochain démarrage, "
+          "Le fichier de la base de données est vide\u00a0:\n%1\nIl ne contient ni phrases ni erreurs. Si "
+          "vous en "
+          "avez une copie, remettez-la à sa place. Sinon, supprimez le fichier vide\u00a0: au prochain "
+          "démarrage, "
           "le programme en créera un nouveau à partir de ses phrases intégrées."}},
         {102,
          {"The folder of the database file is read-only:\n%1\nYou can practise and take tests, but no change "
@@ -258,7 +265,8 @@ const std::map<int, Texts>& catalogue() {
           "tests, pero no se guardará ningún cambio, porque al escribir la base de datos necesita un archivo "
           "temporal junto al suyo. Para guardar los cambios, permita la escritura en esa carpeta o traslade "
           "el programa junto con el archivo a una carpeta en la que pueda escribir.",
-          "Le dossier du fichier de la base de données est en lecture seule:\n%1\nVous pouvez faire des "
+          "Le dossier du fichier de la base de données est en lecture seule\u00a0:\n%1\nVous pouvez faire "
+          "des "
           "exercices et des tests, mais aucune modification ne sera enregistrée, car pour écrire, la base de "
           "données a besoin d'un fichier temporaire à côté du sien. Pour enregistrer vos modifications, "
           "autorisez l'écriture dans ce dossier, ou déplacez le programme avec le fichier dans un dossier où "
@@ -274,9 +282,10 @@ const std::map<int, Texts>& catalogue() {
           "respuestas erróneas estaba dañada y no se ha podido leer, así que el nuevo archivo de la base de "
           "datos empieza con la lista vacía:\n%2\nNo tiene que hacer nada. El archivo antiguo no se ha "
           "modificado.",
-          "Les phrases de l'ancien fichier de la base de données ont été reprises:\n%1\nSa liste d'erreurs "
+          "Les phrases de l'ancien fichier de la base de données ont été reprises\u00a0:\n%1\nSa liste "
+          "d'erreurs "
           "était endommagée et n'a pas pu être lue. Le nouveau fichier de la base de données commence donc "
-          "avec une liste vide:\n%2\nVous n'avez rien à faire. L'ancien fichier n'a pas été modifié."}},
+          "avec une liste vide\u00a0:\n%2\nVous n'avez rien à faire. L'ancien fichier n'a pas été modifié."}},
         {104,
          {"The database file is not there any more:\n%1\nPut it back where it was, or start the program "
           "again to create a new one.",
@@ -284,7 +293,7 @@ const std::map<int, Texts>& catalogue() {
           "programot, hogy újat hozzon létre!",
           "El archivo de la base de datos ya no está en su sitio:\n%1\nVuelva a ponerlo donde estaba o "
           "reinicie el programa para crear uno nuevo.",
-          "Le fichier de la base de données n'est plus là:\n%1\nRemettez-le à sa place, ou relancez le "
+          "Le fichier de la base de données n'est plus là\u00a0:\n%1\nRemettez-le à sa place, ou relancez le "
           "programme pour en créer un nouveau."}},
         {105,
          {"The new order of the sentences could not be saved in the database file:\n%1\nThe old order has "
@@ -295,7 +304,8 @@ const std::map<int, Texts>& catalogue() {
           "datos:\n%1\nSe ha conservado el orden anterior. Cierre cualquier otro programa que pueda estar "
           "usando el archivo y vuelva a intentarlo.",
           "Impossible d'enregistrer le nouvel ordre des phrases dans le fichier de la base de "
-          "données:\n%1\nL'ordre précédent a été conservé. Fermez tout autre programme qui pourrait utiliser "
+          "données\u00a0:\n%1\nL'ordre précédent a été conservé. Fermez tout autre programme qui pourrait "
+          "utiliser "
           "le fichier, puis réessayez."}},
         {250,
          {"Another program is using the database file. Close that program, then try again.",
@@ -429,8 +439,10 @@ const std::map<int, Texts>& catalogue() {
           "No se ha podido completar esta acción:\n%1\nTodo lo que ya estaba guardado en la base de datos "
           "está a salvo. Puede seguir trabajando; si el problema se repite, cierre la ventana y vuelva a "
           "abrirla.",
-          "Cette action n'a pas pu être menée à bien:\n%1\nTout ce qui était déjà enregistré dans la base de "
-          "données est intact. Vous pouvez continuer; si le problème se reproduit, fermez la fenêtre et "
+          "Cette action n'a pas pu être menée à bien\u00a0:\n%1\nTout ce qui était déjà enregistré dans la "
+          "base de "
+          "données est intact. Vous pouvez continuer\u202f; si le problème se reproduit, fermez la fenêtre "
+          "et "
           "ouvrez-la de nouveau."}},
         {140, {"Right", "Helyes", "Correcto", "Juste"}},
         {141, {"Wrong", "Hibás", "Incorrecto", "Faux"}},
@@ -441,8 +453,9 @@ const std::map<int, Texts>& catalogue() {
           "indítóablak megmondja, mi a baj a fájllal.",
           "No se pueden leer las oraciones del archivo de la base de datos:\n%1\n%2\nCierre esta ventana; la "
           "ventana de inicio indica qué le pasa al archivo.",
-          "Impossible de lire les phrases du fichier de la base de données:\n%1\n%2\nFermez cette fenêtre; "
-          "la fenêtre de lancement indique ce qui ne va pas avec le fichier."}},
+          "Impossible de lire les phrases du fichier de la base de données\u00a0:\n%1\n%2\nFermez cette "
+          "fenêtre\u202f; "
+          "la fenêtre de lancement indique ce qui ne va pas dans le fichier."}},
         {143,
          {"The database holds no sentences yet, so there is nothing to practise. Add sentences in the "
           "Database window.",
@@ -450,7 +463,8 @@ const std::map<int, Texts>& catalogue() {
           "mondatokat.",
           "La base de datos todavía no contiene oraciones, así que no hay nada que practicar. Puede "
           "añadirlas en la ventana Base de datos.",
-          "La base de données ne contient encore aucune phrase: il n'y a rien à travailler. Ajoutez des "
+          "La base de données ne contient encore aucune phrase\u00a0: il n'y a rien à travailler. Ajoutez "
+          "des "
           "phrases dans la fenêtre Base de données."}},
         {144,
          {"There is no sentence at this level. Choose another level or a topic.",
@@ -466,7 +480,7 @@ const std::map<int, Texts>& catalogue() {
          {"The list of failed items is empty: there is nothing to review.",
           "A hibás válaszok listája üres, nincs mit átnézni.",
           "La lista de respuestas erróneas está vacía: no hay nada que revisar.",
-          "La liste des erreurs est vide: il n'y a rien à revoir."}},
+          "La liste des erreurs est vide\u00a0: il n'y a rien à revoir."}},
         {161,
          {"The failed items could not be deleted from the database file:\n%1\n%2\nNone of them has been "
           "deleted; they will be shown again in the next review.",
@@ -474,8 +488,8 @@ const std::map<int, Texts>& catalogue() {
           "következő átnézéskor újra megjelennek.",
           "No se han podido borrar las respuestas erróneas del archivo de la base de datos:\n%1\n%2\nNo se "
           "ha borrado ninguna; se mostrarán de nuevo en la próxima revisión.",
-          "Impossible d'effacer les erreurs du fichier de la base de données:\n%1\n%2\nAucune n'a été "
-          "effacée; elles seront affichées de nouveau à la prochaine révision."}},
+          "Impossible d'effacer les erreurs du fichier de la base de données\u00a0:\n%1\n%2\nAucune n'a été "
+          "effacée\u202f; elles seront affichées de nouveau à la prochaine révision."}},
         {162,
          {"The failed items cannot be read from the database file:\n%1\n%2\nClose this window; the "
           "launcher tells what is wrong with the file.",
@@ -483,8 +497,8 @@ const std::map<int, Texts>& catalogue() {
           "ablakot; az indítóablak megmondja, mi a baj a fájllal.",
           "No se pueden leer las respuestas erróneas del archivo de la base de datos:\n%1\n%2\nCierre esta "
           "ventana; la ventana de inicio indica qué le pasa al archivo.",
-          "Impossible de lire les erreurs du fichier de la base de données:\n%1\n%2\nFermez cette "
-          "fenêtre; la fenêtre de lancement indique ce qui ne va pas avec le fichier."}},
+          "Impossible de lire les erreurs du fichier de la base de données\u00a0:\n%1\n%2\nFermez cette "
+          "fenêtre\u202f; la fenêtre de lancement indique ce qui ne va pas dans le fichier."}},
         {171,
          {"The database holds no sentences yet, so there is nothing to test. Add sentences in the Database "
           "window.",
@@ -492,7 +506,8 @@ const std::map<int, Texts>& catalogue() {
           "mondatokat.",
           "La base de datos todavía no contiene oraciones, así que no se puede hacer ningún test. Puede "
           "añadirlas en la ventana Base de datos.",
-          "La base de données ne contient encore aucune phrase: il n'y a pas de test possible. Ajoutez des "
+          "La base de données ne contient encore aucune phrase\u00a0: il n'y a pas de test possible. Ajoutez "
+          "des "
           "phrases dans la fenêtre Base de données."}},
         {172,
          {"Your wrong answer could not be written into the list of failed items:\n%1\n%2\nThe test stays on "
@@ -503,8 +518,10 @@ const std::map<int, Texts>& catalogue() {
           "No se ha podido escribir su respuesta errónea en la lista de respuestas erróneas:\n%1\n%2\nEl "
           "test se queda en esta oración: pulse Siguiente para volver a intentarlo, o Evaluación para "
           "terminar el test.",
-          "Votre mauvaise réponse n'a pas pu être inscrite dans la liste des erreurs:\n%1\n%2\nLe test reste "
-          "sur cette phrase: appuyez sur Suivant pour réessayer, ou sur Évaluation pour terminer le test."}},
+          "Votre mauvaise réponse n'a pas pu être inscrite dans la liste des erreurs\u00a0:\n%1\n%2\nLe test "
+          "reste "
+          "sur cette phrase\u00a0: appuyez sur Suivant pour réessayer, ou sur Évaluation pour terminer le "
+          "test."}},
         {173, {"%1 s left", "még %1 mp", "quedan %1 s", "encore %1 s"}},
         {180,
          {"The serial number (the box before the sentence) must be a whole number from 1 to 32767.",
@@ -533,7 +550,8 @@ const std::map<int, Texts>& catalogue() {
           "adatbázisfájl nem változott.",
           "No se puede guardar la oración:\n%1\nLas casillas conservan lo que ha escrito; corríjalo y "
           "continúe. El archivo de la base de datos no se ha modificado.",
-          "La phrase ne peut pas être enregistrée:\n%1\nLes cases gardent ce que vous avez tapé; corrigez-le "
+          "La phrase ne peut pas être enregistrée\u00a0:\n%1\nLes cases gardent ce que vous avez tapé\u202f; "
+          "corrigez-le "
           "et continuez. Le fichier de la base de données n'a pas été modifié."}},
         {185,
          {"The changes to the sentence shown cannot be stored. Discard them and leave the window?",
@@ -541,7 +559,7 @@ const std::map<int, Texts>& catalogue() {
           "Los cambios de la oración mostrada no se pueden guardar. ¿Desea descartarlos y salir de la "
           "ventana?",
           "Les modifications de la phrase affichée ne peuvent pas être enregistrées. Les abandonner et "
-          "quitter la fenêtre?"}},
+          "quitter la fenêtre\u202f?"}},
         {186,
          {"No new serial number is free: the largest, 32767, is taken. Delete a sentence or renumber the "
           "last one first.",
@@ -549,16 +567,17 @@ const std::map<int, Texts>& catalogue() {
           "át az utolsót!",
           "No queda ningún número de orden libre: el mayor, 32767, está ocupado. Borre antes una oración o "
           "cambie el número de la última.",
-          "Aucun numéro d'ordre n'est libre: le plus grand, 32767, est pris. Supprimez d'abord une phrase ou "
+          "Aucun numéro d'ordre n'est libre\u00a0: le plus grand, 32767, est pris. Supprimez d'abord une "
+          "phrase ou "
           "renumérotez la dernière."}},
         {187,
          {"Delete sentence number %1 for good?", "Véglegesen törli a(z) %1. mondatot?",
           "¿Desea borrar definitivamente la oración número %1?",
-          "Supprimer définitivement la phrase numéro %1?"}},
+          "Supprimer définitivement la phrase numéro %1\u202f?"}},
         {188,
          {"The new sentence has not been stored yet. Drop it?", "Az új mondat még nincs mentve. Elveti?",
           "La oración nueva todavía no se ha guardado. ¿Desea descartarla?",
-          "La nouvelle phrase n'est pas encore enregistrée. L'abandonner?"}},
+          "La nouvelle phrase n'est pas encore enregistrée. L'abandonner\u202f?"}},
         {189,
          {"The sentence should have exactly one gap (...).",
           "A mondatban pontosan egy hiánynak (...) kell lennie.",
@@ -586,18 +605,19 @@ const std::map<int, Texts>& catalogue() {
           "Lettre de la bonne réponse"}},
         {197,
          {"Solution: the completed sentence and its note", "Megoldás: a teljes mondat és a megjegyzés",
-          "Solución: la oración completa y su nota", "Solution : la phrase complète et sa remarque"}},
+          "Solución: la oración completa y su nota", "Solution\u00a0: la phrase complète et sa remarque"}},
         {198,
          {"What is this program?", "Mi ez a program?", "¿Qué es este programa?",
-          "Qu'est-ce que ce programme ?"}},
+          "Qu'est-ce que ce programme\u202f?"}},
         {200, {"Prog&ress...", "Hala&dás...", "P&rogreso...", "P&rogrès..."}},
         {201, {"Your progress", "Az ön haladása", "Su progreso", "Vos progrès"}},
         {202,
          {"Tests: %1 · latest: %2 · average of the last %3: %4",
           "Tesztek: %1 · legutóbbi: %2 · az utolsó %3 átlaga: %4",
           "Tests: %1 · último: %2 · media de los últimos %3: %4",
-          "Tests: %1 · dernier: %2 · moyenne des %3 derniers: %4"}},
-        {203, {"Showing: %1 · %2", "Megjelenítve: %1 · %2", "Se muestra: %1 · %2", "Affichage: %1 · %2"}},
+          "Tests\u00a0: %1 · dernier\u00a0: %2 · moyenne des %3 derniers\u00a0: %4"}},
+        {203,
+         {"Showing: %1 · %2", "Megjelenítve: %1 · %2", "Se muestra: %1 · %2", "Affichage\u00a0: %1 · %2"}},
         {204, {"all levels", "minden szint", "todos los niveles", "tous les niveaux"}},
         {205, {"level %1", "%1. szint", "nivel %1", "niveau %1"}},
         {206, {"all topics", "minden téma", "todos los temas", "tous les sujets"}},
@@ -613,7 +633,7 @@ const std::map<int, Texts>& catalogue() {
           "Bonnes réponses par sujet"}},
         {211,
          {"Mix-ups: the wrong filler chosen", "Tévesztett kiegészítések",
-          "Confusiones: la opción errónea elegida", "Confusions: la mauvaise réponse choisie"}},
+          "Confusiones: la opción errónea elegida", "Confusions\u00a0: la mauvaise réponse choisie"}},
         {212, {"Practise &these", "&Gyakorlás ezekkel", "&Practicar estas", "&Travailler celles-ci"}},
         {213, {"&Export to CSV...", "&Exportálás CSV-be...", "E&xportar a CSV...", "E&xporter en CSV..."}},
         {214, {"Score", "Eredmény", "Nota", "Score"}},
@@ -629,11 +649,11 @@ const std::map<int, Texts>& catalogue() {
         {223,
          {"%1: chose “%2” where “%3” was right: %4 times", "%1: „%2” a helyes „%3” helyett: %4 alkalommal",
           "%1: eligió «%2» en lugar de «%3»: %4 veces",
-          "%1: «\u00a0%2\u00a0» choisi au lieu de «\u00a0%3\u00a0»: %4 fois"}},
+          "%1\u00a0: «\u00a0%2\u00a0» choisi au lieu de «\u00a0%3\u00a0»\u00a0: %4 fois"}},
         {224,
          {"%1: chose “%2” where “%3” was right: once", "%1: „%2” a helyes „%3” helyett: egyszer",
           "%1: eligió «%2» en lugar de «%3»: una vez",
-          "%1: «\u00a0%2\u00a0» choisi au lieu de «\u00a0%3\u00a0»: une fois"}},
+          "%1\u00a0: «\u00a0%2\u00a0» choisi au lieu de «\u00a0%3\u00a0»\u00a0: une fois"}},
         {225, {"Other sentences", "Egyéb mondatok", "Otras oraciones", "Autres phrases"}},
         {226,
          {"Your progress will show here once you have taken a test.\n\nEvery test you take in the Test "
@@ -654,7 +674,8 @@ const std::map<int, Texts>& catalogue() {
           "más a menudo, para que pueda practicar precisamente esas.\n\nEn la ventana Ejercicio no se "
           "registra nada.",
           "Vos progrès s'afficheront ici dès que vous aurez fait un test.\n\nChaque test fait dans la "
-          "fenêtre Test (Activités: Test, puis Démarrage) est enregistré: chaque réponse, si elle était "
+          "fenêtre Test (Activités\u00a0: Test, puis Démarrage) est enregistré\u00a0: chaque réponse, si "
+          "elle était "
           "juste, et le temps qu'elle a pris. Après l'évaluation, cette fenêtre trace le score de chaque "
           "test au fil du temps, montre les sujets qui vont bien et les réponses que vous confondez, et "
           "liste les phrases que vous manquez le plus souvent, pour que vous puissiez travailler "
@@ -679,8 +700,8 @@ const std::map<int, Texts>& catalogue() {
           "siempre y su nota no cambia: las respuestas aún no escritas se guardan y se escriben en cuanto "
           "el archivo vuelva a aceptarlas. Cierre cualquier otro programa que pueda estar usando el "
           "archivo, permita la escritura en él o libere espacio en el disco.",
-          "Ce test n'a pas pu être ajouté à l'historique de vos progrès:\n%1\n%2\nLe test continue "
-          "normalement et son score n'est pas touché: les réponses pas encore écrites sont gardées et "
+          "Ce test n'a pas pu être ajouté à l'historique de vos progrès\u00a0:\n%1\n%2\nLe test continue "
+          "normalement et son score n'est pas touché\u00a0: les réponses pas encore écrites sont gardées et "
           "écrites dès que le fichier les accepte de nouveau. Fermez tout autre programme qui pourrait "
           "utiliser le fichier, autorisez l'écriture dans celui-ci, ou libérez de la place sur le disque."}},
         {229,
@@ -699,8 +720,9 @@ const std::map<int, Texts>& catalogue() {
           "ablakot; az indítóablak megmondja, mi a baj a fájllal.",
           "No se puede leer su historial de progreso del archivo de la base de datos:\n%1\n%2\nCierre esta "
           "ventana; la ventana de inicio indica qué le pasa al archivo.",
-          "Impossible de lire l'historique de vos progrès dans le fichier de la base de données:\n%1\n%2\n"
-          "Fermez cette fenêtre; la fenêtre de lancement indique ce qui ne va pas avec le fichier."}},
+          "Impossible de lire l'historique de vos progrès dans le fichier de la base de "
+          "données\u00a0:\n%1\n%2\n"
+          "Fermez cette fenêtre\u202f; la fenêtre de lancement indique ce qui ne va pas dans le fichier."}},
         {232, {"CSV files (*.csv)", "CSV-fájlok (*.csv)", "Archivos CSV (*.csv)", "Fichiers CSV (*.csv)"}},
         {233,
          {"most often missed", "leggyakrabban elrontott", "falladas más a menudo",
@@ -723,7 +745,7 @@ const std::map<int, Texts>& catalogue() {
           "Nem lehet felolvasni: ezen a gépen nincs telepítve vagy nem fut beszédszolgáltatás.",
           "No se puede leer en voz alta: en este ordenador no hay ningún servicio de voz instalado o en "
           "marcha.",
-          "Lecture à voix haute impossible : aucun service vocal n'est installé ou actif sur cet "
+          "Lecture à voix haute impossible\u00a0: aucun service vocal n'est installé ou actif sur cet "
           "ordinateur."}},
         {243,
          {"Cannot read aloud: the speech service has no Spanish voice; install one (for example espeak-ng).",
@@ -731,7 +753,8 @@ const std::map<int, Texts>& catalogue() {
           "espeak-ng).",
           "No se puede leer en voz alta: el servicio de voz no tiene ninguna voz española; instale una (por "
           "ejemplo espeak-ng).",
-          "Lecture à voix haute impossible : le service vocal n'a pas de voix espagnole ; installez-en une "
+          "Lecture à voix haute impossible\u00a0: le service vocal n'a pas de voix espagnole\u202f; "
+          "installez-en une "
           "(par "
           "exemple espeak-ng)."}},
         {244,
@@ -747,7 +770,7 @@ const std::map<int, Texts>& catalogue() {
           "Respuestas de este test que no se han podido escribir en su historial de progreso: %3\n%1\n%2\n"
           "La nota del test y la lista de respuestas erróneas no cambian, pero estas respuestas faltan en "
           "la ventana Progreso.",
-          "Réponses de ce test qui n'ont pas pu être écrites dans l'historique de vos progrès: %3\n%1\n"
+          "Réponses de ce test qui n'ont pas pu être écrites dans l'historique de vos progrès\u00a0: %3\n%1\n"
           "%2\nLe score du test et la liste des réponses fausses ne sont pas touchés, mais ces réponses "
           "manquent dans la fenêtre Progrès."}},
         {290,
@@ -774,7 +797,8 @@ const std::map<int, Texts>& catalogue() {
           "nyomja meg az Új gombot egy új mondathoz!",
           "Aquí no hay ninguna oración que cambiar, así que lo escrito no se guarda: vaya a una oración o "
           "pulse Nuevo para añadir una.",
-          "Il n'y a ici aucune phrase à modifier, donc ce que vous avez tapé n'est pas gardé : allez à une "
+          "Il n'y a ici aucune phrase à modifier, donc ce que vous avez tapé n'est pas gardé\u00a0: allez à "
+          "une "
           "phrase, ou appuyez sur Nouveau pour en ajouter une."}},
         // 330-349: hearing the sentence, continued.
         {330,
