@@ -9,7 +9,7 @@
 #include "progress/progress_window.h"
 #include "review/review_window.h"
 #include "startup_window.h"
-#include "test/test_window.h"
+#include "quiz/test_window.h"
 #include "text/ui_text.h"
 #include "window_names.h"
 
@@ -37,7 +37,7 @@ void defineWindows(Context& ctx) {
     w.define(kHowTo, [&ctx] { return std::make_unique<HowToWindow>(ctx); });
     w.define(kLauncher, [&ctx] { return std::make_unique<Launcher>(ctx); });
     w.define(kPractice, [&ctx] { return std::make_unique<practice::PracticeWindow>(ctx); });
-    w.define(kTest, [&ctx] { return std::make_unique<test::TestWindow>(ctx); });
+    w.define(kTest, [&ctx] { return std::make_unique<quiz::TestWindow>(ctx); });
     w.define(kReview, [&ctx] { return std::make_unique<review::ReviewWindow>(ctx); });
     w.define(kEditor, [&ctx] { return std::make_unique<editor::EditorWindow>(ctx); });
     w.define(kProgress, [&ctx] { return std::make_unique<progress::ProgressWindow>(ctx); });

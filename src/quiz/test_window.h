@@ -13,7 +13,7 @@
 #include "store/database.h"
 #include "store/table_view.h"
 
-namespace test {
+namespace quiz {
 
 // The order of a run.
 enum TestModeValue : int { RandomOrder = 0, SequentialOrder = 1 };
@@ -113,4 +113,4 @@ private:
     QDateTime shownAt_;  // when the sentence on screen was shown
 };
 
-}  // namespace test
+}  // namespace quiz

@@ -9,7 +9,7 @@
 #include "fake_platform.h"
 #include "forms/random_source.h"
 #include "forms/window_registry.h"
-#include "test/test_window.h"
+#include "quiz/test_window.h"
 #include "text/ui_text.h"
 
 int main(int argc, char* argv[]) {
@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     app::defineWindows(ctx);
     ctx.g.LangBase = text::English;
     ctx.g.DatabasePath = QString::fromLocal8Bit(argv[1]);
-    auto* window = dynamic_cast<test::TestWindow*>(windows.show(app::kTest));
+    auto* window = dynamic_cast<quiz::TestWindow*>(windows.show(app::kTest));
     if (!window) return 3;
     window->click(QStringLiteral("Command3"));
     for (long logged = 1;; ++logged) {

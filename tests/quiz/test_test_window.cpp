@@ -8,11 +8,11 @@
 #include "app_fixture.h"
 #include "scripted_random.h"
 #include "store/snapshot.h"
-#include "test/test_window.h"
+#include "quiz/test_window.h"
 #include "test_database.h"
 #include "text/ui_text.h"
 
-using test::TestWindow;
+using quiz::TestWindow;
 
 namespace {
 

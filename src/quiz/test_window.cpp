@@ -8,7 +8,7 @@
 #include "store/store_error.h"
 #include "text/ui_text.h"
 
-namespace test {
+namespace quiz {
 
 using forms::OnError;
 
@@ -266,4 +266,4 @@ void TestWindow::mnuTiempoItem_Click(int index) {
     Label23.visible = Label20.visible = true;
 }
 
-}  // namespace test
+}  // namespace quiz

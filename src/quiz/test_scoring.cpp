@@ -8,7 +8,7 @@
 #include "test_window.h"
 #include "text/ui_text.h"
 
-namespace test {
+namespace quiz {
 
 void TestWindow::score() {
     // Exactly, letter case included.
@@ -133,4 +133,4 @@ void TestWindow::Label17_Click() {
     if (review) ctx.platform.setTopmost(*review, true);
 }
 
-}  // namespace test
+}  // namespace quiz
