@@ -15,9 +15,9 @@
 
 #include "app/context.h"
 #include "app/window_names.h"
+#include "base/random_source.h"
 #include "bench_timing.h"
 #include "forms/platform.h"
-#include "forms/random_source.h"
 #include "forms/window_registry.h"
 #include "progress/progress_model.h"
 #include "progress/progress_window.h"
@@ -38,7 +38,7 @@ QString makeFile(const QTemporaryDir& dir) {
     const QString path = dir.filePath(QStringLiteral("bench.sqlite"));
     store::Database::create(path);
     store::Database db(path);
-    forms::RandomSource random(1);
+    base::RandomSource random(1);
     const char* topics[][2] = {{"1", "1"}, {"1", "2"}, {"1", "3"}, {"1", "4"}, {"1", "6"}, {"1", "7"},
                                {"1", "8"}, {"2", "0"}, {"3", "0"}, {"4", "0"}, {"5", "0"}, {"6", "0"},
                                {"7", "0"}, {"8", "0"}, {"9", "0"}, {"a", "1"}, {"a", "2"}, {"1", "0"}};
@@ -150,7 +150,7 @@ int main(int argc, char* argv[]) {
     {
         SilentPlatform platform;
         forms::WindowRegistry windows;
-        forms::RandomSource random(1);
+        base::RandomSource random(1);
         app::Context ctx(platform, windows, random, dir.path(), dir.path(), {});
         app::defineWindows(ctx);
         ctx.g.LangBase = text::English;

@@ -35,7 +35,7 @@ QString makeTable(const QTemporaryDir& dir) {
         db.transaction();
         QSqlQuery q(db);
         q.prepare(QStringLiteral("INSERT INTO test1 VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        forms::RandomSource random(1);
+        base::RandomSource random(1);
         const char* topics[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "a"};
         for (int i = 1; i <= kRows; ++i) {
             // Every seventh serial number is missing, as after deletions.
@@ -111,7 +111,7 @@ int main(int argc, char* argv[]) {
            "< 100 ms");
 
     store::Database db(path);
-    forms::RandomSource random(2);
+    base::RandomSource random(2);
     report("random Next (table view, last row, draw, seek, fields)",
            medianMs(101,
                     [&] {

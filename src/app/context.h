@@ -14,7 +14,7 @@
 namespace app {
 
 struct Context : forms::Runtime {
-    Context(forms::Platform& p, forms::WindowRegistry& w, forms::RandomSource& r, QString programDirectory,
+    Context(forms::Platform& p, forms::WindowRegistry& w, base::RandomSource& r, QString programDirectory,
             QString appDataDirectory, LegacyImporter legacyImporter)
         : forms::Runtime{p, w, r},
           programDir(std::move(programDirectory)),

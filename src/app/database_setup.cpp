@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "forms/random_source.h"
+#include "base/random_source.h"
 #include "problem_text.h"
 #include "store/material.h"
 #include "store/store_error.h"
@@ -58,7 +58,7 @@ SetupOutcome setUpDatabase(const QString& path, const QString& appFolder, int la
             const store::MaterialRead material = store::builtInMaterial();
             try {
                 if (!material.ok()) throw store::StoreError(material.problems.join(QLatin1Char('\n')));
-                forms::RandomSource random;
+                base::RandomSource random;
                 store::createDatabaseFile(path, material.rows, random);
             } catch (const store::StoreError& e) {
                 outcome.problem = store::Problem::CannotCreate;

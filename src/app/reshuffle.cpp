@@ -12,7 +12,7 @@ constexpr int kRange = 3000;
 constexpr int kTurn = 1500;
 }  // namespace
 
-ReshuffleOutcome reshuffle(store::BoundView& rows, forms::RandomSource& random,
+ReshuffleOutcome reshuffle(store::BoundView& rows, base::RandomSource& random,
                            const std::function<void(int)>& afterRow) {
     if (rows.recordCount() == 0) return {ReshuffleOutcome::Empty, {}};
     try {
@@ -52,7 +52,7 @@ ReshuffleOutcome reshuffle(store::BoundView& rows, forms::RandomSource& random,
     return {ReshuffleOutcome::Done, {}};
 }
 
-ReshuffleOutcome reshuffleOrder(const QString& path, forms::RandomSource& random) {
+ReshuffleOutcome reshuffleOrder(const QString& path, base::RandomSource& random) {
     try {
         store::Database db(path);
         store::BoundView rows(db, QStringLiteral("test1"));

@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-#include "forms/random_source.h"
+#include "base/random_source.h"
 
 namespace store {
 class BoundView;
@@ -21,10 +21,10 @@ struct ReshuffleOutcome {
 // refuses a value, the value steps by one, upwards for a first draw below 1500 and downwards
 // otherwise, until it is accepted. All rows change in one transaction: a failure or a crash
 // part-way leaves the old order intact. `afterRow` (for tests) runs after each stored row.
-ReshuffleOutcome reshuffle(store::BoundView& rows, forms::RandomSource& random,
+ReshuffleOutcome reshuffle(store::BoundView& rows, base::RandomSource& random,
                            const std::function<void(int)>& afterRow = {});
 
 // Opens the database at `path` and reshuffles table test1.
-ReshuffleOutcome reshuffleOrder(const QString& path, forms::RandomSource& random);
+ReshuffleOutcome reshuffleOrder(const QString& path, base::RandomSource& random);
 
 }  // namespace app

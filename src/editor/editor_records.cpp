@@ -1,9 +1,9 @@
 // The database window's writes: storing the bound boxes with their checks, New, Delete, the
 // searches, filing under a topic, and the content warnings.
 
+#include "base/random_source.h"
 #include "editor_window.h"
 #include "forms/platform.h"
-#include "forms/random_source.h"
 #include "store/field_limits.h"
 #include "store/sentence_queries.h"
 #include "store/store_error.h"

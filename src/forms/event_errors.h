@@ -3,18 +3,9 @@
 // already showed stays); anything else is reported to the learner and the program goes on.
 #pragma once
 
-#include <QString>
-#include <stdexcept>
+#include "base/data_error.h"
 
 namespace forms {
-
-// An error of the data a window works on (the record store's errors are of this kind), as
-// opposed to a fault of the program itself.
-class DataError : public std::runtime_error {
-public:
-    explicit DataError(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
-};
 
 enum class OnError {
     Report,      // any escaping error is reported in a message box

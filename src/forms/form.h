@@ -13,17 +13,20 @@
 #include "control.h"
 #include "event_errors.h"
 
+namespace base {
+class RandomSource;
+}
+
 namespace forms {
 
 class Platform;
 class WindowRegistry;
-class RandomSource;
 
 // What every window can reach: the desktop, the other windows and the random source.
 struct Runtime {
     Platform& platform;
     WindowRegistry& windows;
-    RandomSource& random;
+    base::RandomSource& random;
 };
 
 enum class MousePointer { Default, Hourglass };

@@ -130,7 +130,7 @@ void WindowRegistry::runEvent(Form* form, OnError policy, const std::function<vo
     EventScope scope(*this);
     try {
         handler();
-    } catch (const DataError& e) {
+    } catch (const base::DataError& e) {
         if (policy != OnError::EndQuietly) report(form, e.message());
     } catch (const std::exception& e) {
         report(form, QString::fromLocal8Bit(e.what()));

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "app/window_names.h"
+#include "base/random_source.h"
 #include "forms/platform.h"
-#include "forms/random_source.h"
 #include "store/material.h"
 #include "store/random_pick.h"
 #include "store/store_error.h"

@@ -8,7 +8,7 @@
 #include "app/context.h"
 #include "app/database_setup.h"
 #include "app/window_names.h"
-#include "forms/random_source.h"
+#include "base/random_source.h"
 #include "forms/window_registry.h"
 #include "legacy_import_process.h"
 #include "pictures.h"
@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
     qtui::ViewManager views(&windows);
     windows.setObserver(&views);
     qtui::QtPlatform platform(views);
-    forms::RandomSource random;
+    base::RandomSource random;
     const QString programDir = QApplication::applicationDirPath();
     app::Context ctx(
         platform, windows, random, programDir,

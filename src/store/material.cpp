@@ -264,7 +264,7 @@ QString materialCsv(Database& db) {
     return out;
 }
 
-std::vector<int> spreadOrder(int n, forms::RandomSource& random) {
+std::vector<int> spreadOrder(int n, base::RandomSource& random) {
     std::vector<int> values;
     values.reserve(static_cast<size_t>(std::max(n, 0)));
     for (int i = 0; i < n; ++i) values.push_back(static_cast<int>((i + 0.5) * 3000.0 / n) + 1);
@@ -274,7 +274,7 @@ std::vector<int> spreadOrder(int n, forms::RandomSource& random) {
     return values;
 }
 
-void insertMaterial(Database& db, const std::vector<MaterialRow>& rows, forms::RandomSource& random) {
+void insertMaterial(Database& db, const std::vector<MaterialRow>& rows, base::RandomSource& random) {
     const std::vector<int> order = spreadOrder(static_cast<int>(rows.size()), random);
     Database::Transaction transaction(db);
     QSqlQuery q(db.db());
@@ -302,7 +302,7 @@ QStringList removeUnfinishedFile(const QString& path) {
 }
 
 void createDatabaseFile(const QString& path, const std::vector<MaterialRow>& rows,
-                        forms::RandomSource& random) {
+                        base::RandomSource& random) {
     const QString temp = path + QStringLiteral(".new");
     removeUnfinishedFile(path);
     try {

@@ -8,8 +8,8 @@
 #include <QVariant>
 #include <vector>
 
+#include "base/random_source.h"
 #include "database.h"
-#include "forms/random_source.h"
 
 namespace store {
 
@@ -76,17 +76,17 @@ MaterialRead builtInMaterial();
 QString materialCsv(Database& db);
 
 // Sorrend2 values for n rows: spread evenly over 1-3000, in random order.
-std::vector<int> spreadOrder(int n, forms::RandomSource& random);
+std::vector<int> spreadOrder(int n, base::RandomSource& random);
 
 // Replaces nothing: appends the rows to test1 (sorrend = sorszam, sorrend2 spread evenly) in
 // one transaction.
-void insertMaterial(Database& db, const std::vector<MaterialRow>& rows, forms::RandomSource& random);
+void insertMaterial(Database& db, const std::vector<MaterialRow>& rows, base::RandomSource& random);
 
 // Writes a complete new database file at `path` from the rows: built beside it under a temporary
 // name (path + ".new") and renamed into place only when complete. Throws StoreError; leaves nothing
 // on failure.
 void createDatabaseFile(const QString& path, const std::vector<MaterialRow>& rows,
-                        forms::RandomSource& random);
+                        base::RandomSource& random);
 // Removes what a createDatabaseFile for `path` that was ended while it wrote left behind (the
 // temporary file and its journal); returns the files removed.
 QStringList removeUnfinishedFile(const QString& path);

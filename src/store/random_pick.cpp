@@ -5,7 +5,7 @@
 
 namespace store {
 
-int pickRandomRow(TableView& view, int largestSerial, forms::RandomSource& random) {
+int pickRandomRow(TableView& view, int largestSerial, base::RandomSource& random) {
     if (largestSerial < 1) throw StoreError(QStringLiteral("There is no sentence to draw."));
     // Gaps are drawn again; so many misses in a row mean the table has nothing in 1..largest.
     for (int attempt = 0; attempt < 100000; ++attempt) {

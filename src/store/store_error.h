@@ -9,7 +9,7 @@
 
 #include <QString>
 
-#include "forms/event_errors.h"
+#include "base/data_error.h"
 
 namespace store {
 
@@ -70,10 +70,10 @@ constexpr Problem problemOfEngineCode(int code) {
     }
 }
 
-class StoreError : public forms::DataError {
+class StoreError : public base::DataError {
 public:
     explicit StoreError(const QString& message, bool refused = false, int engineCode = 0)
-        : forms::DataError(message),
+        : base::DataError(message),
           refused_(refused),
           engineCode_(engineCode),
           problem_(refused      ? Problem::Refused
@@ -81,7 +81,7 @@ public:
                                 : Problem::Other) {}
     // One of the store's own errors, with what it means.
     StoreError(Problem problem, const QString& message)
-        : forms::DataError(message),
+        : base::DataError(message),
           refused_(problem == Problem::Refused),
           engineCode_(0),
           problem_(problem) {}

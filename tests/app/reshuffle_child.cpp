@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     store::Database db(QString::fromLocal8Bit(argv[1]));
     if (mode == QLatin1String("spill")) QSqlQuery(db.db()).exec(QStringLiteral("PRAGMA cache_size = 4"));
     store::BoundView rows(db, QStringLiteral("test1"));
-    forms::RandomSource random;
+    base::RandomSource random;
     const bool loop = mode == QLatin1String("loop");
     do {
         app::reshuffle(rows, random, [halfWay, loop](int done) {

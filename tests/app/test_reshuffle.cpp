@@ -45,7 +45,7 @@ private slots:
         std::vector<TestRow> rows;
         for (int i = 1; i <= 2000; ++i) rows.push_back({i, 5000 + i});
         const QString path = makeDatabase(dir, rows);
-        forms::RandomSource random(11);
+        base::RandomSource random(11);
         QCOMPARE(app::reshuffleOrder(path, random).status, app::ReshuffleOutcome::Done);
         const QMap<int, int> order = orderBySerial(path);
         QCOMPARE(order.size(), 2000);
@@ -103,7 +103,7 @@ private slots:
     void emptyTableChangesNothing() {
         QTemporaryDir dir;
         const QString path = makeDatabase(dir, {});
-        forms::RandomSource random(1);
+        base::RandomSource random(1);
         QCOMPARE(app::reshuffleOrder(path, random).status, app::ReshuffleOutcome::Empty);
     }
 
@@ -118,7 +118,7 @@ private slots:
                                "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
         }
         const QMap<int, int> before = orderBySerial(path);
-        forms::RandomSource random(5);
+        base::RandomSource random(5);
         const app::ReshuffleOutcome outcome = app::reshuffleOrder(path, random);
         QCOMPARE(outcome.status, app::ReshuffleOutcome::Failed);
         QCOMPARE(orderBySerial(path), before);

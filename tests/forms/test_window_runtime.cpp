@@ -4,8 +4,8 @@
 // program when its last window goes.
 #include <QtTest>
 
+#include "base/random_source.h"
 #include "fake_platform.h"
-#include "forms/random_source.h"
 #include "forms/window_registry.h"
 
 using namespace forms;
@@ -35,13 +35,14 @@ struct Probe : Form {
             throw std::runtime_error("disk on fire");
         });
         onClick(
-            FailQuietly, [] { throw DataError(QStringLiteral("no current record")); }, OnError::EndQuietly);
+            FailQuietly, [] { throw base::DataError(QStringLiteral("no current record")); },
+            OnError::EndQuietly);
         onClick(
             FailBadly, [] { throw std::logic_error("a fault of the program"); }, OnError::EndQuietly);
-        onClick(FailLoudly, [] { throw DataError(QStringLiteral("no current record")); });
+        onClick(FailLoudly, [] { throw base::DataError(QStringLiteral("no current record")); });
         onClick(UnloadAndFail, [this] {
             rt.windows.unload(name());
-            throw DataError(QStringLiteral("late failure"));
+            throw base::DataError(QStringLiteral("late failure"));
         });
         onKeyPress([](QChar& k) {
             if (k == u'x') k = QChar();
@@ -94,7 +95,7 @@ class WindowRuntimeTest : public QObject {
     Q_OBJECT
     FakePlatform platform;
     std::unique_ptr<WindowRegistry> registry;
-    RandomSource random{1};
+    base::RandomSource random{1};
     std::unique_ptr<Runtime> rt;
     QStringList log;
     QStringList reports;

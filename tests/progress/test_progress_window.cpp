@@ -7,8 +7,8 @@
 
 #include "app/context.h"
 #include "app/window_names.h"
+#include "base/random_source.h"
 #include "fake_platform.h"
-#include "forms/random_source.h"
 #include "forms/window_registry.h"
 #include "practice/practice_window.h"
 #include "progress/progress_window.h"
@@ -38,7 +38,7 @@ struct ProgressFixture {
     QTemporaryDir dir;
     FakePlatform platform;
     forms::WindowRegistry windows;
-    forms::RandomSource random{3};
+    base::RandomSource random{3};
     app::Context ctx{platform, windows, random, dir.path(), dir.filePath(QStringLiteral("appdata")), {}};
 
     ProgressFixture() {

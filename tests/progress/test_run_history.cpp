@@ -223,8 +223,9 @@ private slots:
         HistoryFile f;
         store::Database db(f.path);
         exec(db,
-             QStringLiteral("CREATE TRIGGER plurquiz_refuse BEFORE INSERT ON %1 BEGIN SELECT RAISE(ABORT, 'refused'); "
-                            "END")
+             QStringLiteral(
+                 "CREATE TRIGGER plurquiz_refuse BEFORE INSERT ON %1 BEGIN SELECT RAISE(ABORT, 'refused'); "
+                 "END")
                  .arg(refusedTable));
         RunRecorder r;
         r.begin(kStart, {});

@@ -129,7 +129,7 @@ private slots:
     void aWindowWithoutALayoutIsAnError() {
         forms::WindowRegistry windows;
         FakePlatform platform;
-        forms::RandomSource random(1);
+        base::RandomSource random(1);
         forms::Runtime rt{platform, windows, random};
         windows.define(QStringLiteral("Nowhere"),
                        [&] { return std::make_unique<forms::Form>(QStringLiteral("Nowhere"), rt); });

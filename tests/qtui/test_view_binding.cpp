@@ -15,8 +15,8 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include "base/random_source.h"
 #include "fake_platform.h"
-#include "forms/random_source.h"
 #include "forms/window_registry.h"
 #include "qtui/form_view.h"
 #include "qtui/score_chart.h"
@@ -126,7 +126,7 @@ class ViewBindingTest : public QObject {
     std::unique_ptr<WindowRegistry> windows;
     std::unique_ptr<qtui::ViewManager> views;
     FakePlatform platform;
-    RandomSource random{1};
+    base::RandomSource random{1};
     std::unique_ptr<Runtime> rt;
     Probe* probe = nullptr;
     QMainWindow* window = nullptr;

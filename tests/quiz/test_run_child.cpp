@@ -6,8 +6,8 @@
 
 #include "app/context.h"
 #include "app/window_names.h"
+#include "base/random_source.h"
 #include "fake_platform.h"
-#include "forms/random_source.h"
 #include "forms/window_registry.h"
 #include "quiz/test_window.h"
 #include "text/ui_text.h"
@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     if (argc < 2) return 2;
     FakePlatform platform;
     forms::WindowRegistry windows;
-    forms::RandomSource random(5);
+    base::RandomSource random(5);
     app::Context ctx(platform, windows, random, QStringLiteral("."), QStringLiteral("."), {});
     app::defineWindows(ctx);
     ctx.g.LangBase = text::English;

@@ -6,9 +6,9 @@
 #include <QtTest>
 
 #include "app_fixture.h"
+#include "quiz/test_window.h"
 #include "scripted_random.h"
 #include "store/snapshot.h"
-#include "quiz/test_window.h"
 #include "test_database.h"
 #include "text/ui_text.h"
 
@@ -307,8 +307,9 @@ private slots:
                 "SELECT (SELECT count(*) - 1 FROM hiba1) * 10 + (SELECT count(*) FROM test_answers)"));
             return q.next() ? q.value(0).toInt() : -1;
         };
-        sql(QStringLiteral(
-            "CREATE TRIGGER plurquiz_refuse BEFORE INSERT ON hiba1 BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        sql(
+            QStringLiteral("CREATE TRIGGER plurquiz_refuse BEFORE INSERT ON hiba1 BEGIN SELECT RAISE(ABORT, "
+                           "'refused'); END"));
         f.answer(w, TestFixture::Wrong);
         if (timed)
             w.timer(QStringLiteral("Timer1"));

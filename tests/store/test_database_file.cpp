@@ -210,7 +210,7 @@ private slots:
     void writesToAReadOnlyOrLockedFileFailWithoutChangingIt() {
         QTemporaryDir dir;
         const QString path = makeDatabase(dir, {{1, 100}, {2, 200}});
-        forms::RandomSource random(3);
+        base::RandomSource random(3);
         QFile::setPermissions(path, QFileDevice::ReadOwner);
         const QByteArray before = fileBytes(path);
         QCOMPARE(app::reshuffleOrder(path, random).status, app::ReshuffleOutcome::Failed);

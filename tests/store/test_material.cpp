@@ -221,7 +221,7 @@ private slots:
     void aNewDatabaseSelectsEveryTopicAndLevel() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("st_data.sqlite"));
-        forms::RandomSource random(9);
+        base::RandomSource random(9);
         createDatabaseFile(path, material.rows, random);
         Database db(path);
         Snapshot all = Snapshot::ofTable(db, QStringLiteral("Test1"));
@@ -320,7 +320,7 @@ private slots:
     }
 
     void spreadOrderCoversTheRangeEvenly() {
-        forms::RandomSource random(4);
+        base::RandomSource random(4);
         std::vector<int> values = spreadOrder(550, random);
         std::sort(values.begin(), values.end());
         QVERIFY(values.front() >= 1 && values.back() <= 3000);

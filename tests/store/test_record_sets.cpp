@@ -220,7 +220,7 @@ private slots:
         Database db(file);
         TableView t(db, QStringLiteral("test1"));
         t.selectIndex(QStringLiteral("sorszam"));
-        forms::RandomSource random(2026);
+        base::RandomSource random(2026);
         QMap<int, int> seen;
         const int draws = 3000;
         for (int i = 0; i < draws; ++i) {

@@ -7,15 +7,15 @@
 
 #include "app/context.h"
 #include "app/window_names.h"
+#include "base/random_source.h"
 #include "fake_platform.h"
-#include "forms/random_source.h"
 #include "forms/window_registry.h"
 
 struct AppFixture {
     QTemporaryDir dir;
     FakePlatform platform;
     forms::WindowRegistry windows;
-    forms::RandomSource random{7};
+    base::RandomSource random{7};
     app::Context ctx;
 
     explicit AppFixture(app::LegacyImporter importLegacy = {})

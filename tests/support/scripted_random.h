@@ -4,9 +4,9 @@
 #include <QTest>
 #include <deque>
 
-#include "forms/random_source.h"
+#include "base/random_source.h"
 
-struct ScriptedRandom : forms::RandomSource {
+struct ScriptedRandom : base::RandomSource {
     std::deque<double> values;
     // Queues the r that makes draw1ToN(n) return k.
     void queueDraw(int k, int n) { values.push_back((k - 0.5) / n); }

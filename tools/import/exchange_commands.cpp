@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "aiken_format.h"
-#include "forms/random_source.h"
+#include "base/random_source.h"
 #include "gift_format.h"
 #include "moodle_xml.h"
 #include "plain_failure.h"
@@ -158,7 +158,7 @@ ImportReport loadQuestions(const QString& file, const QString& database, Questio
     if (!read.fatal.isEmpty())
         throw ToolError(QStringList{name + QStringLiteral(": ") + read.fatal, nothing});
 
-    forms::RandomSource random;
+    base::RandomSource random;
     const bool isNew = !QFileInfo::exists(database);
     if (isNew) checkNewFile(database);
     try {

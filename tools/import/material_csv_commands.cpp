@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 
-#include "forms/random_source.h"
+#include "base/random_source.h"
 #include "plain_failure.h"
 #include "store/database.h"
 #include "store/material.h"
@@ -80,7 +80,7 @@ void loadMaterialCsv(const QString& csv, const QString& database) {
                                     "import again");
         throw ToolError(lines);
     }
-    forms::RandomSource random;
+    base::RandomSource random;
     const bool isNew = !QFileInfo::exists(database);
     if (isNew) checkNewFile(database);
     try {

@@ -9,7 +9,7 @@
 
 #include "app/context.h"
 #include "app/window_names.h"
-#include "forms/random_source.h"
+#include "base/random_source.h"
 #include "forms/window_registry.h"
 #include "progress/run_history.h"
 #include "qtui/qt_platform.h"
@@ -103,7 +103,7 @@ void fillHistory(const QString& database) {
         sentences.push_back({q.value(0).toString(), q.value(1).toString()});
     }
     if (sentences.empty()) return;
-    forms::RandomSource random(2026);
+    base::RandomSource random(2026);
     const QDateTime now = QDateTime::currentDateTime();
     constexpr int kRuns = 26;
     for (int run = 0; run < kRuns; ++run) {
@@ -161,7 +161,7 @@ int main(int argc, char* argv[]) {
         qtui::ViewManager views(&windows);
         windows.setObserver(&views);
         QuietPlatform platform(views);
-        forms::RandomSource random;
+        base::RandomSource random;
         // The program folder is new and empty: there is no old file to take over.
         app::Context ctx(platform, windows, random, programDir.path(),
                          programDir.filePath(QStringLiteral("data")), app::LegacyImporter{});

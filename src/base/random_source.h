@@ -5,7 +5,7 @@
 #include <QRandomGenerator>
 #include <functional>
 
-namespace forms {
+namespace base {
 
 class RandomSource {
 public:
@@ -25,4 +25,4 @@ private:
     QRandomGenerator gen_;
 };
 
-}  // namespace forms
+}  // namespace base
