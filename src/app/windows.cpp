@@ -7,9 +7,9 @@
 #include "practice/practice_window.h"
 #include "problem_text.h"
 #include "progress/progress_window.h"
+#include "quiz/test_window.h"
 #include "review/review_window.h"
 #include "startup_window.h"
-#include "quiz/test_window.h"
 #include "text/ui_text.h"
 #include "window_names.h"
 
