@@ -39,9 +39,9 @@ struct Display {
 
 xcb_keysym_t keysymOf(const std::string& name) {
     static const std::map<std::string, xcb_keysym_t> named{
-        {"Return", 0xff0d}, {"Escape", 0xff1b}, {"Tab", 0xff09},   {"space", 0x20},   {"BackSpace", 0xff08},
-        {"Down", 0xff54},   {"Up", 0xff52},     {"Left", 0xff51},  {"Right", 0xff53}, {"Home", 0xff50},
-        {"End", 0xff57},    {"alt", 0xffe9},    {"ctrl", 0xffe3},  {"shift", 0xffe1}, {"F1", 0xffbe},
+        {"Return", 0xff0d}, {"Escape", 0xff1b}, {"Tab", 0xff09},  {"space", 0x20},   {"BackSpace", 0xff08},
+        {"Down", 0xff54},   {"Up", 0xff52},     {"Left", 0xff51}, {"Right", 0xff53}, {"Home", 0xff50},
+        {"End", 0xff57},    {"alt", 0xffe9},    {"ctrl", 0xffe3}, {"shift", 0xffe1}, {"F1", 0xffbe},
     };
     if (auto it = named.find(name); it != named.end()) return it->second;
     if (name.size() == 1) return static_cast<unsigned char>(std::tolower(name[0]));
@@ -122,10 +122,14 @@ int main(int argc, char** argv) {
     std::string key;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        if (a == "--quiet-ms" && i + 1 < argc) quietMs = std::atoi(argv[++i]);
-        else if (a == "--timeout-ms" && i + 1 < argc) timeoutMs = std::atoi(argv[++i]);
-        else if (a == "--prep" && i + 1 < argc) prep.push_back(argv[++i]);
-        else key = a;
+        if (a == "--quiet-ms" && i + 1 < argc)
+            quietMs = std::atoi(argv[++i]);
+        else if (a == "--timeout-ms" && i + 1 < argc)
+            timeoutMs = std::atoi(argv[++i]);
+        else if (a == "--prep" && i + 1 < argc)
+            prep.push_back(argv[++i]);
+        else
+            key = a;
     }
     if (key.empty()) {
         std::fprintf(stderr, "usage: key_to_paint [--quiet-ms N] [--timeout-ms N] [--prep KEY]... KEY\n");
