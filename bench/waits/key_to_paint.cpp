@@ -60,14 +60,30 @@ void fake(const Display& d, uint8_t type, xcb_keycode_t code) {
     xcb_test_fake_input(d.c, type, code, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
 }
 
-// Presses one chord ("alt+n"): modifiers down, key down and up, modifiers up.
-void press(const Display& d, const std::string& chord) {
+// Presses one chord ("alt+n") as a hand does, with a few milliseconds between the events (the
+// accessibility bridge hands keys on asynchronously, and a modifier released in the same instant
+// can overtake its key): modifiers down, key down and up, modifiers up. Returns when the key
+// itself went down.
+Clock::time_point press(const Display& d, const std::string& chord) {
+    constexpr auto kBetween = std::chrono::milliseconds(12);
     std::vector<xcb_keycode_t> codes;
     std::stringstream parts(chord);
     for (std::string part; std::getline(parts, part, '+');) codes.push_back(keycodeOf(d, keysymOf(part)));
-    for (xcb_keycode_t code : codes) fake(d, XCB_KEY_PRESS, code);
-    for (auto it = codes.rbegin(); it != codes.rend(); ++it) fake(d, XCB_KEY_RELEASE, *it);
+    for (size_t i = 0; i + 1 < codes.size(); ++i) {
+        fake(d, XCB_KEY_PRESS, codes[i]);
+        xcb_flush(d.c);
+        std::this_thread::sleep_for(kBetween);
+    }
+    const Clock::time_point down = Clock::now();
+    fake(d, XCB_KEY_PRESS, codes.back());
     xcb_flush(d.c);
+    std::this_thread::sleep_for(kBetween);
+    for (auto it = codes.rbegin(); it != codes.rend(); ++it) {
+        fake(d, XCB_KEY_RELEASE, *it);
+        xcb_flush(d.c);
+        if (std::next(it) != codes.rend()) std::this_thread::sleep_for(kBetween);
+    }
+    return down;
 }
 
 // Waits for the screen to settle: the time of the last counted change of the burst, or nothing
@@ -168,8 +184,7 @@ int main(int argc, char** argv) {
         press(d, chords[i]);
         if (!settle(d, Clock::now(), kPrepQuietMs, timeoutMs)) return std::puts("timeout"), 1;
     }
-    const Clock::time_point start = Clock::now();
-    press(d, chords.back());
+    const Clock::time_point start = press(d, chords.back());
     const std::optional<Clock::time_point> end = settle(d, start, quietMs, timeoutMs, true);
     if (!end) return std::puts("timeout"), 1;
     std::printf("%.1f\n", std::chrono::duration<double, std::milli>(*end - start).count());
