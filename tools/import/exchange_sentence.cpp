@@ -246,20 +246,6 @@ Judged judge(const ForeignQuestion& q) {
     return result;
 }
 
-QStringList toMaterialFields(const ExchangeSentence& s) {
-    return {QString::number(s.serial),
-            QString::number(s.level),
-            s.kulcs1,
-            s.kulcs2,
-            s.sentence,
-            s.fillers[0],
-            s.fillers[1],
-            s.fillers[2],
-            s.fillers[3],
-            s.solution,
-            QString(QChar(u'A' + s.right))};
-}
-
 store::MaterialRow toMaterialRow(const ExchangeSentence& s) {
     store::MaterialRow row;
     row.values = {s.serial,
@@ -274,6 +260,12 @@ store::MaterialRow toMaterialRow(const ExchangeSentence& s) {
                   s.solution,
                   QString(QChar(u'A' + s.right))};
     return row;
+}
+
+QStringList toMaterialFields(const ExchangeSentence& s) {
+    QStringList fields;
+    for (const QVariant& value : toMaterialRow(s).values) fields << value.toString();
+    return fields;
 }
 
 }  // namespace importtool
