@@ -50,13 +50,6 @@ quint32 topicMask(const SentenceInfo& s) {
     return mask;
 }
 
-int primaryOf(quint32 mask) {
-    // Item 0 is every verb; its subtopics say more.
-    for (int t = 1; t < kTopicCount; ++t)
-        if (mask & (1u << t)) return t;
-    return (mask & 1u) ? 0 : -1;
-}
-
 double percentOf(int correct, int answered) {
     return answered > 0 ? 100.0 * correct / answered : 0;
 }
@@ -64,7 +57,8 @@ double percentOf(int correct, int answered) {
 }  // namespace
 
 int primaryTopic(const SentenceInfo& s) {
-    return primaryOf(topicMask(s));
+    const std::optional<size_t> topic = store::topicOf(s.kulcs1, s.kulcs2);
+    return topic ? static_cast<int>(*topic) : -1;
 }
 
 bool inTopic(const SentenceInfo& s, int topic) {
@@ -101,7 +95,7 @@ ProgressModel::ProgressModel(History history, std::vector<SentenceInfo> sentence
     slotPrimaryTopic_.assign(slotSerial_.size(), -1);
     for (size_t i = 0; i < sentences_.size(); ++i) {
         topicMask_[i] = topicMask(sentences_[i]);
-        slotPrimaryTopic_[i] = primaryOf(topicMask_[i]);
+        slotPrimaryTopic_[i] = primaryTopic(sentences_[i]);
     }
     for (const RunRecord& r : history_.runs) runStartMs_.push_back(r.started.toMSecsSinceEpoch());
     recompute();

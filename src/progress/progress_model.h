@@ -29,8 +29,8 @@ struct SentenceInfo {
     std::array<QString, 4> fillers;
 };
 
-// The topic a sentence is counted under in the per-topic figures: the first item of the topic menu
-// (store::kTopics) whose condition it meets, a verb subtopic before "every verb"; -1 for none.
+// The topic a sentence is counted under in the per-topic figures and the export (store::topicOf:
+// its topic as filed, a verb of an unlisted subtopic with every verb); -1 for none.
 int primaryTopic(const SentenceInfo& s);
 // Whether the sentence meets the condition of topic menu item `topic`.
 bool inTopic(const SentenceInfo& s, int topic);

@@ -42,7 +42,8 @@ inline constexpr std::array<Topic, 18> kTopics = {{
 // a subtopic the menu does not list, say). This is how the database window names a record's topic.
 std::optional<size_t> topicFiledAs(const QString& kulcs1, const QString& kulcs2);
 // The topic a sentence counts under wherever topics are summed up (the exports, the learner's
-// progress): as filed, else a verb of an unlisted subtopic under the verbs as a whole.
+// progress): as filed, letter case ignored as the topic menus' conditions ignore it, else a verb
+// of an unlisted subtopic under the verbs as a whole.
 std::optional<size_t> topicOf(const QString& kulcs1, const QString& kulcs2);
 
 struct Level {

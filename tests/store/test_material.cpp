@@ -203,8 +203,8 @@ private slots:
                                              << "1" << 17 << 17;
         QTest::addRow("an unlisted lettered subtopic") << "a"
                                                        << "3" << -1 << -1;
-        QTest::addRow("codes compare with their letter case") << "A"
-                                                              << "1" << -1 << -1;
+        QTest::addRow("filed with its letter case, summed up without") << "A"
+                                                                       << "1" << -1 << 17;
         QTest::addRow("no codes") << ""
                                   << "" << -1 << -1;
     }
