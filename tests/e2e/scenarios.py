@@ -87,6 +87,16 @@ def labels(window):
     return found
 
 
+def open_task(program, key, title):
+    """From the launcher, by keys: the task option's mnemonic, then Enter; the task window opens
+    and has the keyboard focus. Returns it."""
+    program.focus(LAUNCHER)
+    program.keys(key, "Return")
+    window = program.window(title)
+    program.focus(title)
+    return window
+
+
 def open_practice(program):
     """From the launcher, by keys: Enter opens practice, Start shows the first sentence.
     Returns the practice window and that sentence."""
@@ -138,9 +148,7 @@ def item_number(window, program):
 def counted_test_run(build_dir, display, letter="a"):
     """A counted run of 20 answered with one fixed letter; returns (program, window, k)."""
     program = start(build_dir, display)
-    program.focus(LAUNCHER)
-    program.keys("alt+t", "Return")
-    test = program.window("Test")
+    test = open_task(program, "alt+t", "Test")
     db = sqlite3.connect(program.database)
     return program, test, run_counted_test(program, test, db, letter), db
 
@@ -173,10 +181,7 @@ def editor_change_survives_a_restart_and_a_bad_level_is_refused(build_dir, displ
     import pyatspi
     program = start(build_dir, display)
     try:
-        program.focus(LAUNCHER)
-        program.keys("alt+d", "Return")
-        editor = program.window("Database")
-        program.focus("Database")
+        editor = open_task(program, "alt+d", "Database")
         program.press(program.find(editor, "Start", "push button"))
         db = sqlite3.connect(program.database)
         first, = db.execute("SELECT sorszam FROM test1 ORDER BY sorrend2, sorszam LIMIT 1").fetchone()
@@ -270,9 +275,7 @@ def progress_shows_two_runs_and_practises_the_most_missed(build_dir, display):
         program.window(LAUNCHER)
         program.gone("Progress")
 
-        program.focus(LAUNCHER)
-        program.keys("alt+t", "Return")
-        test = program.window("Test")
+        test = open_task(program, "alt+t", "Test")
         db = sqlite3.connect(program.database)
         scores = [run_counted_test(program, test, db, letter) for letter in ("a", "c")]
 
@@ -356,9 +359,7 @@ def answers_given_while_another_program_writes_reach_the_history(build_dir, disp
     program = start(build_dir, display)
     other = None
     try:
-        program.focus(LAUNCHER)
-        program.keys("alt+t", "Return")
-        test = program.window("Test")
+        test = open_task(program, "alt+t", "Test")
         db = sqlite3.connect(program.database)
         program.press(program.find_in(test, ["Settings", "Parameters", "Number of sentences", "20"]))
         program.focus("Test")
@@ -418,10 +419,7 @@ ALL.append(("practice: Listen after an answer, with or without a Spanish voice",
 
 def open_database_window(program):
     """From the launcher, by keys: the database window, started on its first record."""
-    program.focus(LAUNCHER)
-    program.keys("alt+d", "Return")
-    editor = program.window("Database")
-    program.focus("Database")
+    editor = open_task(program, "alt+d", "Database")
     program.press(program.find(editor, "Start", "push button"))
     return editor
 
@@ -524,10 +522,7 @@ def settings_pressed_through_the_screen_reader_during_a_run_change_nothing(build
     wrong answer logs the sentence shown with its own solution."""
     program = start(build_dir, display)
     try:
-        program.focus(LAUNCHER)
-        program.keys("alt+t", "Return")
-        test = program.window("Test")
-        program.focus("Test")
+        test = open_task(program, "alt+t", "Test")
         program.keys("alt+s")
         number = item_number(test, program)
         wait_for("the first sentence", lambda: (number.name or "").strip() == "1")

@@ -5,7 +5,7 @@ import os
 import sqlite3
 
 from desktop import Program, wait_for
-from scenarios import LAUNCHER, labels_of_all, start
+from scenarios import LAUNCHER, labels_of_all, open_task, start
 
 
 def told(program, words):
@@ -52,9 +52,7 @@ def a_file_with_a_foreign_trigger_is_refused_by_name(build_dir, display):
         program.keys("Return")
         program.window(LAUNCHER)
         # The test window, which would write, does not use the file either.
-        program.focus(LAUNCHER)
-        program.keys("alt+t", "Return")
-        program.window("Test")
+        open_task(program, "alt+t", "Test")
         told(program, "trigger wipe_history")
         program.keys("Return")
         assert program.process.poll() is None, "the program ended"
