@@ -40,8 +40,11 @@ void writeAnswerUnit(store::Database& db, const AnswerUnit& unit, const HistoryP
             q.addBindValue(*v);
         run(q);
     }
-    if (!place) return;
     const RecordedAnswer& a = unit.answer;
+    if (unit.memory)
+        memory::recordAnswer(db.db(), a.sentence, a.serial, *unit.memory,
+                             memory::loadSettings(db.db()).model());
+    if (!place) return;
     QSqlQuery q(db.db());
     // An identity not known beforehand is the one of the sentence holding the serial now.
     q.prepare(QStringLiteral(

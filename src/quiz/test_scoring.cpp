@@ -17,7 +17,10 @@ void TestWindow::score() {
     unit.answer.chosen = Label9.caption;
     unit.answer.right = Label10.caption;
     unit.answer.correct = right;
-    if (shownAt_.isValid()) unit.answer.seconds = shownAt_.msecsTo(ctx.platform.now()) / 1000.0;
+    const QDateTime now = ctx.platform.now();
+    if (shownAt_.isValid()) unit.answer.seconds = shownAt_.msecsTo(now) / 1000.0;
+    unit.memory = memory::AnswerEvent{memory::Source::Test,
+                                      right ? memory::Grade::Good : memory::Grade::Again, right, now};
     if (right) {
         ++ctx.g.CorrectCount;
         try {

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "database.h"
+#include "memory/memory_store.h"
 #include "store_error.h"
 
 namespace store {
@@ -71,6 +72,7 @@ int pragma(QSqlDatabase& db, const char* name) {
 struct Step {
     int version;
     std::vector<const char*> statements;
+    bool replayHistory = false;  // then builds the memory from the test history already kept
 };
 
 const Step kSteps[] = {
@@ -136,6 +138,36 @@ const Step kSteps[] = {
       " END",
       "CREATE TRIGGER IF NOT EXISTS plurquiz_sentence_deleted AFTER DELETE ON test1 BEGIN"
       " UPDATE sentences SET serial = NULL WHERE serial = OLD.sorszam; END"}},
+    // The learner's memory of each sentence (see memory/memory_store.h): its state by identity,
+    // the log of every answer in any window, the Today settings; the index that finds today's due
+    // sentences, and the one that walks never-seen sentences in level, topic and shuffled order.
+    // A file with a history of test runs gets its memory by replaying that history.
+    {5,
+     {"CREATE TABLE IF NOT EXISTS memory_states ("
+      " sentence INTEGER PRIMARY KEY REFERENCES sentences (id),"
+      " stability REAL NOT NULL,"
+      " difficulty REAL NOT NULL,"
+      " first_day INTEGER NOT NULL,"
+      " last_day INTEGER NOT NULL,"
+      " due_day INTEGER NOT NULL,"
+      " updates INTEGER NOT NULL,"
+      " lapses INTEGER NOT NULL)",
+      "CREATE INDEX IF NOT EXISTS memory_due ON memory_states (due_day)",
+      "CREATE TABLE IF NOT EXISTS answer_log ("
+      " id INTEGER PRIMARY KEY,"
+      " answered_at TEXT NOT NULL,"
+      " day INTEGER NOT NULL,"
+      " sentence INTEGER REFERENCES sentences (id),"
+      " serial INTEGER NOT NULL,"
+      " source INTEGER NOT NULL CHECK (source BETWEEN 0 AND 3),"
+      " correct INTEGER NOT NULL CHECK (correct IN (0, 1)),"
+      " grade INTEGER NOT NULL CHECK (grade BETWEEN 1 AND 4),"
+      " updated INTEGER NOT NULL CHECK (updated IN (0, 1)),"
+      " predicted REAL)",
+      "CREATE INDEX IF NOT EXISTS answer_log_day ON answer_log (day, source)",
+      "CREATE TABLE IF NOT EXISTS memory_settings (name TEXT PRIMARY KEY, value) WITHOUT ROWID",
+      "CREATE INDEX IF NOT EXISTS test1_newcomers ON test1 (szint, kulcs1, kulcs2, sorrend2)"},
+     true},
 };
 static_assert(std::size(kSteps) == kSchemaVersion - 1, "one step for every version after the first");
 
@@ -152,8 +184,10 @@ namespace {
 
 void applySteps(QSqlDatabase& db, int fromVersion) {
     for (const Step& step : kSteps)
-        if (step.version > fromVersion)
+        if (step.version > fromVersion) {
             for (const char* statement : step.statements) exec(db, QLatin1String(statement));
+            if (step.replayHistory) memory::replayTestHistory(db, memory::replayProgress());
+        }
     exec(db, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
 }
 

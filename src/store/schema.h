@@ -28,9 +28,10 @@ const Fields& fieldsOf(const QString& table);
 // Marks our files: "PQES" in SQLite's application id, and the layout version (user_version).
 // Version 2 adds the indexes of the practice window's selections, version 3 the history of test
 // runs (test_runs and test_answers, see progress/run_history.h), version 4 the sentences'
-// identities (table sentences, kept by triggers on test1) that the history refers to.
+// identities (table sentences, kept by triggers on test1) that the history refers to, version 5
+// the learner's memory of each sentence (memory_states, answer_log, memory_settings).
 constexpr int kApplicationId = 0x50514553;
-constexpr int kSchemaVersion = 4;
+constexpr int kSchemaVersion = 5;
 
 // The triggers the program makes in its files (all named with the prefix plurquiz_); a file
 // holding any other trigger was changed by something else.

@@ -1,0 +1,116 @@
+// Building Today's queue from the memory and the table of sentences.
+#include "today_queue.h"
+
+#include <QSqlQuery>
+#include <algorithm>
+
+#include "store/database.h"
+#include "store/store_error.h"
+
+namespace memory {
+
+namespace {
+
+void run(QSqlQuery& q) {
+    if (!q.exec()) store::throwQueryError(q);
+}
+
+// New sentences already taken today: those whose first update fell today.
+int freshTakenToday(QSqlDatabase& db, qint64 today) {
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT count(*) FROM memory_states WHERE first_day = ?"));
+    q.addBindValue(today);
+    run(q);
+    return q.next() ? q.value(0).toInt() : 0;
+}
+
+std::vector<QueueItem> freshSentences(QSqlDatabase& db, int limit, int level) {
+    std::vector<QueueItem> items;
+    if (limit <= 0) return items;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    // The index on (szint, kulcs1, kulcs2, sorrend2) gives the order; the walk stops at the limit.
+    q.prepare(
+        QStringLiteral("SELECT s.id, t.sorszam FROM test1 t JOIN sentences s ON s.serial = t.sorszam"
+                       " WHERE t.szint BETWEEN ? AND ?"
+                       " AND NOT EXISTS (SELECT 1 FROM memory_states m WHERE m.sentence = s.id)"
+                       " ORDER BY t.szint, t.kulcs1, t.kulcs2, t.sorrend2 LIMIT ?"));
+    q.addBindValue(level == 0 ? -2147483647 : level);
+    q.addBindValue(level == 0 ? 2147483647 : level);
+    q.addBindValue(limit);
+    run(q);
+    while (q.next()) items.push_back({q.value(0).toLongLong(), q.value(1).toInt(), true, 1.0});
+    return items;
+}
+
+}  // namespace
+
+std::vector<int> TodayQueue::serials() const {
+    std::vector<int> out;
+    out.reserve(due.size() + fresh.size());
+    for (const auto* list : {&due, &fresh})
+        for (const QueueItem& i : *list) out.push_back(i.serial);
+    return out;
+}
+
+TodayQueue buildTodayQueue(QSqlDatabase& db, qint64 today, const MemorySettings& settings) {
+    TodayQueue queue;
+    const Model model = settings.model();
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(
+        QStringLiteral("SELECT m.sentence, s.serial, m.stability, m.last_day FROM memory_states m"
+                       " JOIN sentences s ON s.id = m.sentence"
+                       " WHERE m.due_day <= ? AND s.serial IS NOT NULL"));
+    q.addBindValue(today);
+    run(q);
+    while (q.next())
+        queue.due.push_back(
+            {q.value(0).toLongLong(), q.value(1).toInt(), false,
+             model.retrievability(double(today - q.value(3).toLongLong()), q.value(2).toDouble())});
+    // The least likely to be remembered first; equal chances by serial, so the order is stable.
+    std::sort(queue.due.begin(), queue.due.end(), [](const QueueItem& a, const QueueItem& b) {
+        return a.retrievability != b.retrievability ? a.retrievability < b.retrievability
+                                                    : a.serial < b.serial;
+    });
+    queue.fresh = freshSentences(db, settings.newPerDay - freshTakenToday(db, today), settings.newLevel);
+
+    QSqlQuery done(db);
+    done.prepare(QStringLiteral(
+        "SELECT count(DISTINCT sentence) FROM answer_log WHERE day = ? AND source = ? AND updated = 1"));
+    done.addBindValue(today);
+    done.addBindValue(static_cast<int>(Source::Today));
+    run(done);
+    if (done.next()) queue.doneToday = done.value(0).toInt();
+    return queue;
+}
+
+int dueCount(QSqlDatabase& db, qint64 today) {
+    QSqlQuery q(db);
+    q.prepare(
+        QStringLiteral("SELECT count(*) FROM memory_states m JOIN sentences s ON s.id = m.sentence"
+                       " WHERE m.due_day <= ? AND s.serial IS NOT NULL"));
+    q.addBindValue(today);
+    run(q);
+    return q.next() ? q.value(0).toInt() : 0;
+}
+
+int freshLeft(QSqlDatabase& db, qint64 today, const MemorySettings& settings) {
+    return static_cast<int>(
+        freshSentences(db, settings.newPerDay - freshTakenToday(db, today), settings.newLevel).size());
+}
+
+std::optional<NextDue> nextDue(QSqlDatabase& db, qint64 today) {
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral(
+        "SELECT m.due_day, count(*) FROM memory_states m JOIN sentences s ON s.id = m.sentence"
+        " WHERE m.due_day = (SELECT min(n.due_day) FROM memory_states n JOIN sentences o ON o.id = n.sentence"
+        " WHERE n.due_day > ? AND o.serial IS NOT NULL)"
+        " AND s.serial IS NOT NULL GROUP BY m.due_day"));
+    q.addBindValue(today);
+    run(q);
+    if (!q.next()) return std::nullopt;
+    return NextDue{q.value(0).toLongLong(), q.value(1).toInt()};
+}
+
+}  // namespace memory
