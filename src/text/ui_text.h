@@ -158,9 +158,9 @@ enum Key : int {
     KeyFillerTooLong = 291,
     KeySolutionTooLong = 292,
     // 350-369: Today, the day's spaced-repetition session
-    KeyTodayOption = 350,       // the launcher's fourth task
-    KeyTodayLeft = 352,         // "%1 due · %2 new · %3 done"
-    KeyTodayDueCount = 353,     // under the launcher's option
+    KeyTodayOption = 350,    // the launcher's fourth task
+    KeyTodayLeft = 352,      // "%1 due · %2 new · %3 done"
+    KeyTodayDueCount = 353,  // under the launcher's option
     KeyTodayOnlyNew = 354,
     KeyTodayNothingLeft = 355,
     KeyTodayAllDone = 356,
