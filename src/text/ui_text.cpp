@@ -19,6 +19,7 @@ const Catalogue& catalogue() {
         addEditorTexts(c);
         addProgressTexts(c);
         addListeningTexts(c);
+        addCommandLineTexts(c);
         return c;
     }();
     return table;

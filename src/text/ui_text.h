@@ -157,6 +157,9 @@ enum Key : int {
     KeySentenceTooLong = 290,
     KeyFillerTooLong = 291,
     KeySolutionTooLong = 292,
+    // 400-419: the program on a terminal
+    KeyCommandLineHelp = 400,
+    KeyUnknownArgument = 401,
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 
