@@ -5,6 +5,7 @@
 #include <QStyleFactory>
 #include <QTimer>
 
+#include "app/command_line.h"
 #include "app/context.h"
 #include "app/database_setup.h"
 #include "app/window_names.h"
@@ -16,9 +17,12 @@
 #include "view_manager.h"
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("plurquiz"));
     QApplication::setOrganizationName(QStringLiteral("Plurquiz"));
+    // --help and --version answer on the terminal, without a display.
+    if (const auto status = app::answerInformationOptions(argc, argv)) return *status;
+    QApplication application(argc, argv);
+    if (const auto status = app::refuseArguments(QApplication::arguments().mid(1))) return *status;
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QFont font = QApplication::font();
     font.setPointSize(10);

@@ -173,6 +173,9 @@ enum Key : int {
     KeyTodayNewInvalid = 363,
     KeyTodayWriteFailed = 364,
     KeyTodayAnswersLost = 365,
+    // 400-419: the program on a terminal
+    KeyCommandLineHelp = 400,
+    KeyUnknownArgument = 401,
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 

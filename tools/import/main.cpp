@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "app/command_line.h"
 #include "exchange_commands.h"
 #include "legacy_import.h"
 #include "material_csv_commands.h"
@@ -44,6 +45,8 @@ const char kHelp[] =
     "      nothing.\n"
     "  plurquiz-import --help\n"
     "      Shows this text.\n"
+    "  plurquiz-import --version\n"
+    "      Shows the version.\n"
     "Exit status: 0 done (warnings on standard error), 1 failed (the reason on standard error),\n"
     "2 wrong arguments.\n";
 
@@ -60,6 +63,10 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments().mid(1);
     if (args == QStringList{QStringLiteral("--help")} || args == QStringList{QStringLiteral("-h")}) {
         std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (args == QStringList{QStringLiteral("--version")}) {
+        std::printf("%s\n", qUtf8Printable(app::versionLine("plurquiz-import")));
         return 0;
     }
     QStringList rest = args;
