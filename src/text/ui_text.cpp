@@ -19,11 +19,8 @@ const Catalogue& catalogue() {
         addEditorTexts(c);
         addProgressTexts(c);
         addListeningTexts(c);
-<<<<<<< HEAD
         addTodayTexts(c);
-=======
         addCommandLineTexts(c);
->>>>>>> pkg
         return c;
     }();
     return table;
