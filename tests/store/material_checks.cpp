@@ -335,7 +335,9 @@ std::vector<Finding> crossGiveAways(const std::vector<Item>& items) {
     for (size_t i = 0; i < items.size(); ++i) {
         QStringList run = wordsOf(items[i].rightFiller(), false);
         const auto [before, after] = partsOf(items[i]);
-        if (run.isEmpty() || (before.isEmpty() && after.isEmpty())) continue;
+        if (run.isEmpty() || !items[i].sentence.contains(QLatin1String("...")) ||
+            (before.isEmpty() && after.isEmpty()))
+            continue;
         if (!before.isEmpty() && !after.isEmpty()) {
             run.prepend(before.back());
             run.append(after.front());
