@@ -5,7 +5,7 @@ namespace text {
 
 void addTodayTexts(Catalogue& c) {
     c.insert({
-        {350, {"T&oday", "&Mai ismétlés", "&Hoy", "&Aujourd'hui"}},
+        {350, {"Toda&y", "&Mai ismétlés", "&Hoy", "Aujourd'&hui"}},
         {352,
          {"%1 due · %2 new · %3 done", "%1 esedékes · %2 új · %3 kész",
           "%1 pendientes · %2 nuevas · %3 hechas", "%1 à revoir · %2 nouvelles · %3 faites"}},
