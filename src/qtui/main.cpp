@@ -14,6 +14,7 @@
 #include "legacy_import_process.h"
 #include "pictures.h"
 #include "qt_platform.h"
+#include "replay_progress.h"
 #include "view_manager.h"
 
 int main(int argc, char* argv[]) {
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
         qtui::importerWithProgress(QDir(programDir).filePath(QStringLiteral("plurquiz-import"))));
     ctx.installed = app::isInstalledCopy(programDir);
     app::defineWindows(ctx);
+    qtui::showReplayProgress(ctx);
 
     windows.runEvent(nullptr, forms::OnError::Report, [&] { windows.show(app::kStartup); });
     if (windows.ended()) return 0;

@@ -69,6 +69,12 @@ void addTodayTexts(Catalogue& c) {
           "Réponses qui n'ont pas pu être écrites dans le fichier de la base de données\u00a0: "
           "%3\n%1\n%2\nElles "
           "manquent à votre programme de révision."}},
+        {366,
+         {"Building your review schedule from the %1 answers of your test history…",
+          "Az ismétlési terv elkészítése a teszttörténet %1 válaszából…",
+          "Preparando su plan de repaso a partir de las %1 respuestas de su historial de tests…",
+          "Préparation de votre programme de révision à partir des %1 réponses de votre historique de "
+          "tests…"}},
     });
 }
 

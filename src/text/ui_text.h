@@ -173,6 +173,7 @@ enum Key : int {
     KeyTodayNewInvalid = 363,
     KeyTodayWriteFailed = 364,
     KeyTodayAnswersLost = 365,
+    KeyMemoryRebuilding = 366,  // the first opening of a file with a long test history
     // 400-419: the program on a terminal
     KeyCommandLineHelp = 400,
     KeyUnknownArgument = 401,
