@@ -111,6 +111,7 @@ void TodayWindow::showCurrent() {
     for (forms::Control* c : {&Label17, &Label18, &Label19, &Label20, &cmdListen, &lblEnd})
         c->visible = false;
     for (forms::Control* c : {&Label13, &Frame3D1, &Command1, &Command2}) c->visible = true;
+    Command2.isDefault = true;  // Enter goes on to the next sentence
     selectOption(Option3D1);
     answered_ = false;
     solutionShown_ = false;
