@@ -90,6 +90,14 @@ def make_database(folder):
     db.execute("INSERT INTO hiba1 (%s) SELECT 'B', mondat, a, b, c, d, felelet1, felelet2 FROM test1 "
                "WHERE sorszam <= 200" % fields)
     db.commit()
+    # A file of the layout before the learner's memory: the program's first opening rebuilds the
+    # memory from these 300,000 answers (behind its progress dialog), and Today then opens on a
+    # queue of every sentence seen (all of them due).
+    for statement in ("DROP TABLE IF EXISTS memory_states", "DROP TABLE IF EXISTS answer_log",
+                      "DROP TABLE IF EXISTS memory_settings", "DROP INDEX IF EXISTS test1_newcomers",
+                      "PRAGMA user_version = 4"):
+        db.execute(statement)
+    db.commit()
     # The search looks for the last sentence in the table's order that can be typed without
     # accents (xdotool types other letters through a keyboard mapping it changes on the fly, which
     # loses one now and then).

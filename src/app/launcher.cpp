@@ -96,7 +96,9 @@ void Launcher::showToday() {
     lblToday.caption.clear();
     if (!ctx.databaseAtStart) return;
     try {
-        const std::unique_ptr<store::Database> db = ctx.openDatabase(true);
+        // Opened as the windows open it, so that a file from before the memory gets it here, at
+        // start-up, behind the rebuild's progress dialog, rather than in the first window opened.
+        const std::unique_ptr<store::Database> db = ctx.openDatabase();
         const qint64 day = memory::dayOf(ctx.platform.now());
         const int due = memory::dueCount(db->db(), day);
         const int fresh = memory::freshLeft(db->db(), day, memory::loadSettings(db->db()));
