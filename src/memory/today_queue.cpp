@@ -15,10 +15,15 @@ void run(QSqlQuery& q) {
     if (!q.exec()) store::throwQueryError(q);
 }
 
-// New sentences already taken today: those whose first update fell today.
+// New sentences already taken today: those whose first update fell today. Each such update is
+// the one answer of the day logged as an update without a prediction (a sentence seen before
+// always has one), found through the log's index on the day; memory_states.first_day holds the
+// same, but without an index a count there reads all of it (7 ms at 70,000 sentences).
 int freshTakenToday(QSqlDatabase& db, qint64 today) {
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("SELECT count(*) FROM memory_states WHERE first_day = ?"));
+    q.prepare(
+        QStringLiteral("SELECT count(*) FROM answer_log WHERE day = ? AND updated = 1"
+                       " AND predicted IS NULL AND sentence IS NOT NULL"));
     q.addBindValue(today);
     run(q);
     return q.next() ? q.value(0).toInt() : 0;
