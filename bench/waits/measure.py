@@ -32,6 +32,10 @@ JOURNEY = [
     ("Find first", ["alt+d", "TYPE:FIND"], "Return"),
     ("Close, to the launcher ", ["FOCUS:Plurquiz Español  ----  Database"], "alt+c"),
     ("open Progress", ["FOCUS:PLURQUIZ ESPAÑOL"], "ctrl+p"),
+    ("Close, to the launcher  ", ["FOCUS:Plurquiz Español  ----  Progress"], "alt+c"),
+    ("open Today", ["FOCUS:PLURQUIZ ESPAÑOL", "alt+y"], "Return"),
+    ("an answer (Today)", ["FOCUS:Plurquiz Español  ----  Today"], "a"),
+    ("Next (Today)", [], "alt+n"),
 ]
 
 

@@ -3,8 +3,11 @@
 
 #include "about_window.h"
 #include "database_setup.h"
+#include "forms/platform.h"
 #include "forms/window_registry.h"
+#include "memory/today_queue.h"
 #include "reshuffle.h"
+#include "store/store_error.h"
 #include "text/ui_text.h"
 #include "text/window_texts.h"
 #include "window_names.h"
@@ -40,6 +43,7 @@ void Launcher::Form_Load() {
     pointer = forms::MousePointer::Default;
     if (ctx.windows.isLoaded(kStartup)) ctx.windows.unload(kStartup);
     prepareDatabase();
+    showToday();
     check();
     for (int i = 0; i < 4; ++i)
         if (kLangOfItem[i] == ctx.g.LangBase) worklang[i].checked = true;
@@ -63,6 +67,8 @@ void Launcher::ok_Click() {
         ctx.windows.show(kTest);
     else if (database.checked)
         ctx.windows.show(kEditor);
+    else if (today.checked)
+        ctx.windows.show(kToday);
     ctx.windows.unload(name());
 }
 
@@ -83,6 +89,26 @@ void Launcher::worklang_Click(int index) {
 
 void Launcher::language() {
     applyTexts(text::launcherTexts());
+    showToday();
+}
+
+void Launcher::showToday() {
+    lblToday.caption.clear();
+    if (!ctx.databaseAtStart) return;
+    try {
+        const std::unique_ptr<store::Database> db = ctx.openDatabase(true);
+        const qint64 day = memory::dayOf(ctx.platform.now());
+        const int due = memory::dueCount(db->db(), day);
+        const int fresh = memory::freshLeft(db->db(), day, memory::loadSettings(db->db()));
+        if (due > 0)
+            lblToday.caption = uiText(text::KeyTodayDueCount).arg(due);
+        else if (fresh > 0)
+            lblToday.caption = uiText(text::KeyTodayOnlyNew).arg(fresh);
+        else
+            lblToday.caption = uiText(text::KeyTodayNothingLeft);
+    } catch (const store::StoreError&) {
+        // A file without a memory yet (read-only, or one start-up refused) says nothing here.
+    }
 }
 
 void Launcher::mnuhow_Click() {

@@ -31,6 +31,9 @@ public:
     forms::Control& practice = addOption(Frame3D1, QStringLiteral("practice"), QStringLiteral("&Practice"));
     forms::Control& test = addOption(Frame3D1, QStringLiteral("test"), QStringLiteral("&Test"));
     forms::Control& database = addOption(Frame3D1, QStringLiteral("database"), QStringLiteral("&Database"));
+    forms::Control& today = addOption(Frame3D1, QStringLiteral("today"), QStringLiteral("Toda&y"));
+    // Under the Today option: how many sentences are due today, or that nothing is left.
+    forms::Control& lblToday = addLabel(QStringLiteral("lblToday"));
     forms::Control& ok = addButton(QStringLiteral("ok"), QStringLiteral("OK"));
     forms::Control& Exi = addButton(QStringLiteral("Exi"), QStringLiteral("END"));
     forms::Control& change =
@@ -49,6 +52,7 @@ public:
 
 private:
     void prepareDatabase();
+    void showToday();
 };
 
 }  // namespace app

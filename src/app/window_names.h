@@ -15,5 +15,6 @@ inline const QString kTest = QStringLiteral("Sptest");
 inline const QString kEditor = QStringLiteral("Form1");
 inline const QString kReview = QStringLiteral("Hibatst");
 inline const QString kProgress = QStringLiteral("Progress");
+inline const QString kToday = QStringLiteral("Today");
 
 }  // namespace app

@@ -11,6 +11,7 @@
 #include "review/review_window.h"
 #include "startup_window.h"
 #include "text/ui_text.h"
+#include "today/today_window.h"
 #include "window_names.h"
 
 namespace app {
@@ -41,6 +42,7 @@ void defineWindows(Context& ctx) {
     w.define(kReview, [&ctx] { return std::make_unique<review::ReviewWindow>(ctx); });
     w.define(kEditor, [&ctx] { return std::make_unique<editor::EditorWindow>(ctx); });
     w.define(kProgress, [&ctx] { return std::make_unique<progress::ProgressWindow>(ctx); });
+    w.define(kToday, [&ctx] { return std::make_unique<today::TodayWindow>(ctx); });
 
     // The program goes on after such an error: every write is committed or rolled back as a
     // whole, so what is stored stays sound, and ending would throw away the learner's session.

@@ -95,6 +95,14 @@ void PracticeWindow::Form_Load() {
     }
 }
 
+void PracticeWindow::Form_Unload() {
+    if (const int unwritten = memory_.settle(); unwritten > 0)
+        AppForm::message(uiText(text::KeyTodayAnswersLost)
+                             .arg(ctx.g.DatabasePath, reason(memory_.lastFailure()))
+                             .arg(unwritten),
+                         forms::MsgIcon::Information, PracticeTitle);
+}
+
 void PracticeWindow::openOnSerials(const std::vector<int>& serials) {
     store::Snapshot chosen = store::Snapshot::ofSerials(*db_, serials);
     // Every one of them deleted meanwhile: the usual selection stays.
@@ -157,6 +165,7 @@ void PracticeWindow::display(const app::FieldReader& field) {
     Label26.caption = text("sorszam");
     Label27.caption = text("szint");
     // A new sentence has not been answered yet: Listen waits for the answer.
+    answeredShown_ = false;
     SentenceToSay = store::sentenceToSay(text("mondat"), {text("a"), text("b"), text("c"), text("d")},
                                          text("felelet2"), text("felelet1"));
     cmdListen.visible = false;
@@ -183,6 +192,7 @@ void PracticeWindow::oke() {
     Label19.visible = right;
     Label20.visible = !right;
     offerListening(cmdListen, SentenceToSay);
+    if (!std::exchange(answeredShown_, true)) memory_.record(Label26.caption.toInt(), right, Label17.visible);
     if (Command2.visible)
         setFocus(Command2);
     else if (Command10.visible)

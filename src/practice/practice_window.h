@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/memory_answers.h"
 #include "app/question_labels.h"
 #include "app/task_window.h"
 #include "store/database.h"
@@ -22,6 +23,7 @@ class PracticeWindow : public app::TaskWindow {
 public:
     explicit PracticeWindow(app::Context& ctx);
     void Form_Load() override;
+    void Form_Unload() override;
 
     // Start, answering, solution, the two Next buttons.
     void Command3_Click();
@@ -125,6 +127,9 @@ public:
         addItem(QStringLiteral("mnuSpeak"), QStringLiteral("Read the sentence &aloud after each answer"));
 
 private:
+    // The first answer to each sentence shown reaches the learner's memory.
+    app::MemoryAnswers memory_{ctx, memory::Source::Practice};
+    bool answeredShown_ = false;
     app::QuestionLabels question() { return {Label13, Label14, Label12, Label15, Label16, Label10}; }
     // Shows the fields of a record (the display mapping); only captions change.
     void display(const app::FieldReader& field);

@@ -5,6 +5,7 @@
 #include <QStyleFactory>
 #include <QTimer>
 
+#include "app/command_line.h"
 #include "app/context.h"
 #include "app/database_setup.h"
 #include "app/window_names.h"
@@ -13,12 +14,16 @@
 #include "legacy_import_process.h"
 #include "pictures.h"
 #include "qt_platform.h"
+#include "replay_progress.h"
 #include "view_manager.h"
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("plurquiz"));
     QApplication::setOrganizationName(QStringLiteral("Plurquiz"));
+    // --help and --version answer on the terminal, without a display.
+    if (const auto status = app::answerInformationOptions(argc, argv)) return *status;
+    QApplication application(argc, argv);
+    if (const auto status = app::refuseArguments(QApplication::arguments().mid(1))) return *status;
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QFont font = QApplication::font();
     font.setPointSize(10);
@@ -36,6 +41,7 @@ int main(int argc, char* argv[]) {
         qtui::importerWithProgress(QDir(programDir).filePath(QStringLiteral("plurquiz-import"))));
     ctx.installed = app::isInstalledCopy(programDir);
     app::defineWindows(ctx);
+    qtui::showReplayProgress(ctx);
 
     windows.runEvent(nullptr, forms::OnError::Report, [&] { windows.show(app::kStartup); });
     if (windows.ended()) return 0;

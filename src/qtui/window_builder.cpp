@@ -17,6 +17,7 @@
 #include "ui_review_window.h"
 #include "ui_startup_window.h"
 #include "ui_test_window.h"
+#include "ui_today_window.h"
 
 namespace qtui {
 
@@ -45,7 +46,8 @@ const char* const kAbout = "#Panel3D1 { background: #f4f1ea; } #Label1 { color: 
 const char* const kLauncher =
     "#change { color: #0b4f8a; text-decoration: underline; }"
     "#ok, #Exi { font-size: 11pt; font-weight: bold; }"
-    "#Frame3D1 QRadioButton { font-size: 11pt; }";
+    "#Frame3D1 QRadioButton { font-size: 11pt; }"
+    "#lblToday { color: #2e5e3a; font-weight: bold; }";
 // What the practice, test and review windows share: the sentence large on white in its panel, the
 // fillers on white with their letters.
 QString answering(const char* own) {
@@ -90,6 +92,15 @@ const char* const kReview =
     "#Label30, #Label31 { font-weight: bold; }"
     "#Label11, #Label22 { color: #6b7480; font-size: 17pt; }"
     "#Command1 { font-size: 12pt; font-weight: bold; }";
+// Today: the practice window's panels, the line of what is left in bold, the end of the session large.
+const char* const kToday =
+    "#Label19 { background: #2e9d4f; color: white; font-size: 28pt; border-radius: 8px; }"
+    "#Label20 { background: #d0342c; color: white; font-size: 28pt; border-radius: 8px; }"
+    "#Label18 { font-size: 16pt; font-weight: bold; color: #2e5e3a; }"
+    "#Label17 { background: #ffffe1; font-size: 13pt; border: 1px solid #d9d3a6; border-radius: 4px; }"
+    "#lblLeft { font-size: 11pt; font-weight: bold; color: #1f3b57; }"
+    "#lblEnd { background: white; color: #2e5e3a; font-size: 15pt; border: 1px solid #c5ccd6;"
+    "  border-radius: 8px; padding: 24px; }";
 // The six boxes a teacher types Spanish into take their design font from the layout, not from
 // here: a font in a style sheet would override the one chosen with the Fonts item.
 const char* const kEditor =
@@ -138,6 +149,7 @@ std::map<QString, std::function<QMainWindow*()>>& builders() {
         {QStringLiteral("Spgyak"), [] { return make<Ui::PracticeWindowUi>(answering(kPractice)); }},
         {QStringLiteral("Sptest"), [] { return make<Ui::TestWindowUi>(answering(kTest)); }},
         {QStringLiteral("Hibatst"), [] { return make<Ui::ReviewWindowUi>(answering(kReview)); }},
+        {QStringLiteral("Today"), [] { return make<Ui::TodayWindowUi>(answering(kToday)); }},
         {QStringLiteral("Form1"), [] { return make<Ui::EditorWindowUi>(QString::fromUtf8(kEditor)); }},
         {QStringLiteral("Progress"), [] { return buildProgressWindow(QString::fromUtf8(kProgress)); }},
     };

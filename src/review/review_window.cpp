@@ -2,6 +2,8 @@
 // and closing, which empties the log.
 #include "review_window.h"
 
+#include <utility>
+
 #include "app/window_names.h"
 #include "failed_log.h"
 #include "forms/window_registry.h"
@@ -90,6 +92,11 @@ void ReviewWindow::Form_Load() {
 }
 
 void ReviewWindow::Form_Unload() {
+    if (const int unwritten = memory_.settle(); unwritten > 0)
+        message(uiText(text::KeyTodayAnswersLost)
+                    .arg(ctx.g.DatabasePath, reason(memory_.lastFailure()))
+                    .arg(unwritten),
+                forms::MsgIcon::Information);
     emptyTheLog();
 }
 
@@ -101,6 +108,7 @@ void ReviewWindow::display() {
     Label19.caption = text("felelet2");
     Label20.caption = text("felelet1");
     // A new item has not been answered again yet: Listen waits for the answer.
+    answeredShown_ = false;
     SentenceToSay = store::sentenceToSay(text("mondat"), {text("a"), text("b"), text("c"), text("d")},
                                          text("felelet2"), text("felelet1"));
     cmdListen.visible = false;
@@ -159,6 +167,7 @@ void ReviewWindow::Option_Click(int letter) {
     Label17.visible = right;
     Label18.visible = !right;
     offerListening(cmdListen, SentenceToSay);
+    if (!std::exchange(answeredShown_, true)) memory_.recordByText(Label13.caption, right, Label20.visible);
 }
 
 void ReviewWindow::Form_KeyPress(QChar& key) {

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/app_form.h"
+#include "app/memory_answers.h"
 #include "app/question_labels.h"
 #include "store/bound_view.h"
 #include "store/database.h"
@@ -94,6 +95,9 @@ public:
     forms::Control& mnuOnTop = addItem(QStringLiteral("mnuOnTop"), QStringLiteral("&OnTop"));
 
 private:
+    // The first answer to each item shown reaches the learner's memory.
+    app::MemoryAnswers memory_{ctx, memory::Source::Review};
+    bool answeredShown_ = false;
     app::QuestionLabels question() { return {Label13, Label14, Label12, Label15, Label16, Label10}; }
     // Shows the fields of the current row.
     void display();

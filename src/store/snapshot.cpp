@@ -8,6 +8,7 @@
 #include <numeric>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "criteria.h"
 #include "field_limits.h"
@@ -72,11 +73,11 @@ Snapshot Snapshot::ofSerials(Database& db, const std::vector<int>& serials) {
     QSqlQuery q(db.db());
     if (!q.prepare(QStringLiteral("SELECT rowid FROM test1 WHERE sorszam = ?"))) throwQueryError(q);
     auto order = std::make_shared<std::vector<qint64>>();
+    std::unordered_set<qint64> taken;  // a long list (a day's queue of thousands) stays linear
     for (int serial : serials) {
         q.bindValue(0, serial);
         if (!q.exec()) throwQueryError(q);
-        if (q.next() && std::find(order->begin(), order->end(), q.value(0).toLongLong()) == order->end())
-            order->push_back(q.value(0).toLongLong());
+        if (q.next() && taken.insert(q.value(0).toLongLong()).second) order->push_back(q.value(0).toLongLong());
         q.finish();
     }
     return Snapshot(std::make_shared<Rows>(db, fields), std::move(order), {});

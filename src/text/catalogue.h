@@ -17,5 +17,7 @@ void addTestTexts(Catalogue& c);
 void addEditorTexts(Catalogue& c);
 void addProgressTexts(Catalogue& c);
 void addListeningTexts(Catalogue& c);
+void addTodayTexts(Catalogue& c);
+void addCommandLineTexts(Catalogue& c);
 
 }  // namespace text

@@ -19,6 +19,8 @@ const Catalogue& catalogue() {
         addEditorTexts(c);
         addProgressTexts(c);
         addListeningTexts(c);
+        addTodayTexts(c);
+        addCommandLineTexts(c);
         return c;
     }();
     return table;

@@ -157,6 +157,26 @@ enum Key : int {
     KeySentenceTooLong = 290,
     KeyFillerTooLong = 291,
     KeySolutionTooLong = 292,
+    // 350-369: Today, the day's spaced-repetition session
+    KeyTodayOption = 350,    // the launcher's fourth task
+    KeyTodayLeft = 352,      // "%1 due · %2 new · %3 done"
+    KeyTodayDueCount = 353,  // under the launcher's option
+    KeyTodayOnlyNew = 354,
+    KeyTodayNothingLeft = 355,
+    KeyTodayAllDone = 356,
+    KeyTodayNothing = 357,
+    KeyTodayNextDue = 358,
+    KeyTodayNewPerDay = 359,  // menu items
+    KeyTodayNewLevel = 360,
+    KeyTodayRetention = 361,
+    KeyTodayNewPrompt = 362,
+    KeyTodayNewInvalid = 363,
+    KeyTodayWriteFailed = 364,
+    KeyTodayAnswersLost = 365,
+    KeyMemoryRebuilding = 366,  // the first opening of a file with a long test history
+    // 400-419: the program on a terminal
+    KeyCommandLineHelp = 400,
+    KeyUnknownArgument = 401,
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 

@@ -10,9 +10,10 @@ namespace text {
 namespace {
 
 constexpr TextBinding kLauncher[] = {
-    {"activities", -1, 60},  {"practice", -1, 31}, {"test", -1, 32},     {"database", -1, 33},
-    {"change", -1, 74},      {"ok", -1, 0},        {"Exi", -1, 1},       {"mnuhelp", -1, 25},
-    {"mnuworklang", -1, 28}, {"mnuhow", -1, 29},   {"mnuabout", -1, 30}, {"mnuProgress", -1, 200},
+    {"activities", -1, 60},   {"practice", -1, 31},    {"test", -1, 32},   {"database", -1, 33},
+    {"today", -1, 350},       {"change", -1, 74},      {"ok", -1, 0},      {"Exi", -1, 1},
+    {"mnuhelp", -1, 25},      {"mnuworklang", -1, 28}, {"mnuhow", -1, 29}, {"mnuabout", -1, 30},
+    {"mnuProgress", -1, 200},
 };
 
 constexpr TextBinding kReview[] = {
@@ -35,6 +36,13 @@ constexpr TextBinding kProgress[] = {
     {"cmdClose", -1, 4},      {"mnuTasks", -1, 26},     {"mnuPractice", -1, 31},  {"mnuTest", -1, 32},
     {"mnuDatabase", -1, 33},  {"mnuSettings", -1, 27},  {"mnuLevel", -1, 37},     {"mnuTopic", -1, 41},
     {"mnuShowLevel", 0, 234}, {"mnuShowTopic", 0, 235},
+};
+
+constexpr TextBinding kToday[] = {
+    {"Command1", -1, 6},       {"Command2", -1, 5},      {"Command6", -1, 4},       {"mnuTasks", -1, 26},
+    {"mnuPractice", -1, 31},   {"mnuTest", -1, 32},      {"mnuDatabase", -1, 33},   {"mnuSettings", -1, 27},
+    {"mnuNewPerDay", -1, 359}, {"mnuNewLevel", -1, 360}, {"mnuRetention", -1, 361}, {"cmdListen", -1, 240},
+    {"mnuSpeak", -1, 244},
 };
 
 constexpr TextBinding kAbout[] = {
@@ -98,6 +106,9 @@ std::span<const TextBinding> progressTexts() {
     }();
     return all;
 }
+std::span<const TextBinding> todayTexts() {
+    return kToday;
+}
 std::span<const TextBinding> aboutTexts() {
     return kAbout;
 }
@@ -117,12 +128,13 @@ std::span<const TextBinding> practiceTexts() {
 }
 
 QString titleWord(TitleWindow window, int langBase) {
-    static const std::array<std::array<const char*, 4>, 5> words = {{
+    static const std::array<std::array<const char*, 4>, 6> words = {{
         {"Database", "Adatbázis", "Base de datos", "Base de données"},
         {"Practice", "Gyakorlás", "Ejercicio", "Exercice"},
         {"Failed items", "Téves válaszok", "Soluciones erróneas", "Erreurs"},
         {"Test", "Teszt", "Test", "Test"},
         {"Progress", "Haladás", "Progreso", "Progrès"},
+        {"Today", "Mai ismétlés", "Hoy", "Aujourd'hui"},
     }};
     int col = -1;
     if (langBase == English)

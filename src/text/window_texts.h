@@ -19,6 +19,7 @@ std::span<const TextBinding> practiceTexts();  // Spgyak
 std::span<const TextBinding> reviewTexts();    // Hibatst
 std::span<const TextBinding> testTexts();      // Sptest
 std::span<const TextBinding> progressTexts();  // Progress
+std::span<const TextBinding> todayTexts();     // Today
 std::span<const TextBinding> aboutTexts();     // sobre (its caption is applied separately)
 constexpr int kAboutCaptionKey = 89;
 constexpr int kReviewMessageTitleKey = 66;
@@ -26,7 +27,7 @@ constexpr int kReviewMessageTitleKey = 66;
 // The catalogue key of topic menu item i (0-17): 42-57, then 59 and 58.
 int topicItemKey(int item);
 
-enum class TitleWindow { Database, Practice, Review, Test, Progress };
+enum class TitleWindow { Database, Practice, Review, Test, Progress, Today };
 // The window's own name for a working language; empty for an unknown language.
 QString titleWord(TitleWindow window, int langBase);
 

@@ -44,11 +44,12 @@ def inner(argv):
     sys.path.insert(0, HERE)
     import journeys
     import scenarios
+    import today
     import unusable_file
     build_dir = os.path.abspath(argv[0])
     wanted = argv[1:]
     passed = failed = 0
-    for name, scenario in scenarios.ALL + journeys.ALL + unusable_file.ALL:
+    for name, scenario in scenarios.ALL + journeys.ALL + unusable_file.ALL + today.ALL:
         if wanted and name not in wanted:
             continue
         started = time.monotonic()

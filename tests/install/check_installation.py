@@ -22,7 +22,8 @@ def main(build_dir):
         expected = ["bin/plurquiz", "bin/plurquiz-import",
                     "share/applications/%s.desktop" % APP_ID,
                     "share/metainfo/%s.metainfo.xml" % APP_ID,
-                    "share/icons/hicolor/scalable/apps/%s.svg" % APP_ID]
+                    "share/icons/hicolor/scalable/apps/%s.svg" % APP_ID,
+                    "share/man/man1/plurquiz.1.gz", "share/man/man1/plurquiz-import.1.gz"]
         expected += ["share/icons/hicolor/%dx%d/apps/%s.png" % (s, s, APP_ID) for s in SIZES]
         missing = [p for p in expected if not os.path.isfile(os.path.join(prefix, p))]
         # The score chart's plugin, where the installed program looks for it: PREFIX/LIBDIR/plurquiz.

@@ -1,6 +1,7 @@
 // Editorial checks over the teaching material; see material_checks.h.
 #include "material_checks.h"
 
+#include <QHash>
 #include <QSet>
 #include <algorithm>
 
@@ -72,14 +73,37 @@ bool hasContentWord(const QStringList& words) {
 }
 
 double jaccard(const QSet<QString>& a, const QSet<QString>& b) {
-    const QSet<QString> all = a + b;
-    return all.isEmpty() ? 0.0 : double((a & b).size()) / double(all.size());
+    const QSet<QString>& small = a.size() <= b.size() ? a : b;
+    const QSet<QString>& large = a.size() <= b.size() ? b : a;
+    qsizetype shared = 0;
+    for (const QString& w : small) shared += large.contains(w);
+    const qsizetype all = a.size() + b.size() - shared;
+    return all == 0 ? 0.0 : double(shared) / double(all);
 }
 
-QSet<QString> bigrams(const QStringList& words) {
-    QSet<QString> set;
-    for (qsizetype i = 0; i + 1 < words.size(); ++i) set.insert(words[i] + u' ' + words[i + 1]);
-    return set;
+// Word pairs as sorted hashes: the pair test runs over every two rows, and comparing two sorted
+// number lists costs far less than comparing sets of strings.
+std::vector<size_t> bigrams(const QStringList& words) {
+    std::vector<size_t> hashes;
+    for (qsizetype i = 0; i + 1 < words.size(); ++i) hashes.push_back(qHash(words[i] + u' ' + words[i + 1]));
+    std::sort(hashes.begin(), hashes.end());
+    hashes.erase(std::unique(hashes.begin(), hashes.end()), hashes.end());
+    return hashes;
+}
+
+double jaccard(const std::vector<size_t>& a, const std::vector<size_t>& b) {
+    size_t shared = 0;
+    for (auto x = a.begin(), y = b.begin(); x != a.end() && y != b.end();) {
+        if (*x < *y) {
+            ++x;
+        } else if (*y < *x) {
+            ++y;
+        } else {
+            ++shared, ++x, ++y;
+        }
+    }
+    const size_t all = a.size() + b.size() - shared;
+    return all == 0 ? 0.0 : double(shared) / double(all);
 }
 
 // Folded words before and after the gap.
@@ -146,19 +170,30 @@ QString percent(double share) {
 constexpr double kSameSentence = 0.4;
 constexpr double kSameOptions = 0.4;
 
+// What the pair test reads of one row, worked out once per row.
+struct Read {
+    Sides sides;
+    std::vector<size_t> pairs;  // word pairs of the sentence, gap removed
+    QStringList answer;         // words of the right filler, accents kept
+    explicit Read(const Item& item)
+        : sides(sidesOf(item)),
+          pairs(bigrams(sides.before + sides.after)),
+          answer(wordsOf(item.rightFiller(), false)) {}
+};
+
 // Why two rows are the same exercise, or an empty string.
-QString duplicateReason(const Item& a, const Item& b) {
-    const Sides sa = sidesOf(a), sb = sidesOf(b);
+QString duplicateReason(const Item& a, const Item& b, const Read& ra, const Read& rb) {
+    const Sides &sa = ra.sides, &sb = rb.sides;
 
     // 1. The sentences, gap removed, read almost alike.
-    const double sentence = jaccard(bigrams(sa.before + sa.after), bigrams(sb.before + sb.after));
+    const double sentence = jaccard(ra.pairs, rb.pairs);
     if (sentence >= kSameSentence)
         return QStringLiteral("the sentences share %1 of their word pairs").arg(percent(sentence));
 
     // 2. The same lexical answer among largely the same options (riquísima against ricísima,
     // muy riquísima, riquísimo, twice). A longer answer may contain the shorter one
     // (un viejo amigo / viejo amigo). Accents count here: aun and aún are different answers.
-    const QStringList wa = wordsOf(a.rightFiller(), false), wb = wordsOf(b.rightFiller(), false);
+    const QStringList &wa = ra.answer, &wb = rb.answer;
     const QSet<QString> setA(wa.begin(), wa.end()), setB(wb.begin(), wb.end());
     const bool sameAnswer =
         wa == wb || (wa.size() >= 2 && wb.size() >= 2 && (setA.contains(setB) || setB.contains(setA)));
@@ -187,6 +222,7 @@ Item itemOf(const store::MaterialRow& row) {
     const auto text = [&](size_t column) { return row.values.at(column).toString(); };
     Item item;
     item.serial = row.values.at(0).toInt();
+    item.level = row.values.at(1).toInt();
     item.kulcs1 = text(2);
     item.kulcs2 = text(3);
     item.sentence = text(4);
@@ -197,6 +233,7 @@ Item itemOf(const store::MaterialRow& row) {
 }
 
 QString Finding::key() const {
+    if (!place.isEmpty()) return kind + u' ' + place;
     return other ? QStringLiteral("%1 %2/%3").arg(kind).arg(serial).arg(other)
                  : QStringLiteral("%1 %2").arg(kind).arg(serial);
 }
@@ -226,9 +263,12 @@ QStringList wordsOf(const QString& text, bool foldAccents) {
 
 std::vector<Finding> nearDuplicates(const std::vector<Item>& items) {
     std::vector<Finding> found;
+    std::vector<Read> read;
+    read.reserve(items.size());
+    for (const Item& item : items) read.emplace_back(item);
     for (size_t i = 0; i < items.size(); ++i)
         for (size_t j = i + 1; j < items.size(); ++j) {
-            const QString reason = duplicateReason(items[i], items[j]);
+            const QString reason = duplicateReason(items[i], items[j], read[i], read[j]);
             if (!reason.isEmpty())
                 found.push_back({QStringLiteral("near-duplicate"), items[i].serial, items[j].serial, reason});
         }
@@ -271,6 +311,104 @@ std::vector<Finding> giveAways(const std::vector<Item>& items) {
             found.push_back(
                 {QStringLiteral("give-away"), item.serial, 0,
                  QStringLiteral("\"%1\" also stands in \"%2\"").arg(item.rightFiller(), item.sentence)});
+    }
+    return found;
+}
+
+std::vector<Finding> crossGiveAways(const std::vector<Item>& items) {
+    // Words on either side of a row's gap, accents kept: the learner sees them as written.
+    const auto partsOf = [](const Item& item) {
+        const qsizetype gap = item.sentence.indexOf(QLatin1String("..."));
+        if (gap < 0) return std::array<QStringList, 2>{wordsOf(item.sentence, false), {}};
+        return std::array<QStringList, 2>{wordsOf(item.sentence.left(gap), false),
+                                          wordsOf(item.sentence.mid(gap + 3), false)};
+    };
+
+    // Each row's frame: its right filler between the words next to the gap, or, for a gap at either
+    // end of the sentence, followed or preceded by one word (two when that one is a grammar word).
+    struct Frame {
+        size_t row;
+        QString words;
+    };
+    std::vector<Frame> frames;
+    qsizetype longest = 0;
+    for (size_t i = 0; i < items.size(); ++i) {
+        QStringList run = wordsOf(items[i].rightFiller(), false);
+        const auto [before, after] = partsOf(items[i]);
+        if (run.isEmpty() || !items[i].sentence.contains(QLatin1String("...")) ||
+            (before.isEmpty() && after.isEmpty()))
+            continue;
+        if (!before.isEmpty() && !after.isEmpty()) {
+            run.prepend(before.back());
+            run.append(after.front());
+        } else {
+            for (qsizetype k = 1; k <= 2 && k <= before.size() + after.size(); ++k) {
+                if (after.isEmpty())
+                    run.prepend(before[before.size() - k]);
+                else
+                    run.append(after[k - 1]);
+                if (hasContentWord(run)) break;
+            }
+        }
+        if (!hasContentWord(run)) continue;  // "muy bien la" stands in too many sentences to tell
+        frames.push_back({i, run.join(u' ')});
+        longest = std::max(longest, run.size());
+    }
+
+    // Every run of words up to the longest frame, within one side of a gap, and the rows showing it.
+    QHash<QString, std::vector<size_t>> shownBy;
+    for (size_t j = 0; j < items.size(); ++j)
+        for (const QStringList& part : partsOf(items[j]))
+            for (qsizetype start = 0; start < part.size(); ++start)
+                for (qsizetype n = 2; n <= longest && start + n <= part.size(); ++n) {
+                    std::vector<size_t>& rows = shownBy[part.mid(start, n).join(u' ')];
+                    if (rows.empty() || rows.back() != j) rows.push_back(j);
+                }
+
+    std::vector<Finding> found;
+    for (const Frame& frame : frames)
+        for (size_t j : shownBy.value(frame.words)) {
+            if (j == frame.row) continue;
+            found.push_back({QStringLiteral("give-away"), items[frame.row].serial, items[j].serial,
+                             QStringLiteral("\"%1\" stands in \"%2\"").arg(frame.words, items[j].sentence)});
+        }
+    return found;
+}
+
+std::vector<Finding> thinCells(const std::vector<Item>& items, const std::vector<TopicFilter>& topics,
+                               int minimum) {
+    std::vector<Finding> found;
+    for (const TopicFilter& topic : topics) {
+        std::array<int, 4> perLevel{};
+        for (const Item& item : items)
+            if (item.level >= 1 && item.level <= 3 && topic.holds(item)) ++perLevel[size_t(item.level)];
+        for (int level = 1; level <= 3; ++level)
+            if (perLevel[size_t(level)] < minimum)
+                found.push_back(
+                    {QStringLiteral("thin cell"), 0, 0,
+                     QStringLiteral("%1 sentences, %2 wanted").arg(perLevel[size_t(level)]).arg(minimum),
+                     QStringLiteral("%1 level %2").arg(topic.name).arg(level)});
+    }
+    return found;
+}
+
+std::vector<Finding> unevenLetters(const std::vector<Item>& items, double low, double high) {
+    std::vector<Finding> found;
+    for (int level = 1; level <= 3; ++level) {
+        std::array<int, 4> perLetter{};
+        int rows = 0;
+        for (const Item& item : items)
+            if (item.level == level) ++perLetter[size_t(item.right)], ++rows;
+        for (int letter = 0; letter < 4 && rows > 0; ++letter) {
+            const double share = double(perLetter[size_t(letter)]) / rows;
+            if (share < low || share > high)
+                found.push_back({QStringLiteral("uneven letters"), 0, 0,
+                                 QStringLiteral("%1 of %2 rows (%3), %4 to %5 wanted")
+                                     .arg(perLetter[size_t(letter)])
+                                     .arg(rows)
+                                     .arg(percent(share), percent(low), percent(high)),
+                                 QStringLiteral("level %1 %2").arg(level).arg(QChar(u'A' + letter))});
+        }
     }
     return found;
 }

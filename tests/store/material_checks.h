@@ -1,11 +1,13 @@
 // Editorial checks over the teaching material that go beyond the mechanical rules of a row: two
-// rows that drill the same item, an option that only reorders the right answer's words, and a
-// right filler that the rest of the sentence gives away. Pure functions over the rows.
+// rows that drill the same item, an option that only reorders the right answer's words, a right
+// filler that the rest of the sentence or another row's sentence gives away, and the spread of
+// the rows over topic-and-level cells and right letters. Pure functions over the rows.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "store/material.h"
@@ -14,6 +16,7 @@ namespace materialcheck {
 
 struct Item {
     int serial = 0;
+    int level = 0;
     QString kulcs1, kulcs2;
     QString sentence;  // with its one gap "..."
     std::array<QString, 4> fillers;
@@ -25,11 +28,12 @@ struct Item {
 Item itemOf(const store::MaterialRow& row);
 
 struct Finding {
-    QString kind;  // "near-duplicate", "reordering" or "give-away"
+    QString kind;  // "near-duplicate", "reordering", "give-away", "thin cell" or "uneven letters"
     int serial = 0;
-    int other = 0;  // the second row of a near-duplicate pair, else 0
+    int other = 0;  // the second row of a pair, else 0
     QString reason;
-    // "near-duplicate 85/218" or "give-away 224": what a test compares.
+    QString place{};  // what a spread finding is about ("Nouns level 2", "level 2 A"); rows name none
+    // "near-duplicate 85/218", "give-away 224" or "thin cell Nouns level 2": what a test compares.
     QString key() const;
     // The key followed by the reason, one line for a report.
     QString text() const;
@@ -46,5 +50,22 @@ std::vector<Finding> nearDuplicates(const std::vector<Item>& items);
 std::vector<Finding> reorderedOptions(const std::vector<Item>& items);
 // Rows whose right filler also stands elsewhere in the sentence.
 std::vector<Finding> giveAways(const std::vector<Item>& items);
+// Rows whose right filler another row's sentence shows in the same frame, so that a learner who
+// has met the other row knows the answer: the filler between the words on either side of the gap
+// (at an end of the sentence, with the next word, or two when that is a grammar word), the frame
+// holding a word that is not a grammar word. "give-away 168/7": row 7's sentence shows row 168's
+// answer.
+std::vector<Finding> crossGiveAways(const std::vector<Item>& items);
+
+// A topic as the spread check sees it: its name in a finding and which rows it holds.
+struct TopicFilter {
+    QString name;
+    std::function<bool(const Item&)> holds;
+};
+// Topic-and-level cells (levels 1-3) holding fewer than `minimum` rows.
+std::vector<Finding> thinCells(const std::vector<Item>& items, const std::vector<TopicFilter>& topics,
+                               int minimum);
+// Right letters that stand in less than `low` or more than `high` of a level's rows.
+std::vector<Finding> unevenLetters(const std::vector<Item>& items, double low, double high);
 
 }  // namespace materialcheck

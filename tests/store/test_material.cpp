@@ -29,8 +29,13 @@ std::vector<QVariant> asTest1(const MaterialRow& r) {
 materialcheck::Item planted(const QString& line) {
     const QStringList f = line.split(u'|');
     materialcheck::Item item{
-        f[0].toInt(), f[1], f[2], f[3], {f[4], f[5], f[6], f[7]}, f[8][0].unicode() - u'A'};
+        f[0].toInt(), 0, f[1], f[2], f[3], {f[4], f[5], f[6], f[7]}, f[8][0].unicode() - u'A'};
     return item;
+}
+// A test1 row of an item, for the topics' conditions (they read the codes only).
+std::vector<QVariant> asTest1(const materialcheck::Item& i) {
+    const auto& f = i.fillers;
+    return {i.serial, i.serial, 1, i.level, i.kulcs1, i.kulcs2, i.sentence, f[0], f[1], f[2], f[3], {}, {}};
 }
 QStringList keysOf(const std::vector<materialcheck::Finding>& findings) {
     QStringList keys;
@@ -39,7 +44,8 @@ QStringList keysOf(const std::vector<materialcheck::Finding>& findings) {
 }
 std::vector<materialcheck::Finding> allFindings(const std::vector<materialcheck::Item>& items) {
     std::vector<materialcheck::Finding> all = materialcheck::nearDuplicates(items);
-    for (auto&& more : {materialcheck::reorderedOptions(items), materialcheck::giveAways(items)})
+    for (auto&& more : {materialcheck::reorderedOptions(items), materialcheck::giveAways(items),
+                        materialcheck::crossGiveAways(items)})
         all.insert(all.end(), more.begin(), more.end());
     return all;
 }
@@ -116,6 +122,21 @@ private slots:
             << QStringList{"1|8|0|Saco ... mi perro a pasear.|con|a|de|por|B",
                            "2|1|1|Mi padre ... profesor en una escuela.|está|es|hay|son|B"}
             << QStringList{};
+        QTest::newRow("another row shows the answer between its neighbours")
+            << QStringList{"1|5|0|Tengo ... hambre; ¿comemos ya?|mucho|muy|muchas|mucha|D",
+                           "2|7|0|No he comido ... hoy y tengo mucha hambre.|algo|nadie|ningún|nada|D"}
+            << QStringList{QStringLiteral("give-away 1/2")};
+        QTest::newRow("another row shows the answer after a gap at the start")
+            << QStringList{"1|8|0|... pesar del mal tiempo, salimos de excursión.|En|Con|A|Por|C",
+                           "2|1|6|A pesar de la lluvia, los niños ... jugando.|siguen|están|llevan|van|A"}
+            << QStringList{QStringLiteral("give-away 1/2")};
+        QTest::newRow("the answer in another row's gap, or next to one of its neighbours only")
+            << QStringList{"1|5|0|Tengo ... sed: ¿hay agua fría?|mucho|muy|muchas|mucha|D",
+                           "2|5|0|Los niños tienen ... hambre después del partido.|mucho|muy|muchas|mucha|D",
+                           "3|1|7|En Burgos ... mucho frío por las noches.|tiene|es|está|hace|D",
+                           "4|1|2|¿Te ... abrir? Hace mucho "
+                           "calor.|importaría|importará|importarías|importó|A"}
+            << QStringList{};
     }
 
     void editorialChecksCatchPlantedRows() {
@@ -143,6 +164,41 @@ private slots:
                  qPrintable(counts.join(QStringLiteral(", ")) + QStringLiteral(" (listed above)")));
     }
 
+    // Two topics and a minimum of one sentence a cell; rows written "level kulcs1 letter".
+    void spreadChecksCatchPlantedRows_data() {
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("every cell filled, letters even in each level")
+            << "1 1 A,1 2 B,1 1 C,1 2 D,2 1 B,2 2 A,2 1 D,2 2 C,3 2 C,3 1 D,3 2 A,3 1 B" << QStringList{};
+        QTest::newRow("a topic missing from a level; letters even overall, not within levels")
+            << "1 1 A,1 2 B,1 1 C,1 2 D,2 1 A,2 1 A,2 1 C,2 1 D,3 2 B,3 1 B,3 2 C,3 1 D"
+            << QStringList{"thin cell nouns level 2", "uneven letters level 2 A", "uneven letters level 2 B",
+                           "uneven letters level 3 A", "uneven letters level 3 B"};
+    }
+    void spreadChecksCatchPlantedRows() {
+        QFETCH(QString, rows);
+        QFETCH(QStringList, expected);
+        std::vector<materialcheck::Item> items;
+        for (const QString& row : rows.split(u',')) {
+            const QStringList f = row.split(u' ');
+            materialcheck::Item item;
+            item.serial = int(items.size()) + 1;
+            item.level = f[0].toInt();
+            item.kulcs1 = f[1];
+            item.right = f[2][0].unicode() - u'A';
+            items.push_back(item);
+        }
+        const auto topic = [](const char* name, const char* kulcs1) {
+            return materialcheck::TopicFilter{
+                QString::fromLatin1(name),
+                [kulcs1](const materialcheck::Item& i) { return i.kulcs1 == QLatin1String(kulcs1); }};
+        };
+        auto found = materialcheck::thinCells(items, {topic("verbs", "1"), topic("nouns", "2")}, 1);
+        const auto letters = materialcheck::unevenLetters(items, 0.2, 0.3);
+        found.insert(found.end(), letters.begin(), letters.end());
+        QCOMPARE(keysOf(found), expected);
+    }
+
     void topicsLevelsAndLettersAreSpread() {
         QMap<QString, int> letters;
         QMap<int, int> levels;
@@ -151,37 +207,40 @@ private slots:
             ++levels[r.values[Szint].toInt()];
         }
         const double n = material.rows.size();
-        for (auto it = letters.begin(); it != letters.end(); ++it) {
+        for (auto it = letters.begin(); it != letters.end(); ++it)
             qInfo("right letter %s: %d (%.1f %%)", qPrintable(it.key()), it.value(), 100 * it.value() / n);
-            QVERIFY(it.value() / n > 0.2 && it.value() / n < 0.3);
-        }
         const double expected[] = {0, 0.40, 0.35, 0.25};
         for (int level = 1; level <= 3; ++level) {
             qInfo("level %d: %d (%.1f %%)", level, levels[level], 100 * levels[level] / n);
             QVERIFY(qAbs(levels[level] / n - expected[level]) < 0.05);
         }
 
+        std::vector<materialcheck::Item> items;
+        for (const MaterialRow& r : material.rows) items.push_back(materialcheck::itemOf(r));
+        std::vector<materialcheck::TopicFilter> topics;
         for (size_t i = 0; i < kTopics.size(); ++i) {
             const Criteria c = Criteria::parse(QString::fromLatin1(kTopics[i].criterion), test1Fields());
-            QSet<int> topicLevels;
-            int count = 0;
-            for (const MaterialRow& r : material.rows) {
-                if (!c.matches(asTest1(r))) continue;
-                ++count;
-                topicLevels.insert(r.values[Szint].toInt());
-            }
-            qInfo("topic %2zu %-38s %3d sentences, %lld levels", i,
-                  qPrintable(text::uiText(kTopics[i].key, text::English)), count,
-                  qlonglong(topicLevels.size()));
-            QVERIFY2(count >= 15, qPrintable(QString::number(i)));
-            QVERIFY2(topicLevels.size() >= 2, qPrintable(QString::number(i)));
+            const QString name = text::uiText(kTopics[i].key, text::English).remove(u'&');
+            topics.push_back({QStringLiteral("%1 %2").arg(i).arg(name),
+                              [c](const materialcheck::Item& item) { return c.matches(asTest1(item)); }});
+            const auto count = std::count_if(items.begin(), items.end(), topics.back().holds);
+            qInfo("topic %2zu %-38s %3lld sentences", i, qPrintable(name), qlonglong(count));
             if (i == 0) QVERIFY(count / n > 0.28 && count / n < 0.40);  // verbs: about a third
         }
+        // Every topic deep enough at every level for daily practice, and no level that a learner
+        // could answer by leaning on one letter.
+        auto found = materialcheck::thinCells(items, topics, 15);
+        const auto uneven = materialcheck::unevenLetters(items, 0.2, 0.3);
+        found.insert(found.end(), uneven.begin(), uneven.end());
+        for (const auto& f : found) qInfo("%s", qPrintable(f.text()));
+        QVERIFY2(found.empty(),
+                 qPrintable(QStringLiteral("%1 spread findings (listed above)").arg(found.size())));
+
         int special = 0;
         const Criteria s = Criteria::parse(QString::fromLatin1(kSpecialCriterion), test1Fields());
         for (const MaterialRow& r : material.rows) special += s.matches(asTest1(r));
         qInfo("special group (kulcs2 '9'): %d", special);
-        QVERIFY(special >= 10 && special <= 20);
+        QVERIFY(special >= 10 && special <= 40);
     }
 
     // One reading of a sentence's codes serves the database window (as filed, exactly) and every

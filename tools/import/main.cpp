@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "app/command_line.h"
 #include "exchange_commands.h"
 #include "legacy_import.h"
 #include "material_csv_commands.h"
@@ -54,6 +55,8 @@ const char kHelp[] =
     "      last written by an earlier version of Plurquiz holds no memory yet and is refused.\n"
     "  plurquiz-import --help\n"
     "      Shows this text.\n"
+    "  plurquiz-import --version\n"
+    "      Shows the version.\n"
     "Exit status: 0 done (warnings on standard error), 1 failed (the reason on standard error),\n"
     "2 wrong arguments.\n";
 
@@ -70,6 +73,10 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments().mid(1);
     if (args == QStringList{QStringLiteral("--help")} || args == QStringList{QStringLiteral("-h")}) {
         std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (args == QStringList{QStringLiteral("--version")}) {
+        std::printf("%s\n", qUtf8Printable(app::versionLine("plurquiz-import")));
         return 0;
     }
     QStringList rest = args;
