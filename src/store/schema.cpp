@@ -140,7 +140,9 @@ const Step kSteps[] = {
       " UPDATE sentences SET serial = NULL WHERE serial = OLD.sorszam; END"}},
     // The learner's memory of each sentence (see memory/memory_store.h): its state by identity,
     // the log of every answer in any window, the Today settings; the index that finds today's due
-    // sentences, and the one that walks never-seen sentences in level, topic and shuffled order.
+    // sentences with what their order needs (their last update and stability, so that the queue
+    // reads no row of the table), and the one that walks never-seen sentences in level, topic and
+    // shuffled order.
     // A file with a history of test runs gets its memory by replaying that history.
     {5,
      {"CREATE TABLE IF NOT EXISTS memory_states ("
@@ -152,7 +154,7 @@ const Step kSteps[] = {
       " due_day INTEGER NOT NULL,"
       " updates INTEGER NOT NULL,"
       " lapses INTEGER NOT NULL)",
-      "CREATE INDEX IF NOT EXISTS memory_due ON memory_states (due_day)",
+      "CREATE INDEX IF NOT EXISTS memory_due ON memory_states (due_day, last_day, stability)",
       "CREATE TABLE IF NOT EXISTS answer_log ("
       " id INTEGER PRIMARY KEY,"
       " answered_at TEXT NOT NULL,"

@@ -1,9 +1,12 @@
 """Today across three days, the program's clock moved by faketime: the launcher's count, the day's
 queue answered by keys, the memory the file then holds checked against the model written again,
-and a restarted program showing the same queue."""
+and a restarted program showing the same queue; then the import tool's two exports of that memory
+checked against each other and the model."""
+import csv
 import datetime
 import os
 import sqlite3
+import subprocess
 from collections import defaultdict
 
 import memory_model
@@ -92,6 +95,39 @@ def check_memory_against_the_model(database, today):
     return due
 
 
+def iso_day(julian_day):
+    return datetime.date.fromordinal(julian_day - 1721425).isoformat()
+
+
+def check_exports_against_the_model(build_dir, database):
+    """plurquiz-import --memory-out and --answers-out: each sentence's line of the first is the
+    model's replay of its answers in the second (their local days and grades), with the same
+    updates, lapses, last update and due date. Returns the number of sentences."""
+    folder = os.path.dirname(database)
+    paths = {option: os.path.join(folder, option[2:] + ".csv") for option in ("--memory-out", "--answers-out")}
+    for option, path in paths.items():
+        subprocess.run([os.path.join(build_dir, "plurquiz-import"), "--force", option, database, path],
+                       check=True)
+    answers = defaultdict(list)
+    with open(paths["--answers-out"], newline="", encoding="utf-8") as f:
+        for row in csv.DictReader(f):
+            if row["sentence_id"]:
+                day = datetime.date.fromisoformat(row["answered_at"][:10]).toordinal() + 1721425
+                answers[row["sentence_id"]].append((day, int(row["grade"]), row["updated"] == "1"))
+    with open(paths["--memory-out"], newline="", encoding="utf-8") as f:
+        states = list(csv.DictReader(f))
+    assert sorted(r["sentence_id"] for r in states) == sorted(answers), "states and answers differ"
+    for row in states:
+        given = answers[row["sentence_id"]]
+        s, d, due, updated = memory_model.replay([(day, grade) for day, grade, _ in given])
+        assert updated == [u for _, _, u in given], (row, given)
+        assert abs(s - float(row["stability"])) < 1e-6 and abs(d - float(row["difficulty"])) < 1e-6, (row, s, d)
+        moved = [(day, grade) for (day, grade, _), u in zip(given, updated) if u]
+        assert (row["due"], row["last_update"]) == (iso_day(due), iso_day(moved[-1][0])), (row, due)
+        assert (int(row["updates"]), int(row["lapses"])) == (len(moved), sum(g == 1 for _, g in moved[1:])), row
+    return len(states)
+
+
 def today_across_three_days(build_dir, display):
     assert os.path.exists(FAKETIME), "faketime is not installed (scripts/install-deps installs it)"
     # Day 0: nothing seen yet; ten new sentences, answered with "a" (about a quarter right).
@@ -149,9 +185,10 @@ def today_across_three_days(build_dir, display):
         today = open_task(program, "alt+y", "Today")
         assert (shown_sentence(today), left_line(today)) == (fourth, line)
         check_memory_against_the_model(os.path.join(folder, "st_data.sqlite"), 3)
+        assert check_exports_against_the_model(build_dir, os.path.join(folder, "st_data.sqlite")) >= 20
     finally:
         program.end()
 
 
-ALL = [("today: three days of answers by keys agree with the model; a restart shows the same queue",
-        today_across_three_days)]
+ALL = [("today: three days of answers by keys agree with the model, as do the tool's exports; a restart "
+        "shows the same queue", today_across_three_days)]

@@ -1,14 +1,25 @@
 // plurquiz-import's CSV commands and arguments: the material survives a round trip unchanged,
-// bad rows are all named before anything is written, and misuse gets the usage text.
+// bad rows are all named before anything is written, the memory's exports say what the file holds
+// and agree with each other, and misuse gets the usage text.
 #include <QTemporaryDir>
 #include <QtTest>
+#include <map>
 
 #include "import_tool.h"
+#include "memory/memory_store.h"
 #include "test_database.h"
 
 namespace {
 
 const QByteArray kHeader = "sorszam,szint,kulcs1,kulcs2,mondat,a,b,c,d,felelet1,felelet2\n";
+
+// The lines of a CSV file without quoted fields, each split at its commas.
+std::vector<QStringList> csvRows(const QString& path) {
+    std::vector<QStringList> rows;
+    for (const QByteArray& line : readAll(path).split('\n'))
+        if (!line.isEmpty()) rows.push_back(QString::fromUtf8(line).split(u','));
+    return rows;
+}
 
 qlonglong test1Count(const QString& path) {
     store::Database db(path);
@@ -155,6 +166,85 @@ private slots:
         QCOMPARE(readAll(csv), kHeader + "1,1,1,0,a ...,a,b,c,d,a a,A\n");
     }
 
+    // A small memory: a second answer on the same day that leaves the state alone, a lapse three
+    // days later, a right answer after the solution (Again), a deleted sentence and a renumbered one.
+    void memoryExportsAgreeWithTheMemoryAndEachOther() {
+        QTemporaryDir own;
+        const QString db = makeDatabase(own, {{1, 10}, {2, 20}, {3, 30}});
+        const QDate monday(2026, 2, 2), thursday(2026, 2, 5);
+        struct Answer {
+            QDate day;
+            QTime time;
+            int serial;
+            bool correct;
+            memory::Grade grade;
+            memory::Source source;
+        };
+        using G = memory::Grade;
+        using S = memory::Source;
+        const Answer answers[] = {{monday, {10, 0}, 1, true, G::Good, S::Test},
+                                  {monday, {10, 5}, 1, false, G::Again, S::Practice},
+                                  {monday, {11, 0}, 2, false, G::Again, S::Review},
+                                  {thursday, {9, 30}, 1, false, G::Again, S::Today},
+                                  {thursday, {9, 31}, 3, true, G::Again, S::Today}};
+        std::map<qint64, memory::SentenceMemory> kept;
+        {
+            store::Database database(db);
+            store::Database::Transaction t(database);
+            for (const Answer& a : answers)
+                memory::recordAnswer(database.db(), std::nullopt, a.serial,
+                                     {a.source, a.grade, a.correct, QDateTime(a.day, a.time)},
+                                     memory::Model());
+            QSqlQuery q(database.db());
+            QVERIFY(q.exec(QStringLiteral("DELETE FROM test1 WHERE sorszam = 2")));
+            QVERIFY(q.exec(QStringLiteral("UPDATE test1 SET sorszam = 33 WHERE sorszam = 3")));
+            t.commit();
+            for (qint64 id : {1, 2, 3}) kept[id] = *memory::loadMemory(database.db(), id);
+        }
+        const QString states = path(QStringLiteral("memory.csv")), log = path(QStringLiteral("answers.csv"));
+        for (const auto& [option, out] :
+             {std::pair{"--memory-out", states}, std::pair{"--answers-out", log}}) {
+            const ToolRun run = runTool({QString::fromLatin1(option), db, out});
+            QVERIFY2(run.code == 0 && run.err.isEmpty(), run.err.constData());
+        }
+
+        // Local times as given, today's serial (33 for 3, the last one for the deleted 2).
+        QCOMPARE(readAll(log), QByteArray("answered_at,serial,sentence_id,verdict,grade,source,updated\n"
+                                          "2026-02-02 10:00:00,1,1,right,3,test,1\n"
+                                          "2026-02-02 10:05:00,1,1,wrong,1,practice,0\n"
+                                          "2026-02-02 11:00:00,2,2,wrong,1,review,1\n"
+                                          "2026-02-05 09:30:00,1,1,wrong,1,today,1\n"
+                                          "2026-02-05 09:31:00,33,3,right,1,today,1\n"));
+        const std::vector<QStringList> rows = csvRows(states);
+        QCOMPARE(rows.size(), size_t(4));
+        QCOMPARE(
+            rows[0].join(u','),
+            QStringLiteral("serial,sentence_id,deleted,stability,difficulty,last_update,due,updates,lapses"));
+        // The live sentences by serial, then the deleted one.
+        const QStringList expected[] = {{"1", "1", "0", "2026-02-05", "2", "1"},
+                                        {"33", "3", "0", "2026-02-05", "1", "0"},
+                                        {"2", "2", "1", "2026-02-02", "1", "0"}};
+        const std::vector<QStringList> log_ = csvRows(log);
+        for (int i = 0; i < 3; ++i) {
+            const QStringList& row = rows[size_t(i + 1)];
+            QCOMPARE(row.size(), 9);
+            QCOMPARE((QStringList{row[0], row[1], row[2], row[5], row[7], row[8]}), expected[i]);
+            // Every digit kept: the numbers read back as exactly the stored ones.
+            const memory::SentenceMemory& m = kept[row[1].toLongLong()];
+            QCOMPARE(row[3].toDouble(), m.state.stability);
+            QCOMPARE(row[4].toDouble(), m.state.difficulty);
+            QVERIFY2(!row[3].contains(u'e') && !row[4].contains(u'e'), qPrintable(row.join(u',')));
+            QCOMPARE(row[6], QDate::fromJulianDay(m.dueDay).toString(Qt::ISODate));
+            // The log's updates of the sentence are its count, its Again ones after the first its lapses.
+            int updates = 0, lapses = 0;
+            for (const QStringList& answer : log_)
+                if (answer[2] == row[1] && answer[6] == QLatin1String("1"))
+                    lapses += updates++ > 0 && answer[4] == QLatin1String("1");
+            QCOMPARE(QString::number(updates), row[7]);
+            QCOMPARE(QString::number(lapses), row[8]);
+        }
+    }
+
     void unusableInputsAreRefused_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("named");
@@ -191,6 +281,24 @@ private slots:
             << QStringList{"--csv-in", good, noBytes} << noBytes << "is empty";
         QTest::addRow("export of a missing database")
             << QStringList{"--csv-out", missing, path("y.csv")} << missing << "does not exist";
+        QTest::addRow("memory of a file not ours")
+            << QStringList{"--memory-out", notOurs, path("m.csv")} << notOurs << "damaged";
+        QTest::addRow("answers of a missing database")
+            << QStringList{"--answers-out", missing, path("a.csv")} << missing << "does not exist";
+        // A file of the layout before the memory, which the tool only reads and leaves so.
+        const QString older = path(QStringLiteral("older.sqlite"));
+        if (!QFileInfo::exists(older)) {
+            store::Database::create(older);
+            store::Database db(older);
+            QSqlQuery q(db.db());
+            for (const char* sql :
+                 {"DROP TABLE memory_states", "DROP TABLE answer_log", "DROP TABLE memory_settings",
+                  "DROP INDEX test1_newcomers", "PRAGMA user_version = 4"})
+                QVERIFY(q.exec(QLatin1String(sql)));
+        }
+        for (const char* option : {"--memory-out", "--answers-out"})
+            QTest::addRow("%s of a file without a memory", option)
+                << QStringList{option, older, path("o.csv")} << older << "no memory of the sentences yet";
     }
     void unusableInputsAreRefused() {
         QFETCH(QStringList, args);
@@ -198,12 +306,14 @@ private slots:
         QFETCH(QString, reason);
         const QStringList before = filesIn(dir.path());
         const QByteArray notOurs = readAll(path(QStringLiteral("notours.sqlite")));
+        const QByteArray namedBefore = readAll(named);
         const ToolRun run = runTool(args);
         QVERIFY(!run.crashed());
         QCOMPARE(run.code, 1);
         QVERIFY2(run.errText().startsWith(named) && run.errText().contains(reason), run.err.constData());
         QCOMPARE(filesIn(dir.path()), before);
         QCOMPARE(readAll(path(QStringLiteral("notours.sqlite"))), notOurs);
+        QCOMPARE(readAll(named), namedBefore);
         QCOMPARE(QFileInfo(path(QStringLiteral("nobytes.sqlite"))).size(), 0);
     }
 

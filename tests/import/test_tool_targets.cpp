@@ -125,7 +125,7 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("standing");  // what stands at the name: a file, a link, a dangling link
         QTest::addColumn<bool>("force");
-        for (const char* option : {"--csv-out", "--gift-out"})
+        for (const char* option : {"--csv-out", "--gift-out", "--answers-out"})
             for (const char* standing : {"file", "link", "dangling link"})
                 for (bool force : {false, true})
                     QTest::addRow("%s onto a %s%s", option, standing, force ? ", forced" : "")
@@ -156,7 +156,10 @@ private slots:
         QCOMPARE(QFileInfo::exists(elsewhere), standing == QLatin1String("link"));
         if (force) {
             QVERIFY(!QFileInfo(out).isSymLink());
-            QVERIFY(readAll(out).startsWith(option == QLatin1String("--csv-out") ? "sorszam" : "//"));
+            const char* head = option == QLatin1String("--csv-out")    ? "sorszam"
+                               : option == QLatin1String("--gift-out") ? "//"
+                                                                       : "answered_at";
+            QVERIFY(readAll(out).startsWith(head));
         } else {
             QVERIFY2(run.errText().startsWith(out) && run.errText().contains(QStringLiteral("--force")),
                      run.err.constData());

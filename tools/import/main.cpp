@@ -1,5 +1,6 @@
-// plurquiz-import: takes over an old Jet (.mdb) file, moves the material to and from CSV, and
-// exchanges sentences with course platforms (GIFT, Moodle XML, Aiken).
+// plurquiz-import: takes over an old Jet (.mdb) file, moves the material to and from CSV,
+// exchanges sentences with course platforms (GIFT, Moodle XML, Aiken), and writes the learner's
+// memory out as CSV.
 #include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include "exchange_commands.h"
 #include "legacy_import.h"
 #include "material_csv_commands.h"
+#include "memory_exports.h"
 #include "tool_error.h"
 
 namespace {
@@ -43,6 +45,14 @@ const char kHelp[] =
     "      over; the topic comes from the category name, the level from a tag level-1..3. A file that\n"
     "      is cut off, not UTF-8 or holds a NUL byte, or one without any such question, writes\n"
     "      nothing.\n"
+    "  plurquiz-import --memory-out [--force] DB.sqlite FILE.csv\n"
+    "      Writes the memory of every sentence answered so far to a CSV file (UTF-8), one line per\n"
+    "      sentence: serial,sentence_id,deleted,stability,difficulty,last_update,due,updates,lapses.\n"
+    "  plurquiz-import --answers-out [--force] DB.sqlite FILE.csv\n"
+    "      Writes every answer the memory has logged, one line each in the order given:\n"
+    "      answered_at,serial,sentence_id,verdict,grade,source,updated.\n"
+    "      Both only read DB.sqlite, and treat an existing FILE.csv as --csv-out does; a database\n"
+    "      last written by an earlier version of Plurquiz holds no memory yet and is refused.\n"
     "  plurquiz-import --help\n"
     "      Shows this text.\n"
     "  plurquiz-import --version\n"
@@ -72,7 +82,8 @@ int main(int argc, char** argv) {
     QStringList rest = args;
     // --force belongs to the commands that write a file, once.
     const QStringList writers = {QStringLiteral("--csv-out"), QStringLiteral("--gift-out"),
-                                 QStringLiteral("--moodle-xml-out")};
+                                 QStringLiteral("--moodle-xml-out"), QStringLiteral("--memory-out"),
+                                 QStringLiteral("--answers-out")};
     const qsizetype forces = rest.removeAll(QStringLiteral("--force"));
     if (forces > 1 || (forces == 1 && (rest.isEmpty() || !writers.contains(rest[0])))) return usage();
     const bool force = forces == 1;
@@ -84,6 +95,10 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "%s\n", qUtf8Printable(warning));
         } else if (rest[0] == QLatin1String("--csv-out")) {
             importtool::exportMaterialCsv(rest[1], rest[2], force);
+        } else if (rest[0] == QLatin1String("--memory-out")) {
+            importtool::exportMemoryCsv(rest[1], rest[2], force);
+        } else if (rest[0] == QLatin1String("--answers-out")) {
+            importtool::exportAnswersCsv(rest[1], rest[2], force);
         } else if (rest[0] == QLatin1String("--csv-in")) {
             for (const QString& warning : importtool::importMaterialCsv(rest[1], rest[2]))
                 std::fprintf(stderr, "%s\n", qUtf8Printable(warning));

@@ -1,0 +1,162 @@
+// The two exports of the memory.
+#include "memory_exports.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <functional>
+
+#include "memory/memory_store.h"
+#include "plain_failure.h"
+#include "store/csv.h"
+#include "store/database.h"
+#include "store/store_error.h"
+#include "tool_error.h"
+#include "tool_files.h"
+
+namespace importtool {
+
+namespace {
+
+QString display(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+bool hasMemoryTables(QSqlDatabase& db) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'"
+                               " AND name IN ('memory_states', 'answer_log')")) ||
+        !q.next())
+        store::throwQueryError(q);
+    return q.value(0).toInt() == 2;
+}
+
+// Full precision in the fewest digits that read back as the same number, never with an exponent.
+QString exact(const QVariant& v) {
+    return QString::number(v.toDouble(), 'f', QLocale::FloatingPointShortest);
+}
+
+QString isoDay(const QVariant& julianDay) {
+    return QDate::fromJulianDay(julianDay.toLongLong()).toString(Qt::ISODate);
+}
+
+QString text(const QVariant& v) {
+    return v.isNull() ? QString() : v.toString();
+}
+
+QString sourceName(int source) {
+    switch (static_cast<memory::Source>(source)) {
+        case memory::Source::Practice:
+            return QStringLiteral("practice");
+        case memory::Source::Test:
+            return QStringLiteral("test");
+        case memory::Source::Review:
+            return QStringLiteral("review");
+        case memory::Source::Today:
+            return QStringLiteral("today");
+    }
+    return QString::number(source);
+}
+
+// Runs `sql` and turns each row into the fields of a line, after the header.
+QString csvOf(QSqlDatabase& db, const QStringList& header, const QString& sql,
+              const std::function<QStringList(const QSqlQuery&)>& fields) {
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(sql)) store::throwQueryError(q);
+    QString out = header.join(u',') + u'\n';
+    while (q.next()) out += store::csvLine(fields(q)) + u'\n';
+    if (q.lastError().isValid()) store::throwQueryError(q);
+    return out;
+}
+
+QString memoryCsv(QSqlDatabase& db) {
+    // A deleted sentence is named by the last serial it had; the live ones come first.
+    return csvOf(db,
+                 {"serial", "sentence_id", "deleted", "stability", "difficulty", "last_update", "due",
+                  "updates", "lapses"},
+                 QStringLiteral("SELECT coalesce(s.serial, s.last_serial), m.sentence, s.serial IS NULL,"
+                                " m.stability, m.difficulty, m.last_day, m.due_day, m.updates, m.lapses"
+                                " FROM memory_states m LEFT JOIN sentences s ON s.id = m.sentence"
+                                " ORDER BY s.serial IS NULL, coalesce(s.serial, s.last_serial), m.sentence"),
+                 [](const QSqlQuery& q) {
+                     return QStringList{text(q.value(0)),   text(q.value(1)),  q.value(2).toString(),
+                                        exact(q.value(3)),  exact(q.value(4)), isoDay(q.value(5)),
+                                        isoDay(q.value(6)), text(q.value(7)),  text(q.value(8))};
+                 });
+}
+
+QString answersCsv(QSqlDatabase& db) {
+    return csvOf(
+        db, {"answered_at", "serial", "sentence_id", "verdict", "grade", "source", "updated"},
+        QStringLiteral("SELECT a.answered_at, coalesce(s.serial, s.last_serial, a.serial), a.sentence,"
+                       " a.correct, a.grade, a.source, a.updated"
+                       " FROM answer_log a LEFT JOIN sentences s ON s.id = a.sentence ORDER BY a.id"),
+        [](const QSqlQuery& q) {
+            const QDateTime at = QDateTime::fromString(q.value(0).toString(), Qt::ISODate);
+            return QStringList{at.isValid() ? at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                                            : q.value(0).toString(),
+                               text(q.value(1)),
+                               text(q.value(2)),
+                               q.value(3).toInt() == 1 ? QStringLiteral("right") : QStringLiteral("wrong"),
+                               text(q.value(4)),
+                               sourceName(q.value(5).toInt()),
+                               text(q.value(6))};
+        });
+}
+
+// What the memory exports share with --csv-out: the target refused when taken (unless replaced)
+// or in a folder that cannot be written, the database only read, the file written whole.
+void exportCsv(const QString& database, const QString& csv, bool replace,
+               const std::function<QString(QSqlDatabase&)>& build) {
+    if (!replace && pathTaken(csv))
+        throw ToolError(
+            QStringLiteral("%1: the file exists already and is left as it is; give another file name, "
+                           "or add --force to replace it")
+                .arg(display(csv)));
+    const store::FileStatus status = store::Database::check(database);
+    if (status.problem != store::Problem::None && status.problem != store::Problem::Locked &&
+        status.problem != store::Problem::ReadOnly && status.problem != store::Problem::FolderReadOnly)
+        throw ToolError(QStringLiteral("%1: %2").arg(display(database), describeStatus(status)));
+    const QString folder = QFileInfo(csv).absolutePath();
+    if (!QFileInfo(folder).isDir())
+        throw ToolError(
+            QStringLiteral("%1: the folder %2 does not exist; create it, or give another place for the "
+                           "CSV file")
+                .arg(display(csv), display(folder)));
+    if (!store::mayWrite(folder))
+        throw ToolError(
+            QStringLiteral("%1: you may not write in the folder %2; give a folder you may write in")
+                .arg(display(csv), display(folder)));
+    QString text;
+    try {
+        // Read-only: a file of an older layout stays as it is, without a memory.
+        store::Database db(database, true);
+        if (!hasMemoryTables(db.db()))
+            throw ToolError(
+                QStringLiteral("%1: the file holds no memory of the sentences yet (it was last written by "
+                               "an earlier version of Plurquiz); open it once with the program, which "
+                               "builds the memory from its test history, then run the command again")
+                    .arg(display(database)));
+        text = build(db.db());
+    } catch (const store::StoreError& e) {
+        throw ToolError(plainFailure(database, e));
+    }
+    writeWholeFile(csv, text.toUtf8());
+}
+
+}  // namespace
+
+void exportMemoryCsv(const QString& database, const QString& csv, bool replace) {
+    exportCsv(database, csv, replace, memoryCsv);
+}
+
+void exportAnswersCsv(const QString& database, const QString& csv, bool replace) {
+    exportCsv(database, csv, replace, answersCsv);
+}
+
+}  // namespace importtool
