@@ -77,7 +77,8 @@ Snapshot Snapshot::ofSerials(Database& db, const std::vector<int>& serials) {
     for (int serial : serials) {
         q.bindValue(0, serial);
         if (!q.exec()) throwQueryError(q);
-        if (q.next() && taken.insert(q.value(0).toLongLong()).second) order->push_back(q.value(0).toLongLong());
+        if (q.next() && taken.insert(q.value(0).toLongLong()).second)
+            order->push_back(q.value(0).toLongLong());
         q.finish();
     }
     return Snapshot(std::make_shared<Rows>(db, fields), std::move(order), {});
