@@ -190,7 +190,6 @@ public:
         connect(table, &QTableView::clicked, this, [this](const QModelIndex& index) { choose(index); });
         table->installEventFilter(this);
     }
-    void setForm(progress::ProgressWindow* form) { form_ = form; }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
@@ -221,13 +220,14 @@ void fillMastery(QTableView& table, progress::ProgressWindow& form, const progre
         table.setMouseTracking(true);
         table.viewport()->setCursor(Qt::PointingHandCursor);
         table.horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-        table.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        table.verticalHeader()->setDefaultSectionSize(table.fontMetrics().height() + 10);
+        // The rows share the height, each at least a line and a margin.
+        table.verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        table.verticalHeader()->setMinimumSectionSize(table.fontMetrics().height() + 8);
         table.verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // The window's model outlives the table: its widgets go first when it is unloaded.
         new CellChooser(&table, &form);
     }
-    if (auto* chooser = table.findChild<CellChooser*>()) chooser->setForm(&form);
     model->setPage(page);
     table.setVisible(!page.masteryCells.empty());
     table.setAccessibleDescription(page.masteryDescription);
@@ -332,6 +332,12 @@ void paintProgressWindow(forms::Form& form, QMainWindow& window) {
     }
     if (auto* t = window.findChild<QTableView*>(QStringLiteral("tblCalibration"))) {
         fillTable(*t, page.calibration);
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Every column as wide as its words; the last takes what is left.
+        if (t->model()->columnCount() > 0) {
+            t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+            t->horizontalHeader()->setStretchLastSection(true);
+        }
         t->setVisible(!page.calibration.rows.empty());
         t->setAccessibleName(model->frmCalibration.caption);
     }
