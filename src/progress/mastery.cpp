@@ -3,14 +3,17 @@
 
 #include <sqlite3.h>
 
-#include <QHash>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "progress_model.h"
 #include "store/database.h"
@@ -73,18 +76,23 @@ public:
     qint64 integer(int c) const {
         return statement_ ? sqlite3_column_int64(statement_, c) : query_.value(c).toLongLong();
     }
-    // The text of a column as UTF-8 bytes, empty for NULL.
-    std::string text(int c) const {
-        if (!statement_) return query_.value(c).toString().toStdString();
+    // The text of a column as UTF-8 bytes, empty for NULL; valid until the next row.
+    std::string_view text(int c) {
+        if (!statement_) {
+            held_[size_t(c) % held_.size()] = query_.value(c).toString().toStdString();
+            return held_[size_t(c) % held_.size()];
+        }
         const unsigned char* t = sqlite3_column_text(statement_, c);
-        return t ? std::string(reinterpret_cast<const char*>(t), size_t(sqlite3_column_bytes(statement_, c)))
-                 : std::string();
+        return t ? std::string_view(reinterpret_cast<const char*>(t),
+                                    size_t(sqlite3_column_bytes(statement_, c)))
+                 : std::string_view();
     }
 
 private:
     QSqlQuery query_;
     sqlite3* native_ = nullptr;
     sqlite3_stmt* statement_ = nullptr;
+    std::array<std::string, 4> held_;
 };
 
 // A probability kept away from 0 and 1, so that a sure prediction proved wrong costs much but
@@ -108,18 +116,17 @@ MasteryMap masteryOf(const std::vector<MasterySentence>& sentences, qint64 today
                      const memory::Model& model) {
     MasteryMap map;
     // The topics of a sentence depend on its two codes only, of which a file has a handful.
-    QHash<QString, quint32> masks;
+    std::map<std::pair<QString, QString>, quint32> masks;
     for (const MasterySentence& s : sentences) {
         if (s.level < 1 || s.level > MasteryMap::kLevels) continue;
-        const QString codes = s.kulcs1 + QChar(0) + s.kulcs2;
-        auto found = masks.constFind(codes);
-        if (found == masks.constEnd()) {
+        auto found = masks.find({s.kulcs1, s.kulcs2});
+        if (found == masks.end()) {
             SentenceInfo info;
             info.kulcs1 = s.kulcs1;
             info.kulcs2 = s.kulcs2;
-            found = masks.insert(codes, topicMask(info));
+            found = masks.emplace(std::make_pair(s.kulcs1, s.kulcs2), topicMask(info)).first;
         }
-        const quint32 mask = *found;
+        const quint32 mask = found->second;
         if (mask == 0) continue;
         const double recall =
             s.memory ? model.retrievability(double(today - s.memory->lastDay), s.memory->stability) : 0;
@@ -171,34 +178,70 @@ Calibration calibrationOf(const std::vector<Prediction>& predictions) {
 
 std::optional<MemoryFigures> loadMemoryFigures(QSqlDatabase& db, qint64 today) {
     if (!hasMemoryTables(db)) return std::nullopt;
+    // The memories by serial, then the sentences in the table's own order (walking the order
+    // index, or joining the memory to each sentence, would visit the pages at random), sorted here.
+    std::unordered_map<int, MasterySentence::Seen> seen;
+    {
+        Rows count(db, "SELECT count(*) FROM memory_states");
+        if (count.next()) seen.reserve(static_cast<size_t>(count.integer(0)));
+    }
+    {
+        Rows rows(db,
+                  "SELECT s.serial, m.stability, m.last_day, m.due_day FROM memory_states m"
+                  " JOIN sentences s ON s.id = m.sentence WHERE s.serial IS NOT NULL");
+        while (rows.next())
+            seen.emplace(static_cast<int>(rows.integer(0)),
+                         MasterySentence::Seen{rows.real(1), rows.integer(2), rows.integer(3)});
+    }
     std::vector<MasterySentence> sentences;
     {
-        // The two codes of a sentence, of which a file has a handful, are read once each.
-        std::map<std::pair<std::string, std::string>, std::pair<QString, QString>> codes;
+        // The two codes of a sentence, of which a file has a handful, are turned into texts once each.
+        struct Codes {
+            std::string kulcs1, kulcs2;
+            bool null1, null2;
+            QString text1, text2;
+        };
+        std::vector<Codes> codes;
+        // By sentence read: its sorrend2 and serial, and its place.
+        struct Place {
+            qint64 sorrend2;
+            int serial;
+            size_t at;
+        };
+        std::vector<Place> order;
         Rows rows(
-            db,
-            "SELECT t.sorszam, t.szint, t.kulcs1, t.kulcs2, m.stability, m.last_day, m.due_day,"
-            " t.kulcs1 IS NULL, t.kulcs2 IS NULL FROM test1 t"
-            " LEFT JOIN sentences s ON s.serial = t.sorszam LEFT JOIN memory_states m ON m.sentence = s.id"
-            " ORDER BY t.sorrend2, t.sorszam");
+            db, "SELECT sorszam, szint, kulcs1, kulcs2, kulcs1 IS NULL, kulcs2 IS NULL, sorrend2 FROM test1");
         while (rows.next()) {
             MasterySentence s;
             s.serial = static_cast<int>(rows.integer(0));
             s.level = static_cast<int>(rows.integer(1));
-            auto key = std::make_pair(rows.text(2), rows.text(3));
-            auto found = codes.find(key);
+            const std::string_view k1 = rows.text(2), k2 = rows.text(3);
+            const bool null1 = rows.integer(4) != 0, null2 = rows.integer(5) != 0;
+            auto found = std::find_if(codes.begin(), codes.end(), [&](const Codes& c) {
+                return c.kulcs1 == k1 && c.kulcs2 == k2 && c.null1 == null1 && c.null2 == null2;
+            });
             if (found == codes.end()) {
                 // NULL stays a null text: the topic conditions tell it from an empty one.
-                const QString k1 = rows.integer(7) ? QString() : QString::fromStdString(key.first);
-                const QString k2 = rows.integer(8) ? QString() : QString::fromStdString(key.second);
-                found = codes.emplace(std::move(key), std::make_pair(k1, k2)).first;
+                codes.push_back({std::string(k1), std::string(k2), null1, null2,
+                                 null1 ? QString() : QString::fromUtf8(k1.data(), qsizetype(k1.size())),
+                                 null2 ? QString() : QString::fromUtf8(k2.data(), qsizetype(k2.size()))});
+                found = codes.end() - 1;
             }
-            s.kulcs1 = found->second.first;
-            s.kulcs2 = found->second.second;
-            if (!rows.isNull(4))
-                s.memory = MasterySentence::Seen{rows.real(4), rows.integer(5), rows.integer(6)};
+            s.kulcs1 = found->text1;
+            s.kulcs2 = found->text2;
+            if (const auto memory = seen.find(s.serial); memory != seen.end()) s.memory = memory->second;
+            order.push_back({rows.isNull(6) ? std::numeric_limits<qint64>::min() : rows.integer(6), s.serial,
+                             sentences.size()});
             sentences.push_back(std::move(s));
         }
+        // The practice window's order: sorrend2 (an empty one first), then the serial.
+        std::sort(order.begin(), order.end(), [](const Place& a, const Place& b) {
+            return a.sorrend2 != b.sorrend2 ? a.sorrend2 < b.sorrend2 : a.serial < b.serial;
+        });
+        std::vector<MasterySentence> sorted;
+        sorted.reserve(sentences.size());
+        for (const Place& p : order) sorted.push_back(std::move(sentences[p.at]));
+        sentences = std::move(sorted);
     }
     std::vector<Prediction> predictions;
     {
