@@ -333,10 +333,10 @@ void paintProgressWindow(forms::Form& form, QMainWindow& window) {
     if (auto* t = window.findChild<QTableView*>(QStringLiteral("tblCalibration"))) {
         fillTable(*t, page.calibration);
         t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        // Every column as wide as its words; the last takes what is left.
+        // The figures as wide as their words; the bins take what is left.
         if (t->model()->columnCount() > 0) {
             t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-            t->horizontalHeader()->setStretchLastSection(true);
+            t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
         }
         t->setVisible(!page.calibration.rows.empty());
         t->setAccessibleName(model->frmCalibration.caption);

@@ -195,7 +195,7 @@ void addProgressTexts(Catalogue& c) {
           "oraciones vistas por última vez otro día): faltan %1.",
           "Les prédictions seront comparées à vos réponses dès que 100 d'entre elles pourront être "
           "vérifiées (réponses à des phrases vues pour la dernière fois un autre jour)\u00a0: encore %1."}},
-        {432, {"Predicted", "Sáv", "Tramo", "Tranche"}},
+        {432, {"Chance", "Sáv", "Tramo", "Tranche"}},
         {433, {"Answers", "Válaszok", "Respuestas", "Réponses"}},
         {434, {"Mean predicted", "Átlag", "Media prevista", "Moyenne prévue"}},
         {435, {"Remembered", "Megmaradt", "Recordadas", "Retenues"}},
