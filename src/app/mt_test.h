@@ -25,9 +25,11 @@ struct Globals {
     int TestMode = 0;
     QString TestStartFilter;
     // Sentences (serial numbers) the practice window is to open on, in this order, instead of its
-    // usual selection: set by the Progress window's "practise these", taken by the practice window
-    // when it loads.
+    // usual selection: set by the Progress window's "practise these" and its mastery grid, taken by the
+    // practice window when it loads.
     std::vector<int> PracticeSerials;
+    // What the practice window names them after its "Topic:" (set with the serials).
+    QString PracticeLabel;
     // Settings: read each sentence aloud after an answer (practice and review windows).
     bool SpeakAfterAnswer = false;
 };

@@ -75,10 +75,12 @@ void PracticeWindow::Form_Load() {
     // The learner hears at once when there is nothing to practise, not at the first button.
     // The sentences handed over by the Progress window are taken once, whatever happens below.
     const std::vector<int> handedOver = std::exchange(ctx.g.PracticeSerials, {});
+    QString handedOverLabel = std::exchange(ctx.g.PracticeLabel, {});
+    if (handedOverLabel.isEmpty()) handedOverLabel = uiText(text::KeyProgressMostMissedLabel);
     try {
         db_ = ctx.openDatabase(true);
         rebuildSelection(QStringLiteral("szint >= 1"));
-        if (!handedOver.empty()) openOnSerials(handedOver);
+        if (!handedOver.empty()) openOnSerials(handedOver, handedOverLabel);
     } catch (const store::StoreError& e) {
         Command3.enabled = false;
         if (Selection && Selection->recordCount() == 0) {
@@ -103,14 +105,14 @@ void PracticeWindow::Form_Unload() {
                          forms::MsgIcon::Information, PracticeTitle);
 }
 
-void PracticeWindow::openOnSerials(const std::vector<int>& serials) {
+void PracticeWindow::openOnSerials(const std::vector<int>& serials, const QString& label) {
     store::Snapshot chosen = store::Snapshot::ofSerials(*db_, serials);
     // Every one of them deleted meanwhile: the usual selection stays.
     if (chosen.recordCount() == 0) return;
     Selection = std::move(chosen);
     Selection->moveFirst();
     enterSequentialMode();
-    Label21.caption = uiText(text::KeyProgressMostMissedLabel);
+    Label21.caption = label;
     Label21.visible = Label29.visible = true;
     displaySelection();
     szam();

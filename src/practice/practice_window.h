@@ -135,8 +135,9 @@ private:
     void display(const app::FieldReader& field);
     void displaySelection();
     void showCounter();
-    // Sequential mode on exactly these sentences, in this order (from the Progress window).
-    void openOnSerials(const std::vector<int>& serials);
+    // Sequential mode on exactly these sentences, in this order (from the Progress window), their
+    // name shown as the topic.
+    void openOnSerials(const std::vector<int>& serials, const QString& label);
     // Rebuilds Selection from the whole table: snapshot, sorted by sorrend2, filtered.
     void rebuildSelection(const QString& condition);
     // The steps a level or topic choice shares before the selection is rebuilt.

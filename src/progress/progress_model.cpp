@@ -42,14 +42,6 @@ std::vector<QVariant> rowOf(const SentenceInfo& s) {
     return row;
 }
 
-quint32 topicMask(const SentenceInfo& s) {
-    const std::vector<QVariant> row = rowOf(s);
-    quint32 mask = 0;
-    for (int t = 0; t < kTopicCount; ++t)
-        if (topicCriteria()[static_cast<size_t>(t)].matches(row)) mask |= 1u << t;
-    return mask;
-}
-
 double percentOf(int correct, int answered) {
     return answered > 0 ? 100.0 * correct / answered : 0;
 }
@@ -59,6 +51,14 @@ double percentOf(int correct, int answered) {
 int primaryTopic(const SentenceInfo& s) {
     const std::optional<size_t> topic = store::topicOf(s.kulcs1, s.kulcs2);
     return topic ? static_cast<int>(*topic) : -1;
+}
+
+quint32 topicMask(const SentenceInfo& s) {
+    const std::vector<QVariant> row = rowOf(s);
+    quint32 mask = 0;
+    for (int t = 0; t < kTopicCount; ++t)
+        if (topicCriteria()[static_cast<size_t>(t)].matches(row)) mask |= 1u << t;
+    return mask;
 }
 
 bool inTopic(const SentenceInfo& s, int topic) {

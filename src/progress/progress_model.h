@@ -34,6 +34,9 @@ struct SentenceInfo {
 int primaryTopic(const SentenceInfo& s);
 // Whether the sentence meets the condition of topic menu item `topic`.
 bool inTopic(const SentenceInfo& s, int topic);
+// Bit t set: the sentence meets the condition of topic menu item t (what the practice window's
+// Topic menu selects; only the codes kulcs1 and kulcs2 matter).
+quint32 topicMask(const SentenceInfo& s);
 
 struct Filter {
     int level = 0;   // 0 every level, else 1-3

@@ -8,6 +8,7 @@
 #include "forms/platform.h"
 #include "forms/window_registry.h"
 #include "history_csv.h"
+#include "memory/memory_store.h"
 #include "store/database.h"
 #include "store/store_error.h"
 #include "store/topics.h"
@@ -58,9 +59,12 @@ ProgressWindow::ProgressWindow(app::Context& ctx)
 void ProgressWindow::Form_Load() {
     loadCommon(text::progressTexts());
     try {
-        model_ = ProgressModel::load(*ctx.openDatabase(true));
+        const std::unique_ptr<store::Database> db = ctx.openDatabase(true);
+        model_ = ProgressModel::load(*db);
+        memory_ = loadMemoryFigures(db->db(), memory::dayOf(ctx.platform.now()));
     } catch (const store::StoreError& e) {
         model_.reset();
+        memory_.reset();
         message(uiText(text::KeyProgressCannotRead).arg(ctx.g.DatabasePath, reason(e)),
                 forms::MsgIcon::Critical, TitleWord);
     }
@@ -110,6 +114,19 @@ void ProgressWindow::refresh() {
                                  .arg(QString::number(points.size()), percentText(points.back().percent),
                                       QString::number(averaged), percentText(points.back().average));
     }
+
+    const bool seen = memory_ && memory_->mastery.anySeen();
+    lblMasteryEmpty.visible = !seen;
+    lblLegend.visible = frmCalibration.visible = seen;
+    if (seen) {
+        const Calibration& c = memory_->calibration;
+        const QLocale locale = localeOf(ctx.g.LangBase);
+        lblCalibration.caption =
+            c.ready() ? uiText(text::KeyCalibrationLogLoss)
+                            .arg(locale.toString(c.logLoss, 'f', 3), locale.toString(c.updates),
+                                 locale.toString(c.baseLogLoss, 'f', 3), percentText(100 * c.shareRecalled))
+                      : uiText(text::KeyCalibrationNotYet).arg(c.missing());
+    }
     buildPage();
 }
 
@@ -118,6 +135,7 @@ void ProgressWindow::buildPage() {
     page_ = ProgressPage();
     page_.revision = revision;
     page_.locale = localeOf(ctx.g.LangBase);
+    buildMemoryPage();
     if (!model_) return;
     const ProgressModel& m = *model_;
 
@@ -176,6 +194,69 @@ void ProgressWindow::buildPage() {
     }
 }
 
+void ProgressWindow::buildMemoryPage() {
+    page_.testsTab = uiText(text::KeyMemoryTestsTab);
+    page_.memoryTab = uiText(text::KeyMemoryTab);
+    for (int t = 0; t < MasteryMap::kTopics; ++t) page_.masteryTopics << shortTopicName(t);
+    for (int level = 1; level <= MasteryMap::kLevels; ++level) {
+        QString header = uiText(text::KeyProgressLevel).arg(level);
+        header[0] = header[0].toUpper();
+        page_.masteryLevels << header;
+    }
+    if (!memory_ || !memory_->mastery.anySeen()) return;
+
+    QStringList spoken;
+    for (int t = 0; t < MasteryMap::kTopics; ++t)
+        for (int level = 1; level <= MasteryMap::kLevels; ++level) {
+            const MasteryCell& c = memory_->mastery.cell(t, level);
+            ProgressPage::Cell cell;
+            const QString where = page_.masteryTopics[t];
+            if (c.sentences == 0) {
+                cell.text = QStringLiteral("–");
+                cell.spoken = uiText(text::KeyMasterySpokenEmpty).arg(where).arg(level);
+            } else if (c.seen == 0) {
+                cell.shade = ProgressPage::Shade::Unseen;
+                cell.text = uiText(text::KeyMasteryUnseen).arg(c.sentences);
+                cell.spoken = uiText(text::KeyMasterySpokenUnseen).arg(where).arg(level).arg(c.sentences);
+            } else {
+                // The colour goes by the figure shown, so that "90%" is never amber.
+                const double percent = std::nearbyint(100 * c.meanRetrievability);
+                cell.shade = percent < 70   ? ProgressPage::Shade::Weak
+                             : percent < 90 ? ProgressPage::Shade::Fading
+                                            : ProgressPage::Shade::Strong;
+                cell.text = uiText(text::KeyMasteryCell)
+                                .arg(percentText(percent))
+                                .arg(c.seen)
+                                .arg(c.sentences)
+                                .arg(c.due);
+                cell.spoken = uiText(text::KeyMasterySpoken)
+                                  .arg(where)
+                                  .arg(level)
+                                  .arg(percentText(percent))
+                                  .arg(c.seen)
+                                  .arg(c.sentences)
+                                  .arg(c.due);
+            }
+            spoken << cell.spoken;
+            page_.masteryCells.push_back(std::move(cell));
+        }
+    page_.masteryDescription = spoken.join(QStringLiteral("; "));
+
+    const Calibration& calibration = memory_->calibration;
+    if (!calibration.ready()) return;
+    page_.calibration.headers = {uiText(text::KeyCalibrationPredicted), uiText(text::KeyCalibrationAnswers),
+                                 uiText(text::KeyCalibrationMeanPredicted),
+                                 uiText(text::KeyCalibrationRecalled)};
+    for (int b = 0; b < Calibration::kBins; ++b) {
+        const CalibrationBin& bin = calibration.bins[static_cast<size_t>(b)];
+        const QString none = QStringLiteral("–");
+        page_.calibration.rows.push_back({QStringLiteral("%1–%2%").arg(10 * b).arg(10 * (b + 1)),
+                                          QString::number(bin.count),
+                                          bin.count > 0 ? percentText(100 * bin.meanPredicted) : none,
+                                          bin.count > 0 ? percentText(100 * bin.shareRecalled) : none});
+    }
+}
+
 void ProgressWindow::mnuShowLevel_Click(int index) {
     for (int i = 0; i < mnuShowLevel.size(); ++i) mnuShowLevel[i].checked = i == index;
     if (!model_) return;
@@ -196,7 +277,28 @@ void ProgressWindow::mnuShowTopic_Click(int index) {
 
 void ProgressWindow::cmdPractise_Click() {
     if (!model_ || model_->mostMissed().empty()) return;
-    ctx.g.PracticeSerials = model_->mostMissedSerials();
+    practise(model_->mostMissedSerials(), uiText(text::KeyProgressMostMissedLabel));
+}
+
+void ProgressWindow::masteryCell_Click(int cell) {
+    const int topic = cell / MasteryMap::kLevels;
+    const int level = cell % MasteryMap::kLevels + 1;
+    // No grid is shown before a sentence has been seen.
+    if (!memory_ || !memory_->mastery.anySeen() || topic < 0 || topic >= MasteryMap::kTopics) return;
+    const std::vector<int>& serials = memory_->mastery.cell(topic, level).serials;
+    if (serials.empty()) return;
+    practise(serials,
+             shortTopicName(topic) + QStringLiteral(" · ") + uiText(text::KeyProgressLevel).arg(level));
+}
+
+void ProgressWindow::chooseMasteryCell(int cell) {
+    if (ctx.windows.busy()) return;
+    ctx.windows.runEvent(this, forms::OnError::Report, [&] { masteryCell_Click(cell); });
+}
+
+void ProgressWindow::practise(const std::vector<int>& serials, const QString& label) {
+    ctx.g.PracticeSerials = serials;
+    ctx.g.PracticeLabel = label;
     // The practice window takes the list when it loads, so it must load anew.
     ctx.windows.unload(app::kPractice);
     forms::Form* practice = ctx.windows.show(app::kPractice);

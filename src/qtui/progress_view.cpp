@@ -3,9 +3,13 @@
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QProgressBar>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -73,10 +77,162 @@ void fillTable(QTableView& table, const progress::ProgressPage::Table& content) 
     for (int c = 0; c < header->count(); ++c) header->setSectionResizeMode(c, QHeaderView::Interactive);
     model->setTable(content);
     table.setCurrentIndex(QModelIndex());
+    if (model->columnCount() == 0) return;
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     // Columns fit the first rows (all alike: dates, counts, per cents), not each of ten thousand.
     header->setResizeContentsPrecision(200);
     for (int c = 1; c < model->columnCount(); ++c) table.resizeColumnToContents(c);
+}
+
+using Shade = progress::ProgressPage::Shade;
+
+// The mastery grid's colours, read at a glance: green, amber and red as traffic lights, grey for
+// a cell not started, the window's own white for one without sentences.
+QColor shadeColour(Shade shade) {
+    switch (shade) {
+        case Shade::Strong:
+            return QColor(0x8f, 0xd1, 0x9e);
+        case Shade::Fading:
+            return QColor(0xf5, 0xd0, 0x7a);
+        case Shade::Weak:
+            return QColor(0xee, 0x9a, 0x93);
+        case Shade::Unseen:
+            return QColor(0xe3, 0xe6, 0xea);
+        case Shade::NoSentences:
+            break;
+    }
+    return QColor(0xfa, 0xfb, 0xfc);
+}
+
+// The grid: a row per topic, a column per level; each cell its figures on its colour, and as a
+// sentence for a screen reader.
+class MasteryTable : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setPage(const progress::ProgressPage& page) {
+        beginResetModel();
+        topics_ = page.masteryTopics;
+        levels_ = page.masteryLevels;
+        cells_ = page.masteryCells;
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() || cells_.empty() ? 0 : static_cast<int>(topics_.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() || cells_.empty() ? 0 : static_cast<int>(levels_.size());
+    }
+    const progress::ProgressPage::Cell& cell(const QModelIndex& index) const {
+        return cells_[static_cast<size_t>(index.row() * levels_.size() + index.column())];
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        const progress::ProgressPage::Cell& c = cell(index);
+        switch (role) {
+            case Qt::DisplayRole:
+                return c.text;
+            case Qt::AccessibleTextRole:
+            case Qt::ToolTipRole:
+                return c.spoken;
+            case Qt::BackgroundRole:
+                return shadeColour(c.shade);
+            case Qt::TextAlignmentRole:
+                return QVariant(Qt::AlignCenter);
+            default:
+                return {};
+        }
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return index.isValid() && cell(index).shade != Shade::NoSentences ? Qt::ItemIsEnabled
+                                                                          : Qt::NoItemFlags;
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (role != Qt::DisplayRole) return {};
+        const QStringList& names = orientation == Qt::Horizontal ? levels_ : topics_;
+        return section < names.size() ? names[section] : QVariant();
+    }
+
+private:
+    QStringList topics_, levels_;
+    std::vector<progress::ProgressPage::Cell> cells_;
+};
+
+// Each cell as a tile on its colour, the one under the keyboard with a dark ring.
+class TileDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        const QRectF tile = QRectF(option.rect).adjusted(2, 2, -2, -2);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(index.data(Qt::BackgroundRole).value<QColor>());
+        painter->drawRoundedRect(tile, 4, 4);
+        const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+        if (view && view->hasFocus() && view->currentIndex() == index) {
+            painter->setPen(QPen(QColor(0x1f, 0x3b, 0x57), 2));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRoundedRect(tile.adjusted(1, 1, -1, -1), 4, 4);
+        }
+        painter->setPen(QColor(0x1b, 0x1f, 0x24));
+        painter->setFont(option.font);
+        painter->drawText(tile, Qt::AlignCenter, index.data(Qt::DisplayRole).toString());
+        painter->restore();
+    }
+};
+
+// A click on a cell, or Enter (or Space) on the current one, practises the cell.
+class CellChooser : public QObject {
+public:
+    CellChooser(QTableView* table, progress::ProgressWindow* form)
+        : QObject(table), table_(table), form_(form) {
+        connect(table, &QTableView::clicked, this, [this](const QModelIndex& index) { choose(index); });
+        table->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) return false;
+        choose(table_->currentIndex());
+        return true;
+    }
+
+private:
+    void choose(const QModelIndex& index) {
+        // A window on its way out (hidden first) takes no more clicks.
+        if (!index.isValid() || !table_->isVisible() || !(index.flags() & Qt::ItemIsEnabled)) return;
+        form_->chooseMasteryCell(index.row() * table_->model()->columnCount() + index.column());
+    }
+    QTableView* table_;
+    progress::ProgressWindow* form_;
+};
+
+void fillMastery(QTableView& table, progress::ProgressWindow& form, const progress::ProgressPage& page) {
+    auto* model = dynamic_cast<MasteryTable*>(table.model());
+    if (!model) {
+        model = new MasteryTable(&table);
+        table.setModel(model);
+        table.setItemDelegate(new TileDelegate(&table));
+        table.setFocusPolicy(Qt::StrongFocus);
+        table.setMouseTracking(true);
+        table.viewport()->setCursor(Qt::PointingHandCursor);
+        table.horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        // The rows share the height, each at least a line and a margin.
+        table.verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        table.verticalHeader()->setMinimumSectionSize(table.fontMetrics().height() + 8);
+        table.verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        table.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // The window's model outlives the table: its widgets go first when it is unloaded.
+        new CellChooser(&table, &form);
+    }
+    model->setPage(page);
+    table.setVisible(!page.masteryCells.empty());
+    table.setAccessibleDescription(page.masteryDescription);
+    // The keyboard starts on the first cell, so Enter has something to open.
+    if (!page.masteryCells.empty()) table.setCurrentIndex(model->index(0, 0));
 }
 
 // The chart from the plugin, or (without it) the same figures as text.
@@ -115,7 +271,7 @@ QMainWindow* buildProgressWindow(const QString& styleSheet) {
     }
     view->setObjectName(QStringLiteral("chartView"));
     ui.chartHostLayout->addWidget(view);
-    for (QTableView* t : {ui.tblRuns, ui.tblMissed, ui.tblTopics}) {
+    for (QTableView* t : {ui.tblRuns, ui.tblMissed, ui.tblTopics, ui.tblCalibration}) {
         t->verticalHeader()->setVisible(false);
         t->horizontalHeader()->setHighlightSections(false);
     }
@@ -161,6 +317,29 @@ void paintProgressWindow(forms::Form& form, QMainWindow& window) {
         }
         t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
         t->setColumnWidth(1, 130);
+    }
+    if (auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("tabPages"))) {
+        tabs->setTabText(0, page.testsTab);
+        tabs->setTabText(1, page.memoryTab);
+        // A learner who has only ever used Today sees the memory first.
+        if (page.runs.rows.empty() && !page.masteryCells.empty() && !window.property("tabChosen").toBool())
+            tabs->setCurrentIndex(1);
+        window.setProperty("tabChosen", true);
+    }
+    if (auto* t = window.findChild<QTableView*>(QStringLiteral("tblMastery"))) {
+        fillMastery(*t, *model, page);
+        t->setAccessibleName(model->frmMastery.caption);
+    }
+    if (auto* t = window.findChild<QTableView*>(QStringLiteral("tblCalibration"))) {
+        fillTable(*t, page.calibration);
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // The figures as wide as their words; the bins take what is left.
+        if (t->model()->columnCount() > 0) {
+            t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+            t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+        }
+        t->setVisible(!page.calibration.rows.empty());
+        t->setAccessibleName(model->frmCalibration.caption);
     }
     if (auto* list = window.findChild<QListWidget*>(QStringLiteral("lstMixups"))) {
         list->clear();

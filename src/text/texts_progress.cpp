@@ -132,6 +132,83 @@ void addProgressTexts(Catalogue& c) {
          {"(no longer in the table)", "(már nincs a táblában)", "(ya no está en la tabla)",
           "(plus dans la table)"}},
     });
+    // The memory page: the mastery grid and the model's calibration.
+    c.insert({
+        {420, {"Test &history", "&Tesztek", "&Tests", "Te&sts"}},
+        {421, {"&Memory", "E&mlékezet", "&Memoria", "&Mémoire"}},
+        {422,
+         {"What you are likely to remember today, by topic and level",
+          "Amire ma valószínűleg emlékszik, témák és szintek szerint",
+          "Lo que probablemente recuerda hoy, por tema y nivel",
+          "Ce que vous retenez probablement aujourd'hui, par sujet et niveau"}},
+        {423,
+         {"%1 · %2/%3 · %4 due", "%1 · %2/%3 · %4 esedékes", "%1 · %2/%3 · pendientes: %4",
+          "%1 · %2/%3 · %4 à revoir"}},
+        {424, {"not started · 0/%1", "még nem kezdte · 0/%1", "sin empezar · 0/%1", "pas commencé · 0/%1"}},
+        {425,
+         {"%1, level %2: %3 likely remembered today; %4 of %5 sentences seen, %6 due",
+          "%1, %2. szint: ma valószínűleg %3 marad meg; %5 mondatból %4 már előfordult, %6 esedékes",
+          "%1, nivel %2: hoy recuerda probablemente el %3; %4 de %5 oraciones vistas; pendientes: %6",
+          "%1, niveau %2\u00a0: environ %3 retenu aujourd'hui\u00a0; %4 phrases vues sur %5, %6 à revoir"}},
+        {426,
+         {"%1, level %2: none of its %3 sentences seen yet",
+          "%1, %2. szint: %3 mondatából még egy sem fordult elő",
+          "%1, nivel %2: aún no ha visto ninguna de sus %3 oraciones",
+          "%1, niveau %2\u00a0: aucune de ses %3 phrases vue pour l'instant"}},
+        {427,
+         {"%1, level %2: no sentences", "%1, %2. szint: nincs mondat", "%1, nivel %2: no hay oraciones",
+          "%1, niveau %2\u00a0: aucune phrase"}},
+        {428,
+         {"Green: 90% or more likely remembered · amber: 70–89% · red: below 70% · grey: not started. "
+          "Click a cell, or press Enter on it, to practise its sentences.",
+          "Zöld: legalább 90% valószínűséggel megmaradt · borostyán: 70–89% · piros: 70% alatt · szürke: "
+          "még nem kezdte. Egy cellára kattintva (vagy rajta Entert nyomva) a mondatait gyakorolhatja.",
+          "Verde: recuerda probablemente el 90% o más · ámbar: del 70 al 89% · rojo: menos del 70% · gris: "
+          "sin empezar. Haga clic en una casilla, o pulse Intro sobre ella, para practicar sus oraciones.",
+          "Vert\u00a0: 90% ou plus probablement retenu · orange\u00a0: de 70 à 89% · rouge\u00a0: moins de "
+          "70% · gris\u00a0: pas commencé. Cliquez sur une case, ou appuyez sur Entrée, pour travailler ses "
+          "phrases."}},
+        {429,
+         {"Nothing to show yet.\n\nEvery sentence you answer is remembered here, with how well you knew it "
+          "and when. This page then shows, topic by topic and level by level, how much you are likely to "
+          "remember today, how many sentences you have met and how many are due for another look.",
+          "Még nincs mit mutatni.\n\nMinden megválaszolt mondatot megjegyez a program: mennyire tudta, és "
+          "mikor. Ez az oldal azután témánként és szintenként megmutatja, mennyire emlékszik ma "
+          "valószínűleg, "
+          "hány mondattal találkozott már, és hányat esedékes újra átnézni.",
+          "Todavía no hay nada que mostrar.\n\nCada oración que responda queda recordada aquí, con lo bien "
+          "que la sabía y cuándo. Entonces esta página muestra, tema por tema y nivel por nivel, cuánto "
+          "recuerda probablemente hoy, cuántas oraciones ha visto ya y cuántas toca repasar.",
+          "Rien à montrer pour l'instant.\n\nChaque phrase à laquelle vous répondez est retenue ici, avec "
+          "votre réussite et la date. Cette page montre alors, sujet par sujet et niveau par niveau, ce que "
+          "vous retenez probablement aujourd'hui, combien de phrases vous avez déjà vues et combien sont à "
+          "revoir."}},
+        {430,
+         {"How well the predictions came true", "Mennyire váltak be az előrejelzések",
+          "Hasta qué punto se cumplen las predicciones", "Les prédictions face à vos réponses"}},
+        {431,
+         {"The predictions are compared with your answers once 100 of them can be checked (answers to "
+          "sentences last seen on an earlier day): %1 more to go.",
+          "Az előrejelzéseket a program 100 ellenőrizhető válasz után veti össze a válaszaival (korábbi "
+          "napon látott mondatokra adott válaszok): még %1 hiányzik.",
+          "Las predicciones se comparan con sus respuestas cuando se pueden comprobar 100 (respuestas a "
+          "oraciones vistas por última vez otro día): faltan %1.",
+          "Les prédictions seront comparées à vos réponses dès que 100 d'entre elles pourront être "
+          "vérifiées (réponses à des phrases vues pour la dernière fois un autre jour)\u00a0: encore %1."}},
+        {432, {"Chance", "Sáv", "Tramo", "Tranche"}},
+        {433, {"Answers", "Válaszok", "Respuestas", "Réponses"}},
+        {434, {"Mean predicted", "Átlag", "Media prevista", "Moyenne prévue"}},
+        {435, {"Remembered", "Megmaradt", "Recordadas", "Retenues"}},
+        {436,
+         {"Log loss %1 over %2 answers (lower is better; %3 for a guess that knows only your overall %4 "
+          "remembered).",
+          "Logaritmikus veszteség: %1, %2 válasz alapján (minél kisebb, annál jobb; %3 egy olyan becslésé, "
+          "amely csak az összesített arányt ismeri: %4).",
+          "Pérdida logarítmica: %1 sobre %2 respuestas (cuanto menor, mejor; %3 para una estimación que "
+          "solo conoce su porcentaje global de recuerdo, %4).",
+          "Perte logarithmique\u00a0: %1 sur %2 réponses (plus elle est basse, mieux c'est\u00a0; %3 pour "
+          "une estimation qui ne connaît que votre taux global, %4)."}},
+    });
 }
 
 }  // namespace text

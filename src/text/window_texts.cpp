@@ -31,11 +31,14 @@ constexpr TextBinding kTest[] = {
 };
 
 constexpr TextBinding kProgress[] = {
-    {"lblTitle", -1, 201},    {"frmChart", -1, 207},    {"frmRuns", -1, 208},     {"frmMissed", -1, 209},
-    {"frmTopics", -1, 210},   {"frmMixups", -1, 211},   {"cmdPractise", -1, 212}, {"cmdExport", -1, 213},
-    {"cmdClose", -1, 4},      {"mnuTasks", -1, 26},     {"mnuPractice", -1, 31},  {"mnuTest", -1, 32},
-    {"mnuDatabase", -1, 33},  {"mnuSettings", -1, 27},  {"mnuLevel", -1, 37},     {"mnuTopic", -1, 41},
-    {"mnuShowLevel", 0, 234}, {"mnuShowTopic", 0, 235},
+    {"lblTitle", -1, 201},       {"frmChart", -1, 207},    {"frmRuns", -1, 208},
+    {"frmMissed", -1, 209},      {"frmTopics", -1, 210},   {"frmMixups", -1, 211},
+    {"cmdPractise", -1, 212},    {"cmdExport", -1, 213},   {"cmdClose", -1, 4},
+    {"mnuTasks", -1, 26},        {"mnuPractice", -1, 31},  {"mnuTest", -1, 32},
+    {"mnuDatabase", -1, 33},     {"mnuSettings", -1, 27},  {"mnuLevel", -1, 37},
+    {"mnuTopic", -1, 41},        {"mnuShowLevel", 0, 234}, {"mnuShowTopic", 0, 235},
+    {"frmMastery", -1, 422},     {"lblLegend", -1, 428},   {"lblMasteryEmpty", -1, 429},
+    {"frmCalibration", -1, 430},
 };
 
 constexpr TextBinding kToday[] = {

@@ -417,6 +417,69 @@ ALL.append(("progress: two counted runs are two points; practise these opens the
 ALL.append(("practice: Listen after an answer, with or without a Spanish voice", listen_after_an_answer))
 
 
+def the_mastery_grid_speaks_and_opens_practice(build_dir, display):
+    """After a test, the Progress window's memory page: the grid and each cell say their figures,
+    and a click on the cell of the verbs at level 1 opens practice on exactly those sentences, in
+    the practice window's order."""
+    import re
+    import pyatspi
+    program = start(build_dir, display)
+    try:
+        test = open_task(program, "alt+t", "Test")
+        db = sqlite3.connect(program.database)
+        run_counted_test(program, test, db, "a")
+        program.focus("Test")
+        program.keys("ctrl+p")
+        program.window("Progress")
+        program.focus("Progress")
+        program.keys("alt+m")
+        progress = program.window("Progress")
+        grid = program.find(progress, "What you are likely to remember today, by topic and level", "table")
+        verbs = [r[0] for r in db.execute("SELECT mondat FROM test1 WHERE kulcs1 = '1' AND szint = 1"
+                                          " ORDER BY sorrend2, sorszam")]
+        seen, = db.execute("SELECT count(*) FROM memory_states m JOIN sentences s ON s.id = m.sentence"
+                           " JOIN test1 t ON t.sorszam = s.serial WHERE t.kulcs1 = '1' AND t.szint = 1").fetchone()
+        cell = wait_for("the cell of the verbs at level 1", lambda: pyatspi.findDescendant(
+            grid, lambda n: n.getRoleName() == "table cell" and (n.name or "").startswith("Verbs, level 1: ")))
+        if seen:
+            assert re.search(r": \d+%% likely remembered today; %d of %d sentences seen, \d+ due$" % (seen, len(verbs)),
+                             cell.name), cell.name
+        else:
+            assert cell.name == "Verbs, level 1: none of its %d sentences seen yet" % len(verbs), cell.name
+        assert cell.name in (grid.description or ""), grid.description
+        # Enter on the grid, whose keyboard starts on its first cell; then, opened again, a click.
+        for by_click in (False, True):
+            if by_click:
+                program.press(program.find(practice, "Close", "push button"))
+                program.focus(LAUNCHER)
+                program.keys("ctrl+p")
+                program.window("Progress")
+                program.focus("Progress")
+                program.keys("alt+m")
+                progress = program.window("Progress")
+                grid = program.find(progress, "What you are likely to remember today, by topic and level", "table")
+                cell = wait_for("the cell again", lambda: pyatspi.findDescendant(
+                    grid, lambda n: n.getRoleName() == "table cell" and (n.name or "").startswith("Verbs, level 1: ")))
+                program.click(cell)
+            else:
+                # Alt+M left the keyboard on the page's tab; Tab goes on to the grid.
+                program.keys("Tab")
+                wait_for("the grid to take the focus", lambda: grid.getState().contains(pyatspi.STATE_FOCUSED) or
+                         pyatspi.findDescendant(grid, lambda n: n.getState().contains(pyatspi.STATE_FOCUSED)))
+                program.keys("Return")
+            practice = program.window("Practice")
+            program.gone("Progress")
+            wait_for("the cell's name as the topic", lambda: "Verbs · level 1" in labels(practice))
+            wait_for("the first verb of level 1", lambda: " " + verbs[0] in labels(practice))
+            assert record_position(practice, program) == ("1", str(len(verbs)))
+    finally:
+        program.end()
+
+
+ALL.append(("progress: the mastery grid speaks its cells; a click practises a cell",
+            the_mastery_grid_speaks_and_opens_practice))
+
+
 def open_database_window(program):
     """From the launcher, by keys: the database window, started on its first record."""
     editor = open_task(program, "alt+d", "Database")

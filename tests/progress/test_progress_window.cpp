@@ -10,6 +10,7 @@
 #include "base/random_source.h"
 #include "fake_platform.h"
 #include "forms/window_registry.h"
+#include "memory/memory_store.h"
 #include "practice/practice_window.h"
 #include "progress/progress_window.h"
 #include "progress/run_history.h"
@@ -64,6 +65,33 @@ struct ProgressFixture {
         r.finish(db, start.addSecs(600), static_cast<int>(serials.size()), correct);
     }
     ProgressWindow& open() { return *dynamic_cast<ProgressWindow*>(windows.show(app::kProgress)); }
+    // A memory of the sentence last updated `daysAgo` days before the fake clock's day, of this
+    // stability (recall is 90% when the two are equal), due `dueIn` days from that day.
+    void remember(int serial, double stability, int daysAgo, int dueIn) {
+        store::Database db(ctx.g.DatabasePath);
+        const qint64 today = memory::dayOf(platform.clock);
+        QSqlQuery q(db.db());
+        q.prepare(
+            QStringLiteral("INSERT INTO memory_states (sentence, stability, difficulty, first_day, last_day, "
+                           "due_day, updates, lapses) SELECT id, ?, 5, ?, ?, ?, 1, 0 FROM sentences "
+                           "WHERE serial = ?"));
+        for (const QVariant& v : {QVariant(stability), QVariant(today - daysAgo), QVariant(today - daysAgo),
+                                  QVariant(today + dueIn), QVariant(serial)})
+            q.addBindValue(v);
+        QVERIFY(q.exec());
+    }
+    // Updates with a prediction, as the memory logs them.
+    void predicted(int count) {
+        store::Database db(ctx.g.DatabasePath);
+        QSqlQuery q(db.db());
+        q.prepare(
+            QStringLiteral("INSERT INTO answer_log (answered_at, day, serial, source, correct, grade, "
+                           "updated, predicted) VALUES ('2026-12-01T10:00:00Z', 2461000, 1, 1, 1, 3, 1, ?)"));
+        for (int i = 0; i < count; ++i) {
+            q.addBindValue(0.05 + 0.9 * i / count);
+            QVERIFY(q.exec());
+        }
+    }
 };
 
 }  // namespace
@@ -201,6 +229,126 @@ private slots:
         p = f.windows.findAs<practice::PracticeWindow>(app::kPractice);
         QCOMPARE(p->PracticeMode, int(practice::RandomMode));
         QVERIFY(p->Command3.visible);
+    }
+
+    // The grid over sentences 1-8 (all Ser/Estar/Haber, so under Verbs too): level 1 holds 1, 2, 7
+    // and 8, level 2 holds 3 and 4, level 3 5 and 6.
+    void theMasteryGrid() {
+        ProgressFixture f;
+        f.remember(7, 10, 10, 0);  // 90%, due today
+        f.remember(2, 4, 0, 4);    // 100%
+        f.remember(3, 6, 3, -2);   // overdue
+        ProgressWindow& w = f.open();
+        const progress::ProgressPage& page = w.page();
+        QVERIFY(!w.lblMasteryEmpty.visible && w.lblLegend.visible && w.frmCalibration.visible);
+        QCOMPARE(page.masteryTopics.size(), 18);
+        QCOMPARE(page.masteryLevels, (QStringList{"Level 1", "Level 2", "Level 3"}));
+        QCOMPARE(page.masteryCells.size(), size_t(54));
+        using Shade = progress::ProgressPage::Shade;
+        const progress::ProgressPage::Cell& verbs1 = page.masteryCells[0];
+        const progress::ProgressPage::Cell& serEstar1 = page.masteryCells[3];
+        QCOMPARE(serEstar1.text, verbs1.text);
+        QCOMPARE(serEstar1.text, QStringLiteral("95% · 2/4 · 1 due"));
+        QCOMPARE(serEstar1.shade, Shade::Strong);
+        QCOMPARE(serEstar1.spoken,
+                 QStringLiteral(
+                     "Ser/Estar/Haber, level 1: 95% likely remembered today; 2 of 4 sentences seen, 1 due"));
+        QVERIFY(page.masteryCells[4].text.endsWith(QStringLiteral(" · 1/2 · 1 due")));
+        QCOMPARE(page.masteryCells[5].text, QStringLiteral("not started · 0/2"));
+        QCOMPARE(page.masteryCells[5].shade, Shade::Unseen);
+        QCOMPARE(page.masteryCells[5].spoken,
+                 QStringLiteral("Ser/Estar/Haber, level 3: none of its 2 sentences seen yet"));
+        QCOMPARE(page.masteryCells[6].shade, Shade::NoSentences);  // tenses: none here
+        QVERIFY(page.masteryDescription.contains(serEstar1.spoken + QStringLiteral("; ")));
+        // A single sentence at exactly 90% is green, as its figure says.
+        ProgressFixture g;
+        g.remember(5, 8, 8, 0);
+        QCOMPARE(g.open().page().masteryCells[5].text, QStringLiteral("90% · 1/2 · 1 due"));
+        QCOMPARE(g.windows.findAs<ProgressWindow>(app::kProgress)->page().masteryCells[5].shade,
+                 Shade::Strong);
+    }
+
+    // A cell opens the practice window on its sentences, in the practice window's order, under the
+    // cell's name; a cell of no sentences opens nothing.
+    void aCellOpensPracticeOnItsSentencesInOrder() {
+        ProgressFixture f;
+        {
+            store::Database db(f.ctx.g.DatabasePath);  // sorrend2 against the serials' order
+            QSqlQuery(db.db()).exec(QStringLiteral("UPDATE test1 SET sorrend2 = 1000 - sorrend2"));
+        }
+        f.remember(7, 10, 10, 0);
+        ProgressWindow& w = f.open();
+        w.masteryCell_Click(6);  // tenses, level 1: no sentences
+        QVERIFY(f.windows.isVisible(app::kProgress) && !f.windows.isLoaded(app::kPractice));
+        w.chooseMasteryCell(3);  // ser/estar/haber, level 1
+        QVERIFY(!f.windows.isLoaded(app::kProgress));
+        auto* p = f.windows.findAs<practice::PracticeWindow>(app::kPractice);
+        QVERIFY(p && f.windows.isVisible(app::kPractice));
+        QCOMPARE(p->PracticeMode, int(practice::SequentialMode));
+        QCOMPARE(p->Label21.caption, QStringLiteral("Ser/Estar/Haber · level 1"));
+        QCOMPARE(p->Label31.caption, QStringLiteral("4"));
+        QList<int> shown;
+        for (int i = 0; i < 4; ++i) {
+            shown << p->Label26.caption.toInt();
+            p->click(QStringLiteral("Command2"));
+        }
+        QCOMPARE(shown, (QList<int>{8, 7, 2, 1}));
+    }
+
+    // Nothing seen yet, or a file without a memory (an older layout opened read-only): the page
+    // says there is nothing yet, and no cell opens anything.
+    void aMemoryWithNothingInItSaysSo_data() {
+        QTest::addColumn<bool>("tables");
+        QTest::addRow("nothing seen") << true;
+        QTest::addRow("no memory tables") << false;
+    }
+    void aMemoryWithNothingInItSaysSo() {
+        QFETCH(bool, tables);
+        ProgressFixture f;
+        f.run(0, {1, 2}, {2});
+        {
+            // The test's answers reached the memory: it forgets them, or goes altogether.
+            store::Database db(f.ctx.g.DatabasePath);
+            for (const char* table : {"memory_states", "answer_log"})
+                QSqlQuery(db.db()).exec(
+                    (tables ? QStringLiteral("DELETE FROM %1") : QStringLiteral("DROP TABLE %1"))
+                        .arg(QLatin1String(table)));
+        }
+        ProgressWindow& w = f.open();
+        QVERIFY(w.frmChart.visible);  // the tests' page as ever
+        QVERIFY(w.lblMasteryEmpty.visible && !w.lblLegend.visible && !w.frmCalibration.visible);
+        QCOMPARE(w.lblMasteryEmpty.caption, text::uiText(text::KeyMasteryNothingYet, text::English));
+        QVERIFY(w.page().masteryCells.empty());
+        w.masteryCell_Click(3);
+        QVERIFY(!f.windows.isLoaded(app::kPractice));
+        QVERIFY(f.platform.messages.empty());
+    }
+
+    void theCalibrationShowsFromAHundredUpdates_data() {
+        QTest::addColumn<int>("updates");
+        QTest::addColumn<QString>("line");
+        QTest::addRow("99") << 99 << text::uiText(text::KeyCalibrationNotYet, text::English).arg(1);
+        QTest::addRow("100") << 100 << QString();
+    }
+    void theCalibrationShowsFromAHundredUpdates() {
+        QFETCH(int, updates);
+        QFETCH(QString, line);
+        ProgressFixture f;
+        f.remember(1, 3, 1, 2);
+        f.predicted(updates);
+        ProgressWindow& w = f.open();
+        QVERIFY(w.frmCalibration.visible);
+        if (!line.isEmpty()) {
+            QCOMPARE(w.lblCalibration.caption, line);
+            QVERIFY(w.page().calibration.rows.empty());
+            return;
+        }
+        QVERIFY2(w.lblCalibration.caption.startsWith(QStringLiteral("Log loss 0.")),
+                 qPrintable(w.lblCalibration.caption));
+        QVERIFY(w.lblCalibration.caption.contains(QStringLiteral(" over 100 answers")));
+        const progress::ProgressPage::Table& table = w.page().calibration;
+        QCOMPARE(table.rows.size(), size_t(10));
+        QCOMPARE(table.rows[0], (QStringList{"0–10%", "6", "7%", "100%"}));  // 0.05 + 0.009 i, i < 6
     }
 
     void practiseTheseSkipsASentenceDeletedMeanwhile() {

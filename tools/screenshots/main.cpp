@@ -5,12 +5,17 @@
 #include <QInputDialog>
 #include <QSqlQuery>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <cmath>
+#include <map>
 
 #include "app/context.h"
 #include "app/window_names.h"
 #include "base/random_source.h"
 #include "forms/window_registry.h"
+#include "memory/memory_store.h"
+#include "memory/today_queue.h"
 #include "progress/run_history.h"
 #include "qtui/qt_platform.h"
 #include "qtui/view_manager.h"
@@ -131,6 +136,50 @@ void fillHistory(const QString& database) {
     }
 }
 
+// Ten weeks of a learner's days in Today, ending with a few days away: the sentences due each
+// day and eight new ones, new ones level by level (so level 3 is not started yet). The learner
+// remembers roughly as the model foretells, worse with auxiliaries, ser/estar and the moods, and misses a
+// day now and then.
+void fillMemory(const QString& database) {
+    store::Database db(database);
+    store::Database::Transaction t(db);
+    QSqlQuery(db.db()).exec(QStringLiteral("DELETE FROM answer_log"));
+    QSqlQuery(db.db()).exec(QStringLiteral("DELETE FROM memory_states"));
+    std::map<int, double> hardness;  // by serial: the power the model's chance is raised to
+    QSqlQuery q(db.db());
+    q.exec(QStringLiteral("SELECT sorszam, kulcs1, kulcs2 FROM test1"));
+    while (q.next()) {
+        const bool verb = q.value(1).toString() == QLatin1String("1");
+        const QString sub = q.value(2).toString();
+        hardness[q.value(0).toInt()] = verb && sub == QLatin1String("4")   ? 2.0
+                                       : verb && sub == QLatin1String("1") ? 1.5
+                                       : verb && sub == QLatin1String("3") ? 1.3
+                                                                           : 1.0;
+    }
+    memory::MemorySettings settings = memory::loadSettings(db.db());
+    settings.newPerDay = 8;
+    const memory::Model model = settings.model();
+    base::RandomSource random(1492);
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int daysAgo = 70; daysAgo >= 4; --daysAgo) {
+        if (random.next() < 0.2) continue;
+        const QDateTime evening(now.date().addDays(-daysAgo), QTime(19, 0));
+        const qint64 day = memory::dayOf(evening);
+        const memory::TodayQueue queue = memory::buildTodayQueue(db.db(), day, settings);
+        int second = 0;
+        for (const auto* items : {&queue.due, &queue.fresh})
+            for (const memory::QueueItem& item : *items) {
+                const double chance = item.fresh ? 0.7 : item.retrievability;
+                const bool right = random.next() < std::pow(chance, hardness[item.serial]);
+                const memory::AnswerEvent event{memory::Source::Today,
+                                                right ? memory::Grade::Good : memory::Grade::Again, right,
+                                                evening.addSecs(12 * ++second)};
+                memory::recordAnswer(db.db(), item.sentence, item.serial, event, model);
+            }
+    }
+    t.commit();
+}
+
 void grabProgress(forms::WindowRegistry& windows, qtui::ViewManager& views, const QDir& out,
                   const QString& file) {
     windows.find(app::kLauncher)->click(QStringLiteral("mnuProgress"));
@@ -236,8 +285,15 @@ int main(int argc, char* argv[]) {
         }
         grabReview(windows, views, ctx.g.DatabasePath, out, lang);
         fillHistory(ctx.g.DatabasePath);
+        fillMemory(ctx.g.DatabasePath);
         windows.show(app::kLauncher);
         grabProgress(windows, views, out, QStringLiteral("progress_") + lang);
+        if (qtui::FormView* view = views.viewOf(app::kProgress))
+            if (auto* tabs = view->window()->findChild<QTabWidget*>(QStringLiteral("tabPages"))) {
+                tabs->setCurrentIndex(1);
+                grab(views, app::kProgress, out, QStringLiteral("progress_memory_") + lang);
+                tabs->setCurrentIndex(0);
+            }
         if (lang == QLatin1String("en")) {
             windows.find(app::kProgress)->click(QStringLiteral("mnuShowTopic"), 2);  // ser/estar/haber
             grab(views, app::kProgress, out, QStringLiteral("progress_topic_en"));
