@@ -88,8 +88,9 @@ void TodayWindow::startSession() {
     for (const auto* list : {&queue_.due, &queue_.fresh})
         for (const memory::QueueItem& i : *list) bySerial.emplace(i.serial, i);
     items_.clear();
-    for (sentences_->moveFirst(); !sentences_->eof(); sentences_->moveNext())
-        items_.push_back(bySerial.at(sentences_->field(QStringLiteral("sorszam")).toInt()));
+    if (sentences_->recordCount() > 0)
+        for (sentences_->moveFirst(); !sentences_->eof(); sentences_->moveNext())
+            items_.push_back(bySerial.at(sentences_->field(QStringLiteral("sorszam")).toInt()));
     answeredNow_ = 0;
     position_ = 0;
     if (items_.empty()) {
@@ -129,8 +130,8 @@ void TodayWindow::showEnd() {
     for (forms::Control* c :
          {&Label13, &Frame3D1, &Command1, &Command2, &Label17, &Label18, &Label19, &Label20, &cmdListen})
         c->visible = false;
-    QString text =
-        uiText(items_.empty() && answeredNow_ == 0 ? text::KeyTodayNothing : text::KeyTodayAllDone);
+    const bool doneSomething = queue_.doneToday + answeredNow_ > 0;
+    QString text = uiText(doneSomething ? text::KeyTodayAllDone : text::KeyTodayNothing);
     const auto next = memory::nextDue(db_->db(), memory::dayOf(ctx.platform.now()));
     if (next) {
         const QLocale locale(QString::fromLatin1(text::languageCode(ctx.g.LangBase)));
@@ -192,7 +193,9 @@ void TodayWindow::Command2_Click() {
     if (!sentences_ || position_ >= static_cast<int>(items_.size())) return;
     ++position_;
     if (position_ >= static_cast<int>(items_.size())) {
-        showEnd();
+        // Sentences passed over with Next are still due (or still new): the day's queue comes
+        // round again with them, and ends only when nothing is left.
+        startSession();
         return;
     }
     sentences_->moveNext();

@@ -180,6 +180,36 @@ void fillMemory(const QString& database) {
     t.commit();
 }
 
+// The launcher with its count of the day, then Today over the memory above: a sentence, a right
+// and a wrong answer with the solution, and the end of a short session.
+void grabToday(forms::WindowRegistry& windows, qtui::ViewManager& views, const QDir& out,
+               const QString& lang) {
+    windows.find(app::kProgress)->click(QStringLiteral("cmdClose"));
+    windows.unload(app::kLauncher);  // loaded again: its count of today reads the memory above
+    windows.show(app::kLauncher);
+    windows.find(app::kLauncher)->click(QStringLiteral("today"));
+    grab(views, app::kLauncher, out, QStringLiteral("launcher_today_") + lang);
+    windows.find(app::kLauncher)->click(QStringLiteral("ok"));
+    forms::Form& today = *windows.find(app::kToday);
+    grab(views, app::kToday, out, QStringLiteral("today_") + lang);
+    const int right = qMax(0, QStringLiteral("ABCD").indexOf(today.c(QStringLiteral("Label10")).caption));
+    today.click(QStringLiteral("Option3D%1").arg(2 + right));
+    grab(views, app::kToday, out, QStringLiteral("today_right_") + lang);
+    today.click(QStringLiteral("Command2"));
+    const int next = qMax(0, QStringLiteral("ABCD").indexOf(today.c(QStringLiteral("Label10")).caption));
+    today.click(QStringLiteral("Option3D%1").arg(2 + (next + 1) % 4));
+    today.click(QStringLiteral("Command1"));
+    grab(views, app::kToday, out, QStringLiteral("today_wrong_solution_") + lang);
+    // The rest answered right, as a learner who knows them would.
+    for (int i = 0; i < 2000 && today.c(QStringLiteral("Command2")).visible; ++i) {
+        const int letter =
+            qMax(0, QStringLiteral("ABCD").indexOf(today.c(QStringLiteral("Label10")).caption));
+        today.click(QStringLiteral("Option3D%1").arg(2 + letter));
+        today.click(QStringLiteral("Command2"));
+    }
+    grab(views, app::kToday, out, QStringLiteral("today_end_") + lang);
+}
+
 void grabProgress(forms::WindowRegistry& windows, qtui::ViewManager& views, const QDir& out,
                   const QString& file) {
     windows.find(app::kLauncher)->click(QStringLiteral("mnuProgress"));
@@ -298,6 +328,7 @@ int main(int argc, char* argv[]) {
             windows.find(app::kProgress)->click(QStringLiteral("mnuShowTopic"), 2);  // ser/estar/haber
             grab(views, app::kProgress, out, QStringLiteral("progress_topic_en"));
         }
+        grabToday(windows, views, out, lang);
         windows.endProgram();
         windows.setObserver(nullptr);
         QApplication::processEvents();
