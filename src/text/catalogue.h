@@ -19,5 +19,6 @@ void addProgressTexts(Catalogue& c);
 void addListeningTexts(Catalogue& c);
 void addTodayTexts(Catalogue& c);
 void addCommandLineTexts(Catalogue& c);
+void addWrittenTexts(Catalogue& c);
 
 }  // namespace text

@@ -21,6 +21,7 @@ const Catalogue& catalogue() {
         addListeningTexts(c);
         addTodayTexts(c);
         addCommandLineTexts(c);
+        addWrittenTexts(c);
         return c;
     }();
     return table;

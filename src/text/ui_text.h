@@ -195,6 +195,23 @@ enum Key : int {
     // 400-419: the program on a terminal
     KeyCommandLineHelp = 400,
     KeyUnknownArgument = 401,
+    // 450-479: answers typed instead of chosen
+    KeyWrittenAccent = 450,  // "accent: %1, not %2" (the right word, the typed one)
+    KeyWrittenEnye = 451,
+    KeyWrittenMarks = 452,
+    KeyWrittenCapital = 453,
+    KeyWrittenAccentDecides = 454,  // the right filler is ambiguous in writing
+    KeyWrittenEnyeDecides = 455,
+    KeyWrittenSeparator = 456,       // between two of the above, and between two differences
+    KeyWrittenDifference = 457,      // "%1: %2" (the typed text, its differences)
+    KeyWrittenShouldBe = 458,        // "%1 should be %2" (typed letters, right ones)
+    KeyWrittenMissingAfter = 459,    // "%1 missing after %2" (letters, the word part before them)
+    KeyWrittenMissingAtStart = 460,  // "%1 missing at the start of %2" (letters, the right word)
+    KeyWrittenExtraAfter = 461,
+    KeyWrittenExtraAtStart = 462,
+    KeyWrittenNothingTyped = 463,
+    KeyWrittenGapTakesNothing = 464,
+    KeyWrittenSpace = 465,  // a space as a screen reader says it
 };
 constexpr int kLastOriginalKey = 89;  // the last key that also has a text id (key + base)
 
