@@ -2,6 +2,7 @@
 #include "app_form.h"
 
 #include "forms/window_registry.h"
+#include "keyboard_aid.h"
 #include "problem_text.h"
 #include "text/ui_text.h"
 #include "window_names.h"
@@ -123,6 +124,25 @@ void AppForm::chooseByKey(QChar& key, const forms::Control& panel,
     if (!panel.visible) return;
     selectOption(*options[static_cast<size_t>(letter)]);
     chosen(letter);
+}
+
+WrittenControls AppForm::addWrittenControls() {
+    forms::Control& panel = add(forms::ControlKind::Frame, QStringLiteral("pnlWrite"));
+    forms::Control& box = add(forms::ControlKind::Edit, QStringLiteral("txtAnswer"));
+    forms::Control& check = addButton(QStringLiteral("cmdCheck"), QStringLiteral("Check"));
+    std::array<forms::Control*, 9> letters{};
+    for (size_t i = 0; i < letters.size(); ++i)
+        letters[i] = &addButton(QStringLiteral("cmdLetter%1").arg(i), QString(QChar(kSpanishLetters[i])));
+    forms::Control& almost = addLabel(QStringLiteral("lblAlmost"));
+    forms::Control& verdict = addLabel(QStringLiteral("lblVerdict"));
+    forms::Control& menu = addItem(QStringLiteral("mnuWrite"), QStringLiteral("&Write the answers"));
+    for (forms::Control* c : {&panel, &box, &check, &almost, &verdict}) c->visible = false;
+    for (forms::Control* c : letters) c->visible = false;
+    // The database window's keyboard aid types Spanish letters into the answer box too.
+    onEditKeyPress([](const QString& name, QChar& key) {
+        if (name == QLatin1String("txtAnswer")) key = spanishKey(key);
+    });
+    return {panel, box, check, letters, almost, verdict, menu};
 }
 
 }  // namespace app

@@ -11,6 +11,7 @@
 #include "forms/form.h"
 #include "forms/platform.h"
 #include "text/window_texts.h"
+#include "written_answers.h"
 
 namespace store {
 class StoreError;
@@ -56,6 +57,8 @@ protected:
     // The Listen button: speaks the sentence, once an answer has shown the button.
     void listenTo(const forms::Control& listen, const QString& sentence);
     void toggleSpeakAfterAnswer(forms::Control& speakItem);
+    // The box, letter buttons, Check, verdict panels and Settings item of written answers.
+    WrittenControls addWrittenControls();
 
     Context& ctx;
 

@@ -4,6 +4,7 @@
 
 #include <QSize>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "forms/form.h"
@@ -32,6 +33,8 @@ struct Globals {
     QString PracticeLabel;
     // Settings: read each sentence aloud after an answer (practice and review windows).
     bool SpeakAfterAnswer = false;
+    // "Write the answers": read from the learner's file by the first answering window that opens.
+    std::optional<bool> WriteAnswers;
 };
 
 // The program's folder with exactly one separator at its end: "/opt/plurquiz" gives

@@ -1,6 +1,7 @@
 // The database window's writes: storing the bound boxes with their checks, New, Delete, the
 // searches, filing under a topic, and the content warnings.
 
+#include "app/keyboard_aid.h"
 #include "base/random_source.h"
 #include "editor_window.h"
 #include "forms/platform.h"
@@ -234,26 +235,7 @@ void EditorWindow::warnAboutContent() {
 }
 
 QChar EditorWindow::substitute(QChar typed) {
-    switch (typed.unicode()) {
-        case u'@':
-            return QChar(0x00A1);  // ¡
-        case u'#':
-            return QChar(0x00BF);  // ¿
-        case u';':
-            return QChar(0x00E9);  // é
-        case u'\'':
-            return QChar(0x00E1);  // á
-        case u'`':
-            return QChar(0x00ED);  // í
-        case u'[':
-            return QChar(0x00F1);  // ñ
-        case u'/':
-            return QChar(0x00FA);  // ú
-        case u'\\':
-            return QChar(0x00F3);  // ó
-        default:
-            return typed;
-    }
+    return app::spanishKey(typed);
 }
 
 void EditorWindow::mnuFonts_Click() {

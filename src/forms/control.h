@@ -53,7 +53,8 @@ struct Control {
     QString shortcut;              // button: a key combination that presses it ("Ctrl+L")
     bool checkable = false;        // menu item: shows a check box even while unchecked
     bool literal = false;          // label: shows its caption as written (a sentence, a filler), '&' included
-    QString menu;  // menu item or submenu: the key of the menu that holds it (empty on the bar)
+    bool html = false;  // label: its caption is rich text the program made (escaped where it quotes)
+    QString menu;       // menu item or submenu: the key of the menu that holds it (empty on the bar)
 
     QString key() const { return controlKey(name, index); }
 };

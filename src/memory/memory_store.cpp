@@ -56,11 +56,13 @@ class LogWriter {
 public:
     explicit LogWriter(QSqlDatabase& db) : q_(db) {
         prepare(q_,
-                QStringLiteral("INSERT INTO answer_log (answered_at, day, sentence, serial, source, correct, "
-                               "grade, updated, predicted) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                QStringLiteral(
+                    "INSERT INTO answer_log (answered_at, day, sentence, serial, source, correct, "
+                    "grade, updated, predicted, typed, verdict) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     }
     void write(const QString& at, qint64 day, std::optional<qint64> sentence, int serial, Source source,
-               bool correct, Grade grade, const Step& step) {
+               bool correct, Grade grade, const Step& step, const std::optional<QString>& typed = {},
+               int verdict = -1) {
         q_.bindValue(0, at);
         q_.bindValue(1, day);
         q_.bindValue(2, sentence ? QVariant(*sentence) : QVariant(QMetaType(QMetaType::LongLong)));
@@ -70,6 +72,8 @@ public:
         q_.bindValue(6, static_cast<int>(grade));
         q_.bindValue(7, step.updated ? 1 : 0);
         q_.bindValue(8, step.predicted ? QVariant(*step.predicted) : QVariant(QMetaType(QMetaType::Double)));
+        q_.bindValue(9, typed ? QVariant(*typed) : QVariant(QMetaType(QMetaType::QString)));
+        q_.bindValue(10, verdict >= 0 ? QVariant(verdict) : QVariant(QMetaType(QMetaType::Int)));
         run(q_);
     }
 
@@ -127,6 +131,8 @@ MemorySettings loadSettings(QSqlDatabase& db) {
         } else if (name == QLatin1String("new_per_day")) {
             const int v = q.value(1).toInt(&ok);
             if (ok && v >= 0 && v <= kMaxNewPerDay) s.newPerDay = v;
+        } else if (name == QLatin1String("write_answers")) {
+            s.writeAnswers = q.value(1).toInt() == 1;
         } else if (name == QLatin1String("new_level")) {
             const int v = q.value(1).toInt(&ok);
             if (ok && v >= 0 && v <= 3) s.newLevel = v;
@@ -142,7 +148,8 @@ void saveSettings(store::Database& db, const MemorySettings& settings) {
     prepare(q, QStringLiteral("INSERT OR REPLACE INTO memory_settings (name, value) VALUES (?, ?)"));
     const std::pair<const char*, QVariant> values[] = {{"retention", settings.retention},
                                                        {"new_per_day", settings.newPerDay},
-                                                       {"new_level", settings.newLevel}};
+                                                       {"new_level", settings.newLevel},
+                                                       {"write_answers", settings.writeAnswers ? 1 : 0}};
     for (const auto& [name, value] : values) {
         q.bindValue(0, QString::fromLatin1(name));
         q.bindValue(1, value);
@@ -201,7 +208,7 @@ bool recordAnswer(QSqlDatabase& db, std::optional<qint64> sentence, int serial, 
         if (step.updated) MemoryWriter(db).write(*sentence, step.after);
     }
     LogWriter(db).write(utcText(event.at), day, sentence, serial, event.source, event.correct, event.grade,
-                        step);
+                        step, event.typed, event.verdict);
     return step.updated;
 }
 

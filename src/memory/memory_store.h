@@ -9,7 +9,8 @@
 //   day), sentence (identity; NULL when the sentence could not be named), serial, source (0
 //   practice, 1 test, 2 review, 3 today), correct, grade (1-4), updated (whether it changed the
 //   state: only the first answer of a day to a sentence does) and predicted (the chance of recall
-//   the model gave just before an update of a sentence seen before; NULL otherwise).
+//   the model gave just before an update of a sentence seen before; NULL otherwise), typed and
+//   verdict (a written answer's text and verdict, 0 right, 1 almost, 2 wrong; NULL for a choice).
 // memory_settings: name/value pairs of the Today settings.
 #pragma once
 
@@ -31,10 +32,23 @@ enum class Source : int { Practice = 0, Test = 1, Review = 2, Today = 3 };
 
 // One answer as the memory sees it.
 struct AnswerEvent {
+    AnswerEvent() = default;
+    AnswerEvent(Source source, Grade grade, bool correct, QDateTime at,
+                std::optional<QString> typed = std::nullopt, int verdict = -1)
+        : source(source),
+          grade(grade),
+          correct(correct),
+          at(std::move(at)),
+          typed(std::move(typed)),
+          verdict(verdict) {}
     Source source = Source::Practice;
     Grade grade = Grade::Again;
     bool correct = false;
     QDateTime at;  // when it was given
+    // A written answer: the text typed and its verdict (0 right, 1 almost: a slip of accent, ñ,
+    // ¿ ¡ or capital letter, 2 wrong); none for an option chosen.
+    std::optional<QString> typed;
+    int verdict = -1;
 };
 
 // The local calendar day of a moment, as a Julian day number: days between two updates are
@@ -58,11 +72,12 @@ struct Step {
 };
 Step stepFor(const Model& model, const std::optional<SentenceMemory>& before, qint64 day, Grade grade);
 
-// The Today settings, kept in the learner's file.
+// The learner's settings of Today and of the answering windows, kept in the learner's file.
 struct MemorySettings {
     double retention = kDefaultRetention;  // 0.80-0.95
     int newPerDay = 10;                    // 0-50
     int newLevel = 0;                      // new sentences of this level only; 0 any level
+    bool writeAnswers = false;             // the answering windows take a typed filler
     Model model() const { return Model(retention); }
 };
 inline constexpr int kMaxNewPerDay = 50;

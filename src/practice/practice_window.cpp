@@ -59,6 +59,9 @@ PracticeWindow::PracticeWindow(app::Context& ctx)
     declareListening(cmdListen, mnuSpeak);
     onClick(cmdListen, &PracticeWindow::cmdListen_Click);
     onClick(mnuSpeak, &PracticeWindow::mnuSpeak_Click);
+    onClick(written.check, &PracticeWindow::cmdCheck_Click);
+    for (int i = 0; i < 9; ++i) onClick(*written.letters[size_t(i)], [this, i] { writing_.addLetter(i); });
+    onClick(written.menu, [this] { writing_.toggle(); });
 }
 
 void PracticeWindow::message(int key, forms::MsgIcon icon) {
@@ -70,6 +73,7 @@ void PracticeWindow::Form_Load() {
     PracticeMode = RandomMode;
     applyTexts(text::practiceTexts());
     applyTitle(title_);
+    writing_.load();
     Label19.spokenName = uiText(text::KeyRightAnswer);
     Label20.spokenName = uiText(text::KeyWrongAnswer);
     // The learner hears at once when there is nothing to practise, not at the first button.
@@ -166,6 +170,8 @@ void PracticeWindow::display(const app::FieldReader& field) {
     Label17.caption = app::shownText(text("felelet1"), app::Spacing::SetOff);
     Label26.caption = text("sorszam");
     Label27.caption = text("szint");
+    shownOptions_ = {text("a"), text("b"), text("c"), text("d")};
+    if (Frame3D1.visible || written.panel.visible) writing_.newSentence();
     // A new sentence has not been answered yet: Listen waits for the answer.
     answeredShown_ = false;
     SentenceToSay = store::sentenceToSay(text("mondat"), {text("a"), text("b"), text("c"), text("d")},
@@ -184,6 +190,7 @@ void PracticeWindow::Option_Click(int letter) {
 }
 
 void PracticeWindow::Form_KeyPress(QChar& key) {
+    if (writing_.on()) return;  // the letters a-d go into the answer box
     chooseByKey(key, Frame3D1, {&Option3D2, &Option3D3, &Option3D4, &Option3D5},
                 [this](int letter) { Option_Click(letter); });
 }
@@ -194,11 +201,24 @@ void PracticeWindow::oke() {
     Label19.visible = right;
     Label20.visible = !right;
     offerListening(cmdListen, SentenceToSay);
-    if (!std::exchange(answeredShown_, true)) memory_.record(Label26.caption.toInt(), right, Label17.visible);
+    if (!std::exchange(answeredShown_, true))
+        memory_.record(Label26.caption.toInt(), app::MemoryAnswers::chosen(right, Label17.visible));
     if (Command2.visible)
         setFocus(Command2);
     else if (Command10.visible)
         setFocus(Command10);
+}
+
+void PracticeWindow::cmdCheck_Click() {
+    if (!written.box.visible || Label13.caption.isEmpty()) return;
+    const written::Judgement j =
+        writing_.judge(shownOptions_, QStringLiteral("ABCD").indexOf(Label10.caption));
+    Label9.caption = app::letterOf(j);
+    writing_.show(j, Label19, Label20);
+    offerListening(cmdListen, SentenceToSay);
+    setFocus(PracticeMode == SequentialMode ? Command2 : Command10);
+    if (!std::exchange(answeredShown_, true))
+        memory_.record(Label26.caption.toInt(), app::MemoryAnswers::typed(j, Label17.visible));
 }
 
 void PracticeWindow::Command1_Click() {
@@ -214,6 +234,7 @@ void PracticeWindow::Command2_Click() {
     ++ctx.g.SentenceCounter;
     showCounter();
     for (forms::Control* c : {&Label17, &Label18, &Label19, &Label20}) c->visible = false;
+    writing_.hideVerdict();
     if (!Selection) return;
     bool atEnd = Selection->eof();
     if (!atEnd) {
@@ -245,6 +266,7 @@ void PracticeWindow::Command10_Click() {
     showCounter();
     display([&](const QString& name) { return serials.field(name); });
     for (forms::Control* c : {&Label17, &Label18, &Label19, &Label20, &Label21}) c->visible = false;
+    writing_.hideVerdict();
 }
 
 }  // namespace practice

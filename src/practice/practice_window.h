@@ -28,6 +28,7 @@ public:
     // Start, answering, solution, the two Next buttons.
     void Command3_Click();
     void Option_Click(int letter);  // 0-3: A-D
+    void cmdCheck_Click();          // a written answer
     void Form_KeyPress(QChar& key);
     void Command1_Click();
     void Command2_Click();
@@ -125,10 +126,13 @@ public:
         QStringLiteral("beg"), store::captionsOf(store::kStartingPoints, store::MenuOf::Practice));
     forms::Control& mnuSpeak =
         addItem(QStringLiteral("mnuSpeak"), QStringLiteral("Read the sentence &aloud after each answer"));
+    app::WrittenControls written = addWrittenControls();
 
 private:
     // The first answer to each sentence shown reaches the learner's memory.
     app::MemoryAnswers memory_{ctx, memory::Source::Practice};
+    app::WrittenAnswers writing_{ctx, *this, written, Frame3D1};
+    std::array<QString, 4> shownOptions_;  // the fillers of the sentence shown, as stored
     bool answeredShown_ = false;
     app::QuestionLabels question() { return {Label13, Label14, Label12, Label15, Label16, Label10}; }
     // Shows the fields of a record (the display mapping); only captions change.

@@ -344,7 +344,10 @@ void FormView::sync() {
                     bool rich = false;
                     // Text shown as written takes no mnemonic: a buddy would turn its '&' into one.
                     if (c.literal && l->buddy()) l->setBuddy(nullptr);
-                    const QString t = c.literal ? c.caption : labelRichText(c.caption, rich);
+                    const QString t = c.html      ? c.caption
+                                      : c.literal ? c.caption
+                                                  : labelRichText(c.caption, rich);
+                    rich = rich || c.html;
                     l->setTextFormat(rich ? Qt::RichText : Qt::PlainText);
                     if (l->text() != t) l->setText(t);
                 }

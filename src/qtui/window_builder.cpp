@@ -59,7 +59,14 @@ QString answering(const char* own) {
                "#Label14, #Label12, #Label15, #Label16 { background: white; font-size: 13pt; padding: 6px "
                "8px;"
                "  border: 1px solid #d8dde4; border-radius: 4px; }"
-               "#Label1, #Label2, #Label3, #Label4 { font-size: 13pt; font-weight: bold; color: #34495e; }") +
+               "#Label1, #Label2, #Label3, #Label4 { font-size: 13pt; font-weight: bold; color: #34495e; }"
+               "#txtAnswer { font-size: 15pt; padding: 2px 8px; background: white; border: 1px solid #aab4c0;"
+               "  border-radius: 4px; }"
+               "#pnlWrite QPushButton { font-size: 12pt; }"
+               "#lblAlmost { background: #e08a1e; color: white; font-size: 28pt; border-radius: 8px; }"
+               "#lblVerdict { font-size: 12pt; background: white; border: 1px solid #d8dde4; border-radius: "
+               "4px;"
+               "  padding: 6px 10px; }") +
            QString::fromUtf8(own);
 }
 // Practice: the sentence large on white, the fillers on white, green and red answer panels, the

@@ -12,6 +12,13 @@ namespace quiz {
 
 void TestWindow::score() {
     // Exactly, letter case included.
+    // A written answer counts as the option it equals, else as none ("0"); a test is strict, so an
+    // answer almost right (a slip of accent or capital letter) is wrong.
+    std::optional<written::Judgement> typed;
+    if (writing_.on() && written.box.visible) {
+        typed = writing_.judge(optionsShown(), QStringLiteral("ABCD").indexOf(Label10.caption));
+        Label9.caption = app::letterOf(*typed);
+    }
     const bool right = Label9.caption == Label10.caption;
     progress::AnswerUnit unit;
     unit.answer.chosen = Label9.caption;
@@ -20,7 +27,11 @@ void TestWindow::score() {
     const QDateTime now = ctx.platform.now();
     if (shownAt_.isValid()) unit.answer.seconds = shownAt_.msecsTo(now) / 1000.0;
     unit.memory = memory::AnswerEvent{memory::Source::Test,
-                                      right ? memory::Grade::Good : memory::Grade::Again, right, now};
+                                      right ? memory::Grade::Good : memory::Grade::Again,
+                                      right,
+                                      now,
+                                      typed ? std::optional<QString>(typed->typed) : std::nullopt,
+                                      typed ? static_cast<int>(typed->verdict) : -1};
     if (right) {
         ++ctx.g.CorrectCount;
         try {
@@ -67,6 +78,19 @@ progress::FailedItem TestWindow::failedItemShown() const {
     return item;
 }
 
+std::array<QString, 4> TestWindow::optionsShown() const {
+    std::array<QString, 4> options;
+    const char* names[] = {"a", "b", "c", "d"};
+    for (size_t i = 0; i < 4; ++i) {
+        const QString name = QString::fromLatin1(names[i]);
+        if (Command2.visible && data1_ && !data1_->eof() && !data1_->bof())
+            options[i] = data1_->field(name).toString();
+        else if (randomView_)
+            options[i] = randomView_->field(name).toString();
+    }
+    return options;
+}
+
 int TestWindow::shownSerial() const {
     if (Command2.visible) return data1_->field(QStringLiteral("sorszam")).toInt();
     if (randomView_) return randomView_->field(QStringLiteral("sorszam")).toInt();
@@ -101,6 +125,7 @@ void TestWindow::Command5_Click() {
 
 void TestWindow::evaluate() {
     Frame3D1.visible = false;
+    writing_.leave();
     Frame3D2.visible = true;
     Command3.visible = true;
     setFocus(Command3);

@@ -45,6 +45,8 @@ TestWindow::TestWindow(app::Context& ctx) : app::TaskWindow(app::kTest, ctx, tex
     onClick(settings.mnuNumeroItem, &TestWindow::mnuNumeroItem_Click);
     onClick(settings.mnuTiempoItem, &TestWindow::mnuTiempoItem_Click);
     onClick(mnuProgress, [this] { switchTo(app::kProgress); });
+    for (int i = 0; i < 9; ++i) onClick(*written.letters[size_t(i)], [this, i] { writing_.addLetter(i); });
+    onClick(written.menu, [this] { writing_.toggle(); });
 }
 
 void TestWindow::message(int key, forms::MsgIcon icon) {
@@ -53,6 +55,7 @@ void TestWindow::message(int key, forms::MsgIcon icon) {
 
 void TestWindow::Form_Load() {
     loadCommon(text::testTexts());
+    writing_.load();
     Label17.caption = uiText(83);
     try {
         db_ = ctx.openDatabase();
@@ -144,12 +147,24 @@ void TestWindow::randomDraw(bool counting) {
     if (counting) ++ctx.g.SentenceCounter;
     showItemNumber(ctx.g.SentenceCounter);
     question().show([&](const QString& name) { return randomView_->field(name); }, app::Spacing::SetOff);
+    newWrittenAnswer();
+}
+
+void TestWindow::newWrittenAnswer() {
+    if (!Frame3D1.visible && !written.panel.visible) return;
+    writing_.newSentence();
+    // Enter in the box scores the answer and goes on, as Next does.
+    written.check.visible = false;
+    written.check.isDefault = false;
+    Command2.isDefault = Command2.visible;
+    Command4.isDefault = !Command2.visible;
 }
 
 void TestWindow::showBound() {
     // The labels bound to the sequential cursor show its record as stored.
     if (!data1_ || data1_->bof() || data1_->eof()) return;
     question().show([&](const QString& name) { return data1_->field(name); }, app::Spacing::AsStored);
+    newWrittenAnswer();
 }
 
 void TestWindow::advanceSequential() {
@@ -168,6 +183,7 @@ void TestWindow::Option_Click(int letter) {
 }
 
 void TestWindow::Form_KeyPress(QChar& key) {
+    if (writing_.on()) return;  // the letters a-d go into the answer box
     chooseByKey(key, Frame3D1, {&Option3D1, &Option3D2, &Option3D3, &Option3D4},
                 [this](int letter) { Option_Click(letter); });
 }

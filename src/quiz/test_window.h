@@ -77,6 +77,7 @@ public:
     forms::Timer& Timer2 = addTimer(QStringLiteral("Timer2"), 1000, false);
 
     forms::Control& mnuProgress = addItem(QStringLiteral("mnuProgress"), QStringLiteral("Prog&ress..."));
+    app::WrittenControls written = addWrittenControls();
     ParameterMenus settings = addParameterMenus(store::MenuOf::Test);
     forms::Control& mnuStart = addMenu(QStringLiteral("mnuStart"), QStringLiteral("&Starting point"));
     forms::ControlArray& beg = addCheckedArray(
@@ -104,6 +105,11 @@ private:
     // The delay and its countdown stop (until the next Next that scores).
     void stopTimers();
     int shownSerial() const;
+    // The fillers of the sentence shown, as stored.
+    std::array<QString, 4> optionsShown() const;
+    // A new sentence of the run: an empty answer box when answers are written.
+    void newWrittenAnswer();
+    app::WrittenAnswers writing_{ctx, *this, written, Frame3D1};
 
     std::unique_ptr<store::Database> db_;
     std::unique_ptr<store::BoundView> data1_;  // test1 in natural order, for runs in order

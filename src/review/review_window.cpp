@@ -59,6 +59,9 @@ ReviewWindow::ReviewWindow(app::Context& ctx) : app::AppForm(app::kReview, ctx) 
     declareListening(cmdListen, mnuSpeak);
     onClick(cmdListen, &ReviewWindow::cmdListen_Click);
     onClick(mnuSpeak, &ReviewWindow::mnuSpeak_Click);
+    onClick(written.check, &ReviewWindow::cmdCheck_Click);
+    for (int i = 0; i < 9; ++i) onClick(*written.letters[size_t(i)], [this, i] { writing_.addLetter(i); });
+    onClick(written.menu, [this] { writing_.toggle(); });
 }
 
 void ReviewWindow::message(const QString& text, forms::MsgIcon icon) {
@@ -72,6 +75,7 @@ void ReviewWindow::Form_Load() {
     mnuOnTop.checked = false;
     applyTexts(text::reviewTexts());
     applyTitle(text::TitleWindow::Review);
+    writing_.load();
     // Message boxes carry the catalogue's name of the log rather than the window's title word.
     if (const QString word = uiText(text::kReviewMessageTitleKey); !word.isEmpty()) TitleWord = word;
     Label17.spokenName = uiText(text::KeyRightAnswer);
@@ -107,6 +111,7 @@ void ReviewWindow::display() {
     Label23.caption = text("hiba");
     Label19.caption = text("felelet2");
     Label20.caption = text("felelet1");
+    if (Frame3D1.visible || written.panel.visible) writing_.newSentence();
     // A new item has not been answered again yet: Listen waits for the answer.
     answeredShown_ = false;
     SentenceToSay = store::sentenceToSay(text("mondat"), {text("a"), text("b"), text("c"), text("d")},
@@ -149,6 +154,7 @@ void ReviewWindow::Command1_Click() {
     Command2.isDefault = true;
     for (forms::Control* c : {&Command3, &Command4, &Command5, &Command6, &Command7, &Command8, &Frame3D1})
         c->visible = true;
+    writing_.newSentence();
     for (forms::Control* c : {&Label13, &Label14, &Label12, &Label15, &Label16, &Label1, &Label2, &Label3,
                               &Label4, &Label11, &Label22, &Label21, &Label23})
         c->visible = true;
@@ -167,10 +173,24 @@ void ReviewWindow::Option_Click(int letter) {
     Label17.visible = right;
     Label18.visible = !right;
     offerListening(cmdListen, SentenceToSay);
-    if (!std::exchange(answeredShown_, true)) memory_.recordByText(Label13.caption, right, Label20.visible);
+    if (!std::exchange(answeredShown_, true))
+        memory_.recordByText(Label13.caption, app::MemoryAnswers::chosen(right, Label20.visible));
+}
+
+void ReviewWindow::cmdCheck_Click() {
+    if (!written.box.visible || !Data1 || Data1->eof() || Data1->bof()) return;
+    auto field = [this](const char* name) { return Data1->field(QString::fromLatin1(name)).toString(); };
+    const written::Judgement j = writing_.judge({field("a"), field("b"), field("c"), field("d")},
+                                                QStringLiteral("ABCD").indexOf(Label10.caption));
+    Label9.caption = app::letterOf(j);
+    writing_.show(j, Label17, Label18);
+    offerListening(cmdListen, SentenceToSay);
+    if (!std::exchange(answeredShown_, true))
+        memory_.recordByText(Label13.caption, app::MemoryAnswers::typed(j, Label20.visible));
 }
 
 void ReviewWindow::Form_KeyPress(QChar& key) {
+    if (writing_.on()) return;  // the letters a-d go into the answer box
     chooseByKey(key, Frame3D1, {&Option3D1, &Option3D2, &Option3D3, &Option3D4},
                 [this](int letter) { Option_Click(letter); });
 }
@@ -197,6 +217,7 @@ void ReviewWindow::Command4_Click() {
 void ReviewWindow::showEndOfList(int messageKey, int startCaptionKey) {
     message(uiText(messageKey), forms::MsgIcon::Information);
     Frame3D1.visible = false;
+    writing_.leave();
     Command1.caption = uiText(startCaptionKey);
     Command1.visible = true;
     // Its default goes with the First button; the focus goes to Start, which is what is left.

@@ -39,6 +39,7 @@ public:
     // Hearing the sentence.
     void cmdListen_Click() { listenTo(cmdListen, SentenceToSay); }
     void mnuSpeak_Click() { toggleSpeakAfterAnswer(mnuSpeak); }
+    void cmdCheck_Click();  // a written answer
 
     // The failed items: rows 1..ItemCount of the log (row 0 is the placeholder); empty until the
     // database file could be read.
@@ -92,11 +93,13 @@ public:
     forms::Control& mnuSettings = addMenu(QStringLiteral("mnuSettings"), QStringLiteral("Settin&gs"));
     forms::Control& mnuSpeak =
         addItem(QStringLiteral("mnuSpeak"), QStringLiteral("Read the sentence &aloud after each answer"));
+    app::WrittenControls written = addWrittenControls();
     forms::Control& mnuOnTop = addItem(QStringLiteral("mnuOnTop"), QStringLiteral("&OnTop"));
 
 private:
     // The first answer to each item shown reaches the learner's memory.
     app::MemoryAnswers memory_{ctx, memory::Source::Review};
+    app::WrittenAnswers writing_{ctx, *this, written, Frame3D1};
     bool answeredShown_ = false;
     app::QuestionLabels question() { return {Label13, Label14, Label12, Label15, Label16, Label10}; }
     // Shows the fields of the current row.

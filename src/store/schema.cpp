@@ -165,7 +165,9 @@ const Step kSteps[] = {
       " correct INTEGER NOT NULL CHECK (correct IN (0, 1)),"
       " grade INTEGER NOT NULL CHECK (grade BETWEEN 1 AND 4),"
       " updated INTEGER NOT NULL CHECK (updated IN (0, 1)),"
-      " predicted REAL)",
+      " predicted REAL,"
+      " typed TEXT,"
+      " verdict INTEGER CHECK (verdict IS NULL OR verdict BETWEEN 0 AND 2))",
       "CREATE INDEX IF NOT EXISTS answer_log_day ON answer_log (day, source)",
       "CREATE TABLE IF NOT EXISTS memory_settings (name TEXT PRIMARY KEY, value) WITHOUT ROWID",
       "CREATE INDEX IF NOT EXISTS test1_newcomers ON test1 (szint, kulcs1, kulcs2, sorrend2)"},

@@ -192,6 +192,15 @@ enum Key : int {
     KeyTodayWriteFailed = 364,
     KeyTodayAnswersLost = 365,
     KeyMemoryRebuilding = 366,  // the first opening of a file with a long test history
+    // 367-389: written answers
+    KeyWrittenMenu = 367,
+    KeyWrittenCheck = 368,
+    KeyWrittenAlmost = 369,       // the orange panel, as a screen reader names it
+    KeyWrittenRight = 370,        // "Right: %1"
+    KeyWrittenAlmostText = 371,   // "Almost: %1 (%2)"
+    KeyWrittenWrong = 372,        // "The right filler: %1"
+    KeyWrittenLetterFirst = 373,  // 373-381: the names of the nine letter buttons
+    KeyAccentsMissed = 382,       // the Progress window
     // 400-419: the program on a terminal
     KeyCommandLineHelp = 400,
     KeyUnknownArgument = 401,

@@ -17,9 +17,10 @@ constexpr TextBinding kLauncher[] = {
 };
 
 constexpr TextBinding kReview[] = {
-    {"Command1", -1, 2}, {"Command2", -1, 7},     {"Command3", -1, 8},    {"Command4", -1, 5},
-    {"Command5", -1, 9}, {"Command6", -1, 4},     {"Command7", -1, 10},   {"Command8", -1, 6},
-    {"Label21", -1, 67}, {"mnuSettings", -1, 27}, {"cmdListen", -1, 240}, {"mnuSpeak", -1, 244},
+    {"Command1", -1, 2},   {"Command2", -1, 7},     {"Command3", -1, 8},    {"Command4", -1, 5},
+    {"Command5", -1, 9},   {"Command6", -1, 4},     {"Command7", -1, 10},   {"Command8", -1, 6},
+    {"Label21", -1, 67},   {"mnuSettings", -1, 27}, {"cmdListen", -1, 240}, {"mnuSpeak", -1, 244},
+    {"cmdCheck", -1, 368}, {"mnuWrite", -1, 367},
 };
 
 constexpr TextBinding kTest[] = {
@@ -27,7 +28,7 @@ constexpr TextBinding kTest[] = {
     {"Command6", -1, 4},  {"mnuTasks", -1, 26},     {"mnuSettings", -1, 27},   {"mnuPractice", -1, 31},
     {"mnuTest", -1, 32},  {"mnuDatabase", -1, 33},  {"mnuParameters", -1, 34}, {"mnuNumber", -1, 35},
     {"mnuDelay", -1, 36}, {"mnuStart", -1, 38},     {"Label20", -1, 36},       {"Label19", -1, 35},
-    {"Label17", -1, 83},  {"mnuProgress", -1, 200},
+    {"Label17", -1, 83},  {"mnuProgress", -1, 200}, {"cmdCheck", -1, 368},     {"mnuWrite", -1, 367},
 };
 
 constexpr TextBinding kProgress[] = {
@@ -45,7 +46,7 @@ constexpr TextBinding kToday[] = {
     {"Command1", -1, 6},       {"Command2", -1, 5},      {"Command6", -1, 4},       {"mnuTasks", -1, 26},
     {"mnuPractice", -1, 31},   {"mnuTest", -1, 32},      {"mnuDatabase", -1, 33},   {"mnuSettings", -1, 27},
     {"mnuNewPerDay", -1, 359}, {"mnuNewLevel", -1, 360}, {"mnuRetention", -1, 361}, {"cmdListen", -1, 240},
-    {"mnuSpeak", -1, 244},
+    {"mnuSpeak", -1, 244},     {"cmdCheck", -1, 368},    {"mnuWrite", -1, 367},
 };
 
 constexpr TextBinding kAbout[] = {
@@ -80,8 +81,8 @@ constexpr TextBinding kPracticeHead[] = {
 };
 
 constexpr TextBinding kPracticeTail[] = {
-    {"Label28", -1, 61}, {"Label29", -1, 62},    {"Label23", -1, 68},
-    {"Label24", -1, 76}, {"cmdListen", -1, 240}, {"mnuSpeak", -1, 244},
+    {"Label28", -1, 61},    {"Label29", -1, 62},   {"Label23", -1, 68},   {"Label24", -1, 76},
+    {"cmdListen", -1, 240}, {"mnuSpeak", -1, 244}, {"cmdCheck", -1, 368}, {"mnuWrite", -1, 367},
 };
 
 }  // namespace

@@ -44,6 +44,9 @@ TodayWindow::TodayWindow(app::Context& ctx) : app::TaskWindow(app::kToday, ctx, 
     onClick(mnuNewPerDay, &TodayWindow::mnuNewPerDay_Click);
     onClick(mnuRetentionItem, &TodayWindow::mnuRetentionItem_Click);
     onClick(mnuNewLevelItem, &TodayWindow::mnuNewLevelItem_Click);
+    onClick(written.check, &TodayWindow::cmdCheck_Click);
+    for (int i = 0; i < 9; ++i) onClick(*written.letters[size_t(i)], [this, i] { writing_.addLetter(i); });
+    onClick(written.menu, [this] { writing_.toggle(); });
 }
 
 void TodayWindow::message(const QString& text, forms::MsgIcon icon) {
@@ -52,6 +55,7 @@ void TodayWindow::message(const QString& text, forms::MsgIcon icon) {
 
 void TodayWindow::Form_Load() {
     loadCommon(text::todayTexts());
+    writing_.load();
     Label19.spokenName = uiText(text::KeyRightAnswer);
     Label20.spokenName = uiText(text::KeyWrongAnswer);
     try {
@@ -116,6 +120,7 @@ void TodayWindow::showCurrent() {
     selectOption(Option3D1);
     answered_ = false;
     solutionShown_ = false;
+    writing_.newSentence();
     showLeft();
 }
 
@@ -150,12 +155,29 @@ void TodayWindow::showEnd() {
 
 void TodayWindow::Option_Click(int letter) {
     if (position_ >= static_cast<int>(items_.size())) return;
-    Label9.caption = QString(QChar(u'A' + letter));
-    const bool right = Label9.caption == Label10.caption;
+    const QString chosen(QChar(u'A' + letter));
+    const bool right = chosen == Label10.caption;
     Label19.visible = right;
     Label20.visible = !right;
+    record(chosen, right, right && !solutionShown_ ? memory::Grade::Good : memory::Grade::Again);
+}
+
+void TodayWindow::cmdCheck_Click() {
+    if (!sentences_ || position_ >= static_cast<int>(items_.size())) return;
+    auto field = [this](const char* name) { return sentences_->field(QString::fromLatin1(name)).toString(); };
+    const written::Judgement j = writing_.judge({field("a"), field("b"), field("c"), field("d")},
+                                                QStringLiteral("ABCD").indexOf(Label10.caption));
+    writing_.show(j, Label19, Label20);
+    record(app::letterOf(j), j.verdict == written::Verdict::Right, app::gradeOf(j.verdict, solutionShown_),
+           j.typed, static_cast<int>(j.verdict));
+}
+
+void TodayWindow::record(const QString& letter, bool right, memory::Grade grade, std::optional<QString> typed,
+                         int verdict) {
+    Label9.caption = letter;
     offerListening(cmdListen, sentenceToSay_);
     setFocus(Command2);
+    Command2.isDefault = true;
     if (answered_) return;  // another try: shown, not counted
     answered_ = true;
     ++answeredNow_;
@@ -163,13 +185,12 @@ void TodayWindow::Option_Click(int letter) {
     progress::AnswerUnit unit;
     unit.answer.serial = item.serial;
     unit.answer.sentence = item.sentence;
-    unit.answer.chosen = Label9.caption;
+    unit.answer.chosen = letter;
     unit.answer.right = Label10.caption;
     unit.answer.correct = right;
     // An answer after the solution was shown is not remembered: it counts as forgotten.
-    unit.memory = memory::AnswerEvent{memory::Source::Today,
-                                      right && !solutionShown_ ? memory::Grade::Good : memory::Grade::Again,
-                                      right, ctx.platform.now()};
+    unit.memory =
+        memory::AnswerEvent{memory::Source::Today, grade, right, ctx.platform.now(), typed, verdict};
     if (!journal_.record(*db_, std::move(unit)) && journal_.unwritten() == 1)
         message(uiText(text::KeyTodayWriteFailed).arg(ctx.g.DatabasePath, reason(journal_.lastFailure())),
                 forms::MsgIcon::Information);
@@ -177,7 +198,7 @@ void TodayWindow::Option_Click(int letter) {
 }
 
 void TodayWindow::Form_KeyPress(QChar& key) {
-    if (!Frame3D1.visible) return;
+    if (!Frame3D1.visible || writing_.on()) return;
     chooseByKey(key, Frame3D1, {&Option3D2, &Option3D3, &Option3D4, &Option3D5},
                 [this](int letter) { Option_Click(letter); });
 }

@@ -24,6 +24,7 @@ public:
     void Form_Unload() override;
 
     void Option_Click(int letter);  // 0-3: A-D
+    void cmdCheck_Click();          // a written answer
     void Form_KeyPress(QChar& key);
     void Command1_Click();  // Solution
     void Command2_Click();  // Next
@@ -80,6 +81,7 @@ public:
         {QStringLiteral("80 %"), QStringLiteral("85 %"), QStringLiteral("90 %"), QStringLiteral("95 %")});
     forms::Control& mnuSpeak =
         addItem(QStringLiteral("mnuSpeak"), QStringLiteral("Read the sentence &aloud after each answer"));
+    app::WrittenControls written = addWrittenControls();
 
     // What the session holds now (for tests): the serials in the order presented.
     std::vector<int> queuedSerials() const {
@@ -110,6 +112,10 @@ private:
     int answeredNow_ = 0;  // answers given in this window since it opened
     QString sentenceToSay_;
     progress::AnswerJournal journal_;
+    app::WrittenAnswers writing_{ctx, *this, written, Frame3D1};
+    // The first answer to the sentence shown: logged, and the memory moved.
+    void record(const QString& letter, bool right, memory::Grade grade, std::optional<QString> typed = {},
+                int verdict = -1);
 };
 
 }  // namespace today
