@@ -173,6 +173,33 @@ private slots:
         QCOMPARE(w.Label9.caption, QStringLiteral("0"));
     }
 
+    // Written answers in a test: right counts; almost right (a capital letter) counts wrong and is
+    // logged "0"; another option typed is logged with its letter; the history keeps text and verdict.
+    void writtenAnswersAreScoredStrictly() {
+        TestFixture f;
+        TestWindow& w = f.open();
+        w.click(QStringLiteral("mnuWrite"));
+        QVERIFY(w.written.menu.checked);
+        f.draws({1, 2, 3, 4});
+        w.click(QStringLiteral("Command3"));
+        QVERIFY(!w.Frame3D1.visible && w.written.box.visible && w.Command4.isDefault);
+        for (const char* typed : {"uno", "Dos", "cuatro"}) {  // right A, B, C: right, almost, option D
+            QVERIFY(w.keyPress(u'a') == QChar(u'a'));         // letters go to the box, not to the options
+            w.written.box.caption = QString::fromUtf8(typed);
+            w.click(QStringLiteral("Command4"));
+        }
+        QCOMPARE(f.ctx.g.CorrectCount, 1);
+        const QList<QStringList> log = f.log();
+        QCOMPARE(log.size(), 2);
+        QCOMPARE(log[0][0] + log[1][0], QStringLiteral("0D"));
+        store::Database db(f.ctx.g.DatabasePath);
+        QSqlQuery q(db.db());
+        q.exec(QStringLiteral(
+            "SELECT group_concat(typed || verdict, ' ') FROM (SELECT * FROM answer_log ORDER BY id)"));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(), QStringLiteral("uno0 Dos1 cuatro2"));
+    }
+
     void twoRunsWithoutAReviewKeepBothRunsFailures() {
         TestFixture f;
         TestWindow& w = f.open();

@@ -97,6 +97,36 @@ private slots:
         QCOMPARE(launcher.lblToday.caption, QStringLiteral("3 sentences to review today"));
     }
 
+    // A written answer in Today: its grade, what the log keeps, the letter it counts as.
+    void writtenAnswersAreGraded_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("logged");  // grade, verdict, letter
+        QTest::newRow("right") << "uno"
+                               << "3 0 A";
+        QTest::newRow("a capital letter: almost, Hard") << " Uno "
+                                                        << "2 1 0";
+        QTest::newRow("another option") << "dos"
+                                        << "1 2 B";
+        QTest::newRow("nothing typed") << ""
+                                       << "1 2 0";
+    }
+    void writtenAnswersAreGraded() {
+        QFETCH(QString, typed);
+        QFETCH(QString, logged);
+        TodayFixture f;
+        TodayWindow& w = f.open();
+        w.click(QStringLiteral("mnuWrite"));
+        QVERIFY(w.written.box.visible && !w.Frame3D1.visible && w.written.check.isDefault);
+        w.written.box.caption = typed;
+        w.click(QStringLiteral("cmdCheck"));
+        QCOMPARE(w.written.verdict.visible, true);
+        store::Database db(f.ctx.g.DatabasePath);
+        QSqlQuery q(db.db());
+        q.exec(QStringLiteral("SELECT grade || ' ' || verdict FROM answer_log"));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString() + QLatin1Char(' ') + w.Label9.caption, logged);
+    }
+
     // The settings: new sentences a day (a bad entry refused), their level, the retention; kept in
     // the file and applied to the queue at once.
     void settingsShapeTheQueue() {
