@@ -248,7 +248,17 @@ std::optional<MemoryFigures> loadMemoryFigures(QSqlDatabase& db, qint64 today) {
         Rows rows(db, "SELECT predicted, grade FROM answer_log WHERE updated = 1 AND predicted IS NOT NULL");
         while (rows.next()) predictions.push_back({rows.real(0), rows.integer(1) > 1});
     }
-    return MemoryFigures{masteryOf(sentences, today, memory::Model()), calibrationOf(predictions)};
+    MemoryFigures figures{masteryOf(sentences, today, memory::Model()), calibrationOf(predictions)};
+    {
+        // Written answers and those almost right, through the partial index of verdicts.
+        Rows written(
+            db, "SELECT count(*), coalesce(sum(verdict = 1), 0) FROM answer_log WHERE verdict IS NOT NULL");
+        if (written.next()) {
+            figures.writtenAnswers = static_cast<int>(written.integer(0));
+            figures.accentsMissed = static_cast<int>(written.integer(1));
+        }
+    }
+    return figures;
 }
 
 }  // namespace progress

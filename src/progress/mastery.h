@@ -90,6 +90,8 @@ Calibration calibrationOf(const std::vector<Prediction>& predictions);
 struct MemoryFigures {
     MasteryMap mastery;
     Calibration calibration;
+    int writtenAnswers = 0;  // answers typed rather than chosen
+    int accentsMissed = 0;   // of those, almost right: a slip of accent, ñ, ¿ ¡ or capital letter
 };
 
 // Both, read from the file in one pass each; nothing for a file without a memory (an older layout

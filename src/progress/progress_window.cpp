@@ -126,6 +126,10 @@ void ProgressWindow::refresh() {
                             .arg(locale.toString(c.logLoss, 'f', 3), locale.toString(c.updates),
                                  locale.toString(c.baseLogLoss, 'f', 3), percentText(100 * c.shareRecalled))
                       : uiText(text::KeyCalibrationNotYet).arg(c.missing());
+        if (memory_->writtenAnswers > 0)
+            lblCalibration.caption +=
+                QStringLiteral("\n\n") +
+                uiText(text::KeyAccentsMissed).arg(locale.toString(memory_->accentsMissed));
     }
     buildPage();
 }

@@ -169,6 +169,7 @@ const Step kSteps[] = {
       " typed TEXT,"
       " verdict INTEGER CHECK (verdict IS NULL OR verdict BETWEEN 0 AND 2))",
       "CREATE INDEX IF NOT EXISTS answer_log_day ON answer_log (day, source)",
+      "CREATE INDEX IF NOT EXISTS answer_log_written ON answer_log (verdict) WHERE verdict IS NOT NULL",
       "CREATE TABLE IF NOT EXISTS memory_settings (name TEXT PRIMARY KEY, value) WITHOUT ROWID",
       "CREATE INDEX IF NOT EXISTS test1_newcomers ON test1 (szint, kulcs1, kulcs2, sorrend2)"},
      true},

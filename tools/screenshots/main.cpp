@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <cmath>
+#include <functional>
 #include <map>
 
 #include "app/context.h"
@@ -210,6 +211,31 @@ void grabToday(forms::WindowRegistry& windows, qtui::ViewManager& views, const Q
     grab(views, app::kToday, out, QStringLiteral("today_end_") + lang);
 }
 
+// Written answers in practice: a right one, one with its first letter in capitals (almost right),
+// a wrong one; then the setting off again for the windows after.
+void grabWritten(forms::Form& practice, qtui::ViewManager& views, const QDir& out, const QString& lang) {
+    practice.click(QStringLiteral("mnuWrite"));
+    auto typeAndCheck = [&](const std::function<QString(const QString&, const QString&)>& typed,
+                            const char* file) {
+        const QString labels[] = {QStringLiteral("Label14"), QStringLiteral("Label12"),
+                                  QStringLiteral("Label15"), QStringLiteral("Label16")};
+        const int right =
+            qMax(0, QStringLiteral("ABCD").indexOf(practice.c(QStringLiteral("Label10")).caption));
+        const QString filler = practice.c(labels[right]).caption.trimmed();
+        const QString other = practice.c(labels[(right + 1) % 4]).caption.trimmed();
+        practice.c(QStringLiteral("txtAnswer")).caption = typed(filler, other);
+        practice.click(QStringLiteral("cmdCheck"));
+        grab(views, app::kPractice, out, QString::fromLatin1(file) + lang);
+        practice.click(QStringLiteral("Command2"));
+    };
+    typeAndCheck([](const QString& f, const QString&) { return f; }, "practice_written_right_");
+    typeAndCheck([](const QString& f, const QString&) { return f.left(1).toUpper() + f.mid(1); },
+                 "practice_written_almost_");
+    typeAndCheck([](const QString& f, const QString&) { return f.left(f.size() / 2) + QStringLiteral("x"); },
+                 "practice_written_wrong_");
+    practice.click(QStringLiteral("mnuWrite"));
+}
+
 void grabProgress(forms::WindowRegistry& windows, qtui::ViewManager& views, const QDir& out,
                   const QString& file) {
     windows.find(app::kLauncher)->click(QStringLiteral("mnuProgress"));
@@ -284,6 +310,7 @@ int main(int argc, char* argv[]) {
             grab(views, app::kPractice, out, QStringLiteral("practice_wrong_solution_") + lang);
             practice.click(QStringLiteral("mnuTopicItem"), 2);
             grab(views, app::kPractice, out, QStringLiteral("practice_topic_") + lang);
+            grabWritten(practice, views, out, lang);
         }
         windows.find(app::kPractice)->click(QStringLiteral("mnuTest"));
         grab(views, app::kTest, out, QStringLiteral("test_") + lang);
