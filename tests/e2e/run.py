@@ -46,10 +46,11 @@ def inner(argv):
     import scenarios
     import today
     import unusable_file
+    import written
     build_dir = os.path.abspath(argv[0])
     wanted = argv[1:]
     passed = failed = 0
-    for name, scenario in scenarios.ALL + journeys.ALL + unusable_file.ALL + today.ALL:
+    for name, scenario in scenarios.ALL + journeys.ALL + unusable_file.ALL + today.ALL + written.ALL:
         if wanted and name not in wanted:
             continue
         started = time.monotonic()
