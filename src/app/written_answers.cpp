@@ -26,6 +26,7 @@ void WrittenAnswers::load() {
     c_.almost.caption = QStringLiteral("≈");
     const int lang = text::isLangBase(ctx_.g.LangBase) ? ctx_.g.LangBase : text::English;
     c_.almost.spokenName = text::uiText(text::KeyWrittenAlmost, lang);
+    c_.box.spokenName = text::uiText(text::KeyWrittenBox, lang);
     for (size_t i = 0; i < c_.letters.size(); ++i) {
         c_.letters[i]->caption = QString(QChar(kSpanishLetters[i]));
         c_.letters[i]->spokenName = text::uiText(text::KeyWrittenLetterFirst + int(i), lang);

@@ -175,6 +175,15 @@ void saveSettings(store::Database& db, const MemorySettings& settings) {
     t.commit();
 }
 
+bool hasMemory(QSqlDatabase& db) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'"
+                               " AND name IN ('memory_states', 'answer_log')")) ||
+        !q.next())
+        store::throwQueryError(q);
+    return q.value(0).toInt() == 2;
+}
+
 std::optional<SentenceMemory> loadMemory(QSqlDatabase& db, qint64 sentence) {
     QSqlQuery q(db);
     prepare(q, QStringLiteral("SELECT stability, difficulty, first_day, last_day, due_day, updates, lapses "

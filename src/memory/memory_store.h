@@ -87,6 +87,10 @@ MemorySettings loadSettings(QSqlDatabase& db);
 // Throws StoreError, the file then as it was.
 void saveSettings(store::Database& db, const MemorySettings& settings);
 
+// Whether the file has the memory's tables (layout 5 on; a file that could not be upgraded has not).
+// Throws StoreError when the file cannot be read.
+bool hasMemory(QSqlDatabase& db);
+
 // The memory of one sentence; none before its first answer. Throws StoreError.
 std::optional<SentenceMemory> loadMemory(QSqlDatabase& db, qint64 sentence);
 

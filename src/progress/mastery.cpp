@@ -15,6 +15,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "memory/memory_store.h"
 #include "progress_model.h"
 #include "store/database.h"
 #include "store/store_error.h"
@@ -22,15 +23,6 @@
 namespace progress {
 
 namespace {
-
-bool hasMemoryTables(QSqlDatabase& db) {
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'"
-                               " AND name IN ('memory_states', 'answer_log')")) ||
-        !q.next())
-        store::throwQueryError(q);
-    return q.value(0).toInt() == 2;
-}
 
 // The rows of one statement. Through SQLite's own interface on the connection's handle the
 // values of a hundred thousand sentences and half a million answers take a fraction of the time
@@ -177,7 +169,7 @@ Calibration calibrationOf(const std::vector<Prediction>& predictions) {
 }
 
 std::optional<MemoryFigures> loadMemoryFigures(QSqlDatabase& db, qint64 today) {
-    if (!hasMemoryTables(db)) return std::nullopt;
+    if (!memory::hasMemory(db)) return std::nullopt;
     // The memories by serial, then the sentences in the table's own order (walking the order
     // index, or joining the memory to each sentence, would visit the pages at random), sorted here.
     std::unordered_map<int, MasterySentence::Seen> seen;

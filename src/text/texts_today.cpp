@@ -101,6 +101,9 @@ void addTodayTexts(Catalogue& c) {
          {"Accents missed in written answers: %1", "Elhibázott ékezetek a beírt válaszokban: %1",
           "Tildes olvidadas en las respuestas escritas: %1",
           "Accents manqués dans les réponses écrites : %1"}},
+        {383,
+         {"Your answer: type the missing words", "Az Ön válasza: írja be a hiányzó szavakat",
+          "Su respuesta: escriba las palabras que faltan", "Votre réponse : tapez les mots qui manquent"}},
     });
 }
 

@@ -201,6 +201,7 @@ enum Key : int {
     KeyWrittenWrong = 372,        // "The right filler: %1"
     KeyWrittenLetterFirst = 373,  // 373-381: the names of the nine letter buttons
     KeyAccentsMissed = 382,       // the Progress window
+    KeyWrittenBox = 383,          // the answer box, as a screen reader names it
     // 400-419: the program on a terminal
     KeyCommandLineHelp = 400,
     KeyUnknownArgument = 401,

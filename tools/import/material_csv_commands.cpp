@@ -22,20 +22,6 @@ QString display(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-// The folder a new CSV file goes into must be there and writable.
-void checkCsvFolder(const QString& csv) {
-    const QString folder = QFileInfo(csv).absolutePath();
-    if (!QFileInfo(folder).isDir())
-        throw ToolError(
-            QStringLiteral("%1: the folder %2 does not exist; create it, or give another place for the "
-                           "CSV file")
-                .arg(display(csv), display(folder)));
-    if (!store::mayWrite(folder))
-        throw ToolError(
-            QStringLiteral("%1: you may not write in the folder %2; give a folder you may write in")
-                .arg(display(csv), display(folder)));
-}
-
 qint64 rowCount(store::Database& db) {
     QSqlQuery q(db.db());
     if (!q.exec(QStringLiteral("SELECT count(*) FROM test1")) || !q.next()) store::throwQueryError(q);

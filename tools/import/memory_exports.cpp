@@ -26,15 +26,6 @@ QString display(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-bool hasMemoryTables(QSqlDatabase& db) {
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'"
-                               " AND name IN ('memory_states', 'answer_log')")) ||
-        !q.next())
-        store::throwQueryError(q);
-    return q.value(0).toInt() == 2;
-}
-
 // Full precision in the fewest digits that read back as the same number, never with an exponent.
 QString exact(const QVariant& v) {
     return QString::number(v.toDouble(), 'f', QLocale::FloatingPointShortest);
@@ -122,21 +113,12 @@ void exportCsv(const QString& database, const QString& csv, bool replace,
     if (status.problem != store::Problem::None && status.problem != store::Problem::Locked &&
         status.problem != store::Problem::ReadOnly && status.problem != store::Problem::FolderReadOnly)
         throw ToolError(QStringLiteral("%1: %2").arg(display(database), describeStatus(status)));
-    const QString folder = QFileInfo(csv).absolutePath();
-    if (!QFileInfo(folder).isDir())
-        throw ToolError(
-            QStringLiteral("%1: the folder %2 does not exist; create it, or give another place for the "
-                           "CSV file")
-                .arg(display(csv), display(folder)));
-    if (!store::mayWrite(folder))
-        throw ToolError(
-            QStringLiteral("%1: you may not write in the folder %2; give a folder you may write in")
-                .arg(display(csv), display(folder)));
+    checkCsvFolder(csv);
     QString text;
     try {
         // Read-only: a file of an older layout stays as it is, without a memory.
         store::Database db(database, true);
-        if (!hasMemoryTables(db.db()))
+        if (!memory::hasMemory(db.db()))
             throw ToolError(
                 QStringLiteral("%1: the file holds no memory of the sentences yet (it was last written by "
                                "an earlier version of Plurquiz); open it once with the program, which "

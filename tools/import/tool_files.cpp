@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "exchange_sentence.h"
+#include "store/database.h"
 #include "tool_error.h"
 
 #ifdef Q_OS_UNIX
@@ -86,6 +87,19 @@ QStringList leftoversRemoved(const QStringList& files) {
         lines << QStringLiteral("%1: left behind by an import that was ended while it wrote; removed")
                      .arg(display(file));
     return lines;
+}
+
+void checkCsvFolder(const QString& csv) {
+    const QString folder = QFileInfo(csv).absolutePath();
+    if (!QFileInfo(folder).isDir())
+        throw ToolError(
+            QStringLiteral("%1: the folder %2 does not exist; create it, or give another place for the "
+                           "CSV file")
+                .arg(display(csv), display(folder)));
+    if (!store::mayWrite(folder))
+        throw ToolError(
+            QStringLiteral("%1: you may not write in the folder %2; give a folder you may write in")
+                .arg(display(csv), display(folder)));
 }
 
 }  // namespace importtool

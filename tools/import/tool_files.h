@@ -22,6 +22,9 @@ QString readTextFile(const QString& path, const QString& saveAs);
 // ToolError; leaves nothing behind on failure.
 void writeWholeFile(const QString& path, const QByteArray& bytes);
 
+// The folder a new CSV file goes into must be there and writable; throws ToolError saying which.
+void checkCsvFolder(const QString& csv);
+
 // The warning lines for temporary files that a run ended while it wrote had left, now removed.
 QStringList leftoversRemoved(const QStringList& files);
 
