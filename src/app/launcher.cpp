@@ -85,11 +85,11 @@ void Launcher::worklang_Click(int index) {
     ctx.setLanguage(kLangOfItem[index]);
     worklang[index].checked = true;
     language();
+    showToday();
 }
 
 void Launcher::language() {
     applyTexts(text::launcherTexts());
-    showToday();
 }
 
 void Launcher::showToday() {
