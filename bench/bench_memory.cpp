@@ -22,6 +22,7 @@
 #include "memory/memory_store.h"
 #include "memory/today_queue.h"
 #include "progress/answer_unit.h"
+#include "progress/mastery.h"
 #include "progress/run_history.h"
 #include "store/database.h"
 #include "store/schema.h"
@@ -213,6 +214,13 @@ int main(int argc, char* argv[]) {
                                 memory::buildTodayQueue(db.db(), today + 365, settings).due.size());
                         }),
                "< 50 ms");
+        report("the memory page: mastery map and calibration (1,000,000 answers)",
+               medianMs(11,
+                        [&] {
+                            sink += static_cast<long>(
+                                progress::loadMemoryFigures(db.db(), today)->calibration.updates);
+                        }),
+               "< 100 ms (the map)");
         report("the launcher's figures (due count, new left)",
                medianMs(21,
                         [&] {
