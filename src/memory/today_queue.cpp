@@ -135,17 +135,18 @@ int dueCount(QSqlDatabase& db, qint64 today) {
 }
 
 int freshLeft(QSqlDatabase& db, qint64 today, const MemorySettings& settings) {
-    // A learner who has seen every sentence: said without walking the table in search of one.
-    if (settings.newLevel == 0) {
-        QSqlQuery q(db);
-        if (!q.exec(
-                QStringLiteral("SELECT (SELECT count(*) FROM test1) - (SELECT count(*) FROM memory_states m"
-                               " JOIN sentences s ON s.id = m.sentence WHERE s.serial IS NOT NULL)")))
-            store::throwQueryError(q);
-        if (q.next() && q.value(0).toLongLong() <= 0) return 0;
-    }
-    return static_cast<int>(
-        freshSentences(db, settings.newPerDay - freshTakenToday(db, today), settings.newLevel).size());
+    const int allowed = settings.newPerDay - freshTakenToday(db, today);
+    if (allowed <= 0) return 0;
+    if (settings.newLevel != 0)
+        return static_cast<int>(freshSentences(db, allowed, settings.newLevel).size());
+    // Of any level: every sentence of the table has a memory or is new, so the new ones are
+    // counted rather than looked for (a walk in search of the last few unseen reads the whole table).
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT (SELECT count(*) FROM test1) - (SELECT count(*) FROM memory_states m"
+                               " JOIN sentences s ON s.id = m.sentence WHERE s.serial IS NOT NULL)")) ||
+        !q.next())
+        store::throwQueryError(q);
+    return static_cast<int>(std::clamp<qint64>(q.value(0).toLongLong(), 0, allowed));
 }
 
 std::optional<NextDue> nextDue(QSqlDatabase& db, qint64 today) {
