@@ -170,6 +170,9 @@ const Step kSteps[] = {
       " verdict INTEGER CHECK (verdict IS NULL OR verdict BETWEEN 0 AND 2))",
       "CREATE INDEX IF NOT EXISTS answer_log_day ON answer_log (day, source)",
       "CREATE INDEX IF NOT EXISTS answer_log_written ON answer_log (verdict) WHERE verdict IS NOT NULL",
+      // The model's checked predictions, which the calibration reads whole: from the index alone.
+      "CREATE INDEX IF NOT EXISTS answer_log_predictions ON answer_log (predicted, grade)"
+      " WHERE updated = 1 AND predicted IS NOT NULL",
       "CREATE TABLE IF NOT EXISTS memory_settings (name TEXT PRIMARY KEY, value) WITHOUT ROWID",
       "CREATE INDEX IF NOT EXISTS test1_newcomers ON test1 (szint, kulcs1, kulcs2, sorrend2)"},
      true},
