@@ -126,6 +126,15 @@ void AppForm::chooseByKey(QChar& key, const forms::Control& panel,
     chosen(letter);
 }
 
+void AppForm::prepareAnswerFrame(forms::Control& none, const std::array<forms::Control*, 4>& options,
+                                 forms::Control& right, forms::Control& wrong) {
+    none.visible = false;
+    none.checked = true;
+    for (size_t i = 0; i < options.size(); ++i) options[i]->spokenName = QString(QChar(u'A' + int(i)));
+    right.caption = QStringLiteral("✔");
+    wrong.caption = QStringLiteral("✘");
+}
+
 WrittenControls AppForm::addWrittenControls() {
     forms::Control& panel = add(forms::ControlKind::Frame, QStringLiteral("pnlWrite"));
     forms::Control& box = add(forms::ControlKind::Edit, QStringLiteral("txtAnswer"));

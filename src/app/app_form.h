@@ -57,6 +57,10 @@ protected:
     // The Listen button: speaks the sentence, once an answer has shown the button.
     void listenTo(const forms::Control& listen, const QString& sentence);
     void toggleSpeakAfterAnswer(forms::Control& speakItem);
+    // The answering frame's fixed parts: the hidden option that stands for no choice checked, the
+    // four options spoken as their letters, the right and wrong panels marked ✔ and ✘.
+    void prepareAnswerFrame(forms::Control& none, const std::array<forms::Control*, 4>& options,
+                            forms::Control& right, forms::Control& wrong);
     // The box, letter buttons, Check, verdict panels and Settings item of written answers.
     WrittenControls addWrittenControls();
 

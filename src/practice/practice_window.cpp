@@ -30,13 +30,8 @@ PracticeWindow::PracticeWindow(app::Context& ctx)
           &Label23, &Label30,  &Label32,  &Label31,   &Label27,  &Label28,  &Label21,  &Label29, &Label24,
           &Label26, &Command1, &Command2, &Command10, &Command5, &Command7, &Command8, &Command9})
         c->visible = false;
-    Option3D1.visible = false;
-    Option3D1.checked = true;
-    const char* letters[] = {"A", "B", "C", "D"};
-    forms::Control* options[] = {&Option3D2, &Option3D3, &Option3D4, &Option3D5};
-    for (int i = 0; i < 4; ++i) options[i]->spokenName = QString::fromLatin1(letters[i]);
-    Label19.caption = QStringLiteral("✔");
-    Label20.caption = QStringLiteral("✘");
+    const std::array<forms::Control*, 4> options = {&Option3D2, &Option3D3, &Option3D4, &Option3D5};
+    prepareAnswerFrame(Option3D1, options, Label19, Label20);
     // The sentence, its fillers and its solution are shown as written, '&' included.
     question().showAsWritten();
     Label17.literal = Label18.literal = true;

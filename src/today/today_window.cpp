@@ -21,13 +21,8 @@ constexpr double kRetentions[] = {0.80, 0.85, 0.90, 0.95};
 
 TodayWindow::TodayWindow(app::Context& ctx) : app::TaskWindow(app::kToday, ctx, text::TitleWindow::Today) {
     caption = QStringLiteral("Today");
-    Option3D1.visible = false;
-    Option3D1.checked = true;
-    const char* letters[] = {"A", "B", "C", "D"};
-    forms::Control* options[] = {&Option3D2, &Option3D3, &Option3D4, &Option3D5};
-    for (int i = 0; i < 4; ++i) options[i]->spokenName = QString::fromLatin1(letters[i]);
-    Label19.caption = QStringLiteral("✔");
-    Label20.caption = QStringLiteral("✘");
+    const std::array<forms::Control*, 4> options = {&Option3D2, &Option3D3, &Option3D4, &Option3D5};
+    prepareAnswerFrame(Option3D1, options, Label19, Label20);
     question().showAsWritten();
     Label17.literal = Label18.literal = true;
     for (forms::Control* c : {&Label9, &Label10, &Label17, &Label18, &Label19, &Label20, &lblEnd, &cmdListen})

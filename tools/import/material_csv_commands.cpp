@@ -31,17 +31,7 @@ qint64 rowCount(store::Database& db) {
 }  // namespace
 
 void exportMaterialCsv(const QString& database, const QString& csv, bool replace) {
-    if (!replace && pathTaken(csv))
-        throw ToolError(
-            QStringLiteral("%1: the file exists already and is left as it is; give another file name, "
-                           "or add --force to replace it")
-                .arg(display(csv)));
-    // A file that is only locked or read-only can still be read.
-    const store::FileStatus status = store::Database::check(database);
-    if (status.problem != store::Problem::None && status.problem != store::Problem::Locked &&
-        status.problem != store::Problem::ReadOnly && status.problem != store::Problem::FolderReadOnly)
-        throw ToolError(QStringLiteral("%1: %2").arg(display(database), describeStatus(status)));
-    checkCsvFolder(csv);
+    checkExport(database, csv, replace);
     QString text;
     try {
         store::Database db(database, true);

@@ -104,16 +104,7 @@ QString answersCsv(QSqlDatabase& db) {
 // or in a folder that cannot be written, the database only read, the file written whole.
 void exportCsv(const QString& database, const QString& csv, bool replace,
                const std::function<QString(QSqlDatabase&)>& build) {
-    if (!replace && pathTaken(csv))
-        throw ToolError(
-            QStringLiteral("%1: the file exists already and is left as it is; give another file name, "
-                           "or add --force to replace it")
-                .arg(display(csv)));
-    const store::FileStatus status = store::Database::check(database);
-    if (status.problem != store::Problem::None && status.problem != store::Problem::Locked &&
-        status.problem != store::Problem::ReadOnly && status.problem != store::Problem::FolderReadOnly)
-        throw ToolError(QStringLiteral("%1: %2").arg(display(database), describeStatus(status)));
-    checkCsvFolder(csv);
+    checkExport(database, csv, replace);
     QString text;
     try {
         // Read-only: a file of an older layout stays as it is, without a memory.

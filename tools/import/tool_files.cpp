@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "exchange_sentence.h"
+#include "plain_failure.h"
 #include "store/database.h"
 #include "tool_error.h"
 
@@ -100,6 +101,19 @@ void checkCsvFolder(const QString& csv) {
         throw ToolError(
             QStringLiteral("%1: you may not write in the folder %2; give a folder you may write in")
                 .arg(display(csv), display(folder)));
+}
+
+void checkExport(const QString& database, const QString& csv, bool replace) {
+    if (!replace && pathTaken(csv))
+        throw ToolError(
+            QStringLiteral("%1: the file exists already and is left as it is; give another file name, "
+                           "or add --force to replace it")
+                .arg(display(csv)));
+    const store::FileStatus status = store::Database::check(database);
+    if (status.problem != store::Problem::None && status.problem != store::Problem::Locked &&
+        status.problem != store::Problem::ReadOnly && status.problem != store::Problem::FolderReadOnly)
+        throw ToolError(QStringLiteral("%1: %2").arg(display(database), describeStatus(status)));
+    checkCsvFolder(csv);
 }
 
 }  // namespace importtool

@@ -25,6 +25,11 @@ void writeWholeFile(const QString& path, const QByteArray& bytes);
 // The folder a new CSV file goes into must be there and writable; throws ToolError saying which.
 void checkCsvFolder(const QString& csv);
 
+// Before an export of `database` to `csv`: the target free (unless it is to be replaced), the
+// database readable (a locked or read-only one can still be read), the target's folder writable.
+// Throws ToolError saying what is wrong.
+void checkExport(const QString& database, const QString& csv, bool replace);
+
 // The warning lines for temporary files that a run ended while it wrote had left, now removed.
 QStringList leftoversRemoved(const QStringList& files);
 
