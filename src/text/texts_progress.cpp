@@ -142,7 +142,7 @@ void addProgressTexts(Catalogue& c) {
           "Lo que probablemente recuerda hoy, por tema y nivel",
           "Ce que vous retenez probablement aujourd'hui, par sujet et niveau"}},
         {423,
-         {"%1 · %2/%3 · %4 due", "%1 · %2/%3 · %4 esedékes", "%1 · %2/%3 · pendientes: %4",
+         {"%1 · %2/%3 · %4 due", "%1 · %2/%3 · %4 esedékes", "%1 · %2/%3 · %4 pend.",
           "%1 · %2/%3 · %4 à revoir"}},
         {424, {"not started · 0/%1", "még nem kezdte · 0/%1", "sin empezar · 0/%1", "pas commencé · 0/%1"}},
         {425,
@@ -164,7 +164,9 @@ void addProgressTexts(Catalogue& c) {
           "Zöld: legalább 90% valószínűséggel megmaradt · borostyán: 70–89% · piros: 70% alatt · szürke: "
           "még nem kezdte. Egy cellára kattintva (vagy rajta Entert nyomva) a mondatait gyakorolhatja.",
           "Verde: recuerda probablemente el 90% o más · ámbar: del 70 al 89% · rojo: menos del 70% · gris: "
-          "sin empezar. Haga clic en una casilla, o pulse Intro sobre ella, para practicar sus oraciones.",
+          "sin empezar; pend.: pendientes de repaso. Haga clic en una casilla, o pulse Intro sobre ella, "
+          "para "
+          "practicar sus oraciones.",
           "Vert\u00a0: 90% ou plus probablement retenu · orange\u00a0: de 70 à 89% · rouge\u00a0: moins de "
           "70% · gris\u00a0: pas commencé. Cliquez sur une case, ou appuyez sur Entrée, pour travailler ses "
           "phrases."}},
