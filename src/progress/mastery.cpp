@@ -1,9 +1,6 @@
 // The mastery grid and the model's calibration, from the file's memory tables.
 #include "mastery.h"
 
-#include <sqlite3.h>
-
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
@@ -18,74 +15,12 @@
 #include "memory/memory_store.h"
 #include "progress_model.h"
 #include "store/database.h"
+#include "store/native_rows.h"
 #include "store/store_error.h"
 
 namespace progress {
 
 namespace {
-
-// The rows of one statement. Through SQLite's own interface on the connection's handle the
-// values of a hundred thousand sentences and half a million answers take a fraction of the time
-// the driver's take; the driver is the way when there is no such handle.
-class Rows {
-public:
-    Rows(QSqlDatabase& db, const char* sql) : query_(db) {
-        const QVariant handle = db.driver()->handle();
-        if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
-            native_ = *static_cast<sqlite3* const*>(handle.constData());
-            if (native_ && sqlite3_prepare_v2(native_, sql, -1, &statement_, nullptr) == SQLITE_OK) return;
-            if (statement_) sqlite3_finalize(statement_);
-            statement_ = nullptr;
-        }
-        query_.setForwardOnly(true);
-        if (!query_.exec(QLatin1String(sql))) store::throwQueryError(query_);
-    }
-    ~Rows() {
-        if (statement_) sqlite3_finalize(statement_);
-    }
-    Rows(const Rows&) = delete;
-    Rows& operator=(const Rows&) = delete;
-
-    bool next() {
-        if (!statement_) {
-            if (query_.next()) return true;
-            if (query_.lastError().isValid()) store::throwQueryError(query_);
-            return false;
-        }
-        const int status = sqlite3_step(statement_);
-        if (status == SQLITE_ROW) return true;
-        if (status != SQLITE_DONE)
-            throw store::StoreError(QString::fromUtf8(sqlite3_errmsg(native_)), false,
-                                    sqlite3_extended_errcode(native_) & 0xff);
-        return false;
-    }
-    bool isNull(int c) const {
-        return statement_ ? sqlite3_column_type(statement_, c) == SQLITE_NULL : query_.value(c).isNull();
-    }
-    double real(int c) const {
-        return statement_ ? sqlite3_column_double(statement_, c) : query_.value(c).toDouble();
-    }
-    qint64 integer(int c) const {
-        return statement_ ? sqlite3_column_int64(statement_, c) : query_.value(c).toLongLong();
-    }
-    // The text of a column as UTF-8 bytes, empty for NULL; valid until the next row.
-    std::string_view text(int c) {
-        if (!statement_) {
-            held_[size_t(c) % held_.size()] = query_.value(c).toString().toStdString();
-            return held_[size_t(c) % held_.size()];
-        }
-        const unsigned char* t = sqlite3_column_text(statement_, c);
-        return t ? std::string_view(reinterpret_cast<const char*>(t),
-                                    size_t(sqlite3_column_bytes(statement_, c)))
-                 : std::string_view();
-    }
-
-private:
-    QSqlQuery query_;
-    sqlite3* native_ = nullptr;
-    sqlite3_stmt* statement_ = nullptr;
-    std::array<std::string, 4> held_;
-};
 
 // A probability kept away from 0 and 1, so that a sure prediction proved wrong costs much but
 // not infinitely much.
@@ -174,13 +109,13 @@ std::optional<MemoryFigures> loadMemoryFigures(QSqlDatabase& db, qint64 today) {
     // index, or joining the memory to each sentence, would visit the pages at random), sorted here.
     std::unordered_map<int, MasterySentence::Seen> seen;
     {
-        Rows count(db, "SELECT count(*) FROM memory_states");
+        store::NativeRows count(db, "SELECT count(*) FROM memory_states");
         if (count.next()) seen.reserve(static_cast<size_t>(count.integer(0)));
     }
     {
-        Rows rows(db,
-                  "SELECT s.serial, m.stability, m.last_day, m.due_day FROM memory_states m"
-                  " JOIN sentences s ON s.id = m.sentence WHERE s.serial IS NOT NULL");
+        store::NativeRows rows(db,
+                               "SELECT s.serial, m.stability, m.last_day, m.due_day FROM memory_states m"
+                               " JOIN sentences s ON s.id = m.sentence WHERE s.serial IS NOT NULL");
         while (rows.next())
             seen.emplace(static_cast<int>(rows.integer(0)),
                          MasterySentence::Seen{rows.real(1), rows.integer(2), rows.integer(3)});
@@ -201,7 +136,7 @@ std::optional<MemoryFigures> loadMemoryFigures(QSqlDatabase& db, qint64 today) {
             size_t at;
         };
         std::vector<Place> order;
-        Rows rows(
+        store::NativeRows rows(
             db, "SELECT sorszam, szint, kulcs1, kulcs2, kulcs1 IS NULL, kulcs2 IS NULL, sorrend2 FROM test1");
         while (rows.next()) {
             MasterySentence s;
@@ -237,13 +172,14 @@ std::optional<MemoryFigures> loadMemoryFigures(QSqlDatabase& db, qint64 today) {
     }
     std::vector<Prediction> predictions;
     {
-        Rows rows(db, "SELECT predicted, grade FROM answer_log WHERE updated = 1 AND predicted IS NOT NULL");
+        store::NativeRows rows(
+            db, "SELECT predicted, grade FROM answer_log WHERE updated = 1 AND predicted IS NOT NULL");
         while (rows.next()) predictions.push_back({rows.real(0), rows.integer(1) > 1});
     }
     MemoryFigures figures{masteryOf(sentences, today, memory::Model()), calibrationOf(predictions)};
     {
         // Written answers and those almost right, through the partial index of verdicts.
-        Rows written(
+        store::NativeRows written(
             db, "SELECT count(*), coalesce(sum(verdict = 1), 0) FROM answer_log WHERE verdict IS NOT NULL");
         if (written.next()) {
             figures.writtenAnswers = static_cast<int>(written.integer(0));
