@@ -143,12 +143,16 @@ class Program:
                         "click", "1"], env=self.env, check=True)
 
     @staticmethod
-    def type_into(node, program, text):
-        """Gives the box the focus, selects what it holds and types over it."""
+    def type_into(node, program, text, shows=None):
+        """Gives the box the focus, selects what it holds and types over it; returns once the box
+        shows `shows` (by default the text typed), so that a key pressed next cannot overtake the
+        typing on a busy machine."""
         node.queryComponent().grabFocus()
         wait_for("the box to take the focus", lambda: node.getState().contains(pyatspi.STATE_FOCUSED))
         program.keys("ctrl+a")
         subprocess.run(["xdotool", "type", "--delay", "20", text], env=program.env, check=True)
+        shows = text if shows is None else shows
+        wait_for("the box to show " + repr(shows), lambda: node.queryText().getText(0, -1) == shows)
 
     # --- keys ----------------------------------------------------------------------------
     def keys(self, *keys):

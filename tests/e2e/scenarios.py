@@ -189,6 +189,8 @@ def editor_change_survives_a_restart_and_a_bad_level_is_refused(build_dir, displ
             editor, lambda n: n.getRoleName() in ("text", "entry", "paragraph") and
             n.getState().contains(pyatspi.STATE_SHOWING)))
         sentence = max(edits, key=lambda n: n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width)
+        shown, = db.execute("SELECT mondat FROM test1 WHERE sorszam = ?", (first,)).fetchone()
+        wait_for("the first record", lambda: sentence.queryText().getText(0, -1) == shown)
         Program.type_into(sentence, program, "Mi nuevo ... de prueba")
         program.keys("alt+x")
         wait_for("the changed sentence in the file", lambda: db.execute(

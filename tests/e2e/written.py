@@ -58,9 +58,10 @@ def box_text(box):
     return box.queryText().getText(0, -1)
 
 
-def type_answer(program, window, text):
-    """Types `text` (ASCII keys) over what the box holds, then Enter."""
-    Program.type_into(answer_box(window), program, text)
+def type_answer(program, window, keys, shows=None):
+    """Types `keys` (ASCII keys) over what the box holds, then Enter once it shows `shows` (by
+    default the keys themselves)."""
+    Program.type_into(answer_box(window), program, keys, shows)
     program.keys("Return")
 
 
@@ -99,7 +100,7 @@ def practice_verdicts_letters_and_the_aid(build_dir, display):
 
         # Right: the right filler typed, accents through the aid.
         sentence, options, right = next_sentence(program, practice, db, sentence, lambda o, r: keys_for(o[r]))
-        type_answer(program, practice, keys_for(options[right]))
+        type_answer(program, practice, keys_for(options[right]), options[right])
         verdict(practice, "Right: " + options[right])
         wait_for("the green mark", lambda: showing_label(practice, "Right"))
         typed = [(options[right], 0, 3)]
@@ -175,7 +176,7 @@ def a_typed_test_of_20_scores_exactly(build_dir, display):
                 text, verdict_, letter = fill[0].upper() + fill[1:], 1, "0"
             else:
                 text, verdict_, letter = "zzq", 2, "0"
-            type_answer(program, test, keys_for(text))
+            type_answer(program, test, keys_for(text), text)
             log.append((text, verdict_, int(letter is None)))
             if letter is None:
                 right_count += 1
