@@ -2,6 +2,7 @@
 // the most missed sentences and the export.
 #include "progress_window.h"
 
+#include <QTimeZone>
 #include <cmath>
 
 #include "app/window_names.h"
@@ -61,14 +62,42 @@ void ProgressWindow::Form_Load() {
     try {
         const std::unique_ptr<store::Database> db = ctx.openDatabase(true);
         model_ = ProgressModel::load(*db);
-        memory_ = loadMemoryFigures(db->db(), memory::dayOf(ctx.platform.now()));
+        // The memory's figures read every answer ever given: they wait until their page is first
+        // shown, unless it is the page that opens (no test taken yet).
+        memoryLoaded_ = false;
+        if (model_->points().empty()) loadMemory(*db);
     } catch (const store::StoreError& e) {
         model_.reset();
         memory_.reset();
+        memoryLoaded_ = true;
         message(uiText(text::KeyProgressCannotRead).arg(ctx.g.DatabasePath, reason(e)),
                 forms::MsgIcon::Critical, TitleWord);
     }
     refresh();
+}
+
+void ProgressWindow::loadMemory(store::Database& db) {
+    memory_ = loadMemoryFigures(db.db(), memory::dayOf(ctx.platform.now()));
+    memoryLoaded_ = true;
+}
+
+void ProgressWindow::showMemoryPage() {
+    if (memoryLoaded_) return;
+    try {
+        const std::unique_ptr<store::Database> db = ctx.openDatabase(true);
+        loadMemory(*db);
+    } catch (const store::StoreError& e) {
+        memory_.reset();
+        memoryLoaded_ = true;
+        message(uiText(text::KeyProgressCannotRead).arg(ctx.g.DatabasePath, reason(e)),
+                forms::MsgIcon::Critical, TitleWord);
+    }
+    refresh();
+}
+
+void ProgressWindow::memoryPage_Show() {
+    if (ctx.windows.busy()) return;
+    ctx.windows.runEvent(this, forms::OnError::Report, [&] { showMemoryPage(); });
 }
 
 QString ProgressWindow::topicName(int topic) const {
@@ -84,7 +113,11 @@ QString ProgressWindow::shortTopicName(int topic) const {
 }
 
 QString ProgressWindow::date(const QDateTime& when) const {
-    return page_.locale.toString(when.toLocalTime(), QLocale::ShortFormat);
+    // Through the zone's own rules, read once: the C library's local time looks at the zone's file
+    // again for each of ten thousand runs.
+    static const QTimeZone zone = QTimeZone::systemTimeZone();
+    return page_.locale.toString(zone.isValid() ? when.toTimeZone(zone) : when.toLocalTime(),
+                                 QLocale::ShortFormat);
 }
 
 void ProgressWindow::refresh() {
@@ -116,7 +149,8 @@ void ProgressWindow::refresh() {
     }
 
     const bool seen = memory_ && memory_->mastery.anySeen();
-    lblMasteryEmpty.visible = !seen;
+    // Until the figures are read the page says nothing, rather than that there is nothing.
+    lblMasteryEmpty.visible = memoryLoaded_ && !seen;
     lblLegend.visible = frmCalibration.visible = seen;
     if (seen) {
         const Calibration& c = memory_->calibration;

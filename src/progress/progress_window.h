@@ -73,12 +73,18 @@ public:
     void masteryCell_Click(int cell);
     // The same as an event from the desktop (a click or Enter on the grid's cell).
     void chooseMasteryCell(int cell);
+    // Reads the memory's figures the first time their page is shown (they are read at loading
+    // only when no test has been taken, as that page then opens first).
+    void showMemoryPage();
+    // The same as an event from the desktop (the memory page's tab chosen).
+    void memoryPage_Show();
 
     // Empty until the history could be read.
     const std::optional<ProgressModel>& model() const { return model_; }
     const ProgressPage& page() const { return page_; }
-    // Empty for a file without a memory.
+    // Empty for a file without a memory, or before its page was first shown.
     const std::optional<MemoryFigures>& memoryFigures() const { return memory_; }
+    bool memoryLoaded() const { return memoryLoaded_; }
 
     // --- controls -----------------------------------------------------------------------
     forms::Control& lblTitle = addLabel(QStringLiteral("lblTitle"), QStringLiteral("Your progress"));
@@ -110,6 +116,7 @@ private:
     void refresh();
     void buildPage();
     void buildMemoryPage();
+    void loadMemory(store::Database& db);
     // Opens the practice window on these sentences in this order, under this name.
     void practise(const std::vector<int>& serials, const QString& label);
     QString topicName(int topic) const;
@@ -118,6 +125,7 @@ private:
 
     std::optional<ProgressModel> model_;
     std::optional<MemoryFigures> memory_;
+    bool memoryLoaded_ = false;
     std::vector<QString> runDates_;  // each run's start in the working language, by run index
     ProgressPage page_;
 };

@@ -322,8 +322,13 @@ void paintProgressWindow(forms::Form& form, QMainWindow& window) {
         tabs->setTabText(0, page.testsTab);
         tabs->setTabText(1, page.memoryTab);
         // A learner who has only ever used Today sees the memory first.
-        if (page.runs.rows.empty() && !page.masteryCells.empty() && !window.property("tabChosen").toBool())
-            tabs->setCurrentIndex(1);
+        if (!window.property("tabChosen").toBool()) {
+            if (page.runs.rows.empty() && !page.masteryCells.empty()) tabs->setCurrentIndex(1);
+            // The memory's figures are read when their page is first shown.
+            QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [model](int index) {
+                if (index == 1) model->memoryPage_Show();
+            });
+        }
         window.setProperty("tabChosen", true);
     }
     if (auto* t = window.findChild<QTableView*>(QStringLiteral("tblMastery"))) {

@@ -316,6 +316,9 @@ private slots:
         }
         ProgressWindow& w = f.open();
         QVERIFY(w.frmChart.visible);  // the tests' page as ever
+        // With a test taken the tests' page opens; the memory is read when its page is shown.
+        QVERIFY(!w.memoryLoaded() && !w.lblMasteryEmpty.visible);
+        w.memoryPage_Show();
         QVERIFY(w.lblMasteryEmpty.visible && !w.lblLegend.visible && !w.frmCalibration.visible);
         QCOMPARE(w.lblMasteryEmpty.caption, text::uiText(text::KeyMasteryNothingYet, text::English));
         QVERIFY(w.page().masteryCells.empty());
