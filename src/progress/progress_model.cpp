@@ -1,14 +1,13 @@
 // The figures of the Progress window: one pass over the answers for each filter.
 #include "progress_model.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
 #include <algorithm>
 #include <map>
 #include <tuple>
 
 #include "store/criteria.h"
 #include "store/database.h"
+#include "store/native_rows.h"
 #include "store/schema.h"
 #include "store/store_error.h"
 #include "store/topics.h"
@@ -93,9 +92,16 @@ ProgressModel::ProgressModel(History history, std::vector<SentenceInfo> sentence
     }
     topicMask_.assign(slotSerial_.size(), 0);
     slotPrimaryTopic_.assign(slotSerial_.size(), -1);
+    // A sentence's topics follow from its two codes alone, which few pairs share among thousands.
+    std::map<std::tuple<QString, bool, QString, bool>, std::pair<quint32, int>> topicsOfCodes;
     for (size_t i = 0; i < sentences_.size(); ++i) {
-        topicMask_[i] = topicMask(sentences_[i]);
-        slotPrimaryTopic_[i] = primaryTopic(sentences_[i]);
+        const SentenceInfo& s = sentences_[i];
+        const auto key = std::make_tuple(s.kulcs1, s.kulcs1.isNull(), s.kulcs2, s.kulcs2.isNull());
+        auto found = topicsOfCodes.find(key);
+        if (found == topicsOfCodes.end())
+            found = topicsOfCodes.emplace(key, std::make_pair(topicMask(s), primaryTopic(s))).first;
+        topicMask_[i] = found->second.first;
+        slotPrimaryTopic_[i] = found->second.second;
     }
     for (const RunRecord& r : history_.runs) runStartMs_.push_back(r.started.toMSecsSinceEpoch());
     recompute();
@@ -104,28 +110,29 @@ ProgressModel::ProgressModel(History history, std::vector<SentenceInfo> sentence
 ProgressModel ProgressModel::load(store::Database& db) {
     History history = loadHistory(db);
     std::vector<SentenceInfo> sentences;
-    QSqlQuery q(db.db());
-    q.setForwardOnly(true);
-    const bool identities = store::hasSentenceIdentities(db.db());
-    if (!q.exec(identities
-                    ? QStringLiteral("SELECT t.sorszam, t.szint, t.kulcs1, t.kulcs2, t.mondat, t.a, t.b, "
-                                     "t.c, t.d, ifnull(s.id, 0) FROM test1 t"
-                                     " LEFT JOIN sentences s ON s.serial = t.sorszam")
-                    : QStringLiteral("SELECT sorszam, szint, kulcs1, kulcs2, mondat, a, b, c, d, 0 "
-                                     "FROM test1")))
-        store::throwQueryError(q);
-    while (q.next()) {
+    // Tens of thousands of sentences with their fillers: read through SQLite's own interface.
+    store::NativeRows rows(db.db(),
+                           store::hasSentenceIdentities(db.db())
+                               ? "SELECT t.sorszam, t.szint, t.kulcs1, t.kulcs2, t.mondat, t.a, t.b, "
+                                 "t.c, t.d, ifnull(s.id, 0) FROM test1 t"
+                                 " LEFT JOIN sentences s ON s.serial = t.sorszam"
+                               : "SELECT sorszam, szint, kulcs1, kulcs2, mondat, a, b, c, d, 0 FROM test1");
+    auto text = [&rows](int c) {
+        if (rows.isNull(c)) return QString();
+        const std::string_view t = rows.text(c);
+        return QString::fromUtf8(t.data(), qsizetype(t.size()));
+    };
+    while (rows.next()) {
         SentenceInfo s;
-        s.serial = q.value(0).toInt();
-        s.level = q.value(1).toInt();
-        s.kulcs1 = q.value(2).toString();
-        s.kulcs2 = q.value(3).toString();
-        s.sentence = q.value(4).toString();
-        for (int i = 0; i < 4; ++i) s.fillers[static_cast<size_t>(i)] = q.value(5 + i).toString();
-        s.id = q.value(9).toLongLong();
+        s.serial = int(rows.integer(0));
+        s.level = int(rows.integer(1));
+        s.kulcs1 = text(2);
+        s.kulcs2 = text(3);
+        s.sentence = text(4);
+        for (int i = 0; i < 4; ++i) s.fillers[static_cast<size_t>(i)] = text(5 + i);
+        s.id = rows.integer(9);
         sentences.push_back(std::move(s));
     }
-    if (q.lastError().isValid()) store::throwQueryError(q);
     return ProgressModel(std::move(history), std::move(sentences));
 }
 

@@ -1,14 +1,12 @@
 // Writing a test run into the history as it goes, and reading the history back.
 #include "run_history.h"
 
-#include <sqlite3.h>
-
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
 
 #include "store/database.h"
+#include "store/native_rows.h"
 #include "store/schema.h"
 #include "store/store_error.h"
 
@@ -202,10 +200,6 @@ bool RunRecorder::takeFailureNotice() {
 
 namespace {
 
-qint8 letterIndex(const unsigned char* text, int bytes) {
-    return bytes == 1 && text[0] >= 'A' && text[0] <= 'D' ? static_cast<qint8>(text[0] - 'A') : qint8(-1);
-}
-
 // Appends an answer of run `runId`, found among the runs from `run` on (both come in id order).
 void addAnswer(History& h, size_t& run, qint64 runId, int serial, bool correct, qint8 chosen, qint8 right,
                qint64 sentence) {
@@ -221,43 +215,15 @@ const char* const kAnswers =
 const char* const kAnswersBySerial =
     "SELECT run_id, serial, correct, chosen, right_letter, 0 FROM test_answers ORDER BY run_id, position";
 
-// Half a million answers are read here. Through SQLite's own interface on the connection's handle
-// they take a fifth of the time the driver's values take; the driver is the way when there is no
-// such handle.
-void readAnswers(store::Database& db, History& h, const char* sql) {
-    size_t run = 0;
-    const QVariant handle = db.db().driver()->handle();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
-        sqlite3* native = *static_cast<sqlite3* const*>(handle.constData());
-        sqlite3_stmt* statement = nullptr;
-        if (native && sqlite3_prepare_v2(native, sql, -1, &statement, nullptr) == SQLITE_OK) {
-            int status;
-            while ((status = sqlite3_step(statement)) == SQLITE_ROW) {
-                addAnswer(h, run, sqlite3_column_int64(statement, 0), sqlite3_column_int(statement, 1),
-                          sqlite3_column_int(statement, 2) != 0,
-                          letterIndex(sqlite3_column_text(statement, 3), sqlite3_column_bytes(statement, 3)),
-                          letterIndex(sqlite3_column_text(statement, 4), sqlite3_column_bytes(statement, 4)),
-                          sqlite3_column_int64(statement, 5));
-            }
-            const QString error = QString::fromUtf8(sqlite3_errmsg(native));
-            const int code = sqlite3_extended_errcode(native) & 0xff;
-            sqlite3_finalize(statement);
-            if (status != SQLITE_DONE) throw store::StoreError(error, false, code);
-            return;
-        }
-        if (statement) sqlite3_finalize(statement);
-    }
-    QSqlQuery q(db.db());
-    q.setForwardOnly(true);
-    if (!q.exec(QLatin1String(sql))) store::throwQueryError(q);
-    while (q.next()) {
-        const QByteArray chosen = q.value(3).toString().toUtf8(), right = q.value(4).toString().toUtf8();
-        addAnswer(h, run, q.value(0).toLongLong(), q.value(1).toInt(), q.value(2).toInt() != 0,
-                  letterIndex(reinterpret_cast<const unsigned char*>(chosen.constData()), int(chosen.size())),
-                  letterIndex(reinterpret_cast<const unsigned char*>(right.constData()), int(right.size())),
-                  q.value(5).toLongLong());
-    }
-    if (q.lastError().isValid()) store::throwQueryError(q);
+qint8 letterIndex(std::string_view text) {
+    return text.size() == 1 && text[0] >= 'A' && text[0] <= 'D' ? static_cast<qint8>(text[0] - 'A')
+                                                                : qint8(-1);
+}
+
+QDateTime timeOf(store::NativeRows& rows, int column) {
+    if (rows.isNull(column)) return {};
+    const std::string_view text = rows.text(column);
+    return QDateTime::fromString(QString::fromUtf8(text.data(), qsizetype(text.size())), Qt::ISODate);
 }
 
 }  // namespace
@@ -273,28 +239,31 @@ History loadHistory(store::Database& db) {
     if (q.value(0).toInt() < 2) return h;
     q.finish();
 
-    if (!q.exec(QStringLiteral("SELECT id, started_at, ended_at, mode, run_length, delay_seconds, presented, "
-                               "correct FROM test_runs ORDER BY id")))
-        store::throwQueryError(q);
-    while (q.next()) {
+    // Tens of thousands of runs and half a million answers are read here.
+    store::NativeRows runs(db.db(),
+                           "SELECT id, started_at, ended_at, mode, run_length, delay_seconds, presented, "
+                           "correct FROM test_runs ORDER BY id");
+    while (runs.next()) {
         RunRecord r;
-        r.id = q.value(0).toLongLong();
-        r.started = QDateTime::fromString(q.value(1).toString(), Qt::ISODate);
-        if (!q.isNull(2)) r.ended = QDateTime::fromString(q.value(2).toString(), Qt::ISODate);
-        r.inOrder = q.value(3).toInt() == 1;
-        r.runLength = q.value(4).toInt();
-        r.delaySeconds = q.value(5).toInt();
-        r.presented = q.value(6).toInt();
-        r.correct = q.value(7).toInt();
+        r.id = runs.integer(0);
+        r.started = timeOf(runs, 1);
+        r.ended = timeOf(runs, 2);
+        r.inOrder = runs.integer(3) == 1;
+        r.runLength = int(runs.integer(4));
+        r.delaySeconds = int(runs.integer(5));
+        r.presented = int(runs.integer(6));
+        r.correct = int(runs.integer(7));
         h.runs.push_back(r);
     }
-    if (q.lastError().isValid()) store::throwQueryError(q);
-    q.finish();
     size_t presented = 0;
     for (const RunRecord& r : h.runs) presented += static_cast<size_t>(std::max(0, r.presented));
     h.answers.reserve(presented);
     const bool identities = store::hasSentenceIdentities(db.db());
-    readAnswers(db, h, identities ? kAnswers : kAnswersBySerial);
+    store::NativeRows answers(db.db(), identities ? kAnswers : kAnswersBySerial);
+    size_t run = 0;
+    while (answers.next())
+        addAnswer(h, run, answers.integer(0), int(answers.integer(1)), answers.integer(2) != 0,
+                  letterIndex(answers.text(3)), letterIndex(answers.text(4)), answers.integer(5));
     if (identities) {
         if (!q.exec(QStringLiteral("SELECT id, last_serial FROM sentences WHERE serial IS NULL")))
             store::throwQueryError(q);
