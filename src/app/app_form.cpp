@@ -12,6 +12,9 @@ namespace app {
 namespace {
 // How often a waiting Listen button asks whether the speech service has started.
 constexpr int kListenCheckMs = 150;
+// How long a window with Listen has been open before the speech service is looked for: long
+// enough that the window is drawn, short enough that a learner is still reading the sentence.
+constexpr int kSpeechWarmUpMs = 500;
 }  // namespace
 
 QString AppForm::uiText(int key) const {
@@ -45,6 +48,15 @@ void AppForm::declareListening(forms::Control& listen, forms::Control& speakItem
     listen_ = &listen;
     listenCheck_ = &addTimer(QStringLiteral("listenCheck"), kListenCheckMs, false);
     onTimer(*listenCheck_, &AppForm::listenCheck_Timer);
+    speechWarmUp_ = &addTimer(QStringLiteral("speechWarmUp"), kSpeechWarmUpMs, true);
+    onTimer(*speechWarmUp_, &AppForm::speechWarmUp_Timer);
+}
+
+void AppForm::speechWarmUp_Timer() {
+    speechWarmUp_->setEnabled(false);
+    // Finding the service takes its thread a moment and some of the machine: better while the
+    // learner reads than in the moment of the first answer.
+    ctx.platform.speech().status();
 }
 
 void AppForm::listenCheck_Timer() {
@@ -55,7 +67,7 @@ void AppForm::listenCheck_Timer() {
 
 void AppForm::offerListening(forms::Control& listen, const QString& sentence) {
     listen.visible = true;
-    // The engine starts here, at the first answer, not while the program or the window loads.
+    // The engine has started by now unless the answer came within moments of the window opening.
     forms::Speech& speech = ctx.platform.speech();
     switch (speech.status()) {
         case forms::Speech::Status::Ready:

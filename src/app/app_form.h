@@ -48,6 +48,7 @@ protected:
 
     // Hearing the sentence. The Listen button stays hidden until the learner has answered and
     // answers to Ctrl+L; the Settings item shows the shared setting "read aloud after each answer".
+    // The speech service is looked for half a second after the window opens.
     void declareListening(forms::Control& listen, forms::Control& speakItem);
     // After an answer: Listen shows, usable when a Spanish voice can speak and otherwise disabled
     // with the reason as its tool tip; with the setting on, the sentence is spoken at once. While
@@ -68,7 +69,9 @@ protected:
 
 private:
     void listenCheck_Timer();
+    void speechWarmUp_Timer();
     forms::Timer* listenCheck_ = nullptr;
+    forms::Timer* speechWarmUp_ = nullptr;
     forms::Control* listen_ = nullptr;
     QString listenSentence_;
 };

@@ -17,8 +17,8 @@ public:
     };
 
     virtual ~Speech() = default;
-    // Starts looking for the speech engine the first time it is asked (so a window asks only when
-    // it is about to offer speech, never while it loads) and answers at once: Starting until the
+    // Starts looking for the speech engine the first time it is asked (a window with Listen asks
+    // a moment after it has opened, never while it loads) and answers at once: Starting until the
     // engine has reported back.
     virtual Status status() = 0;
     bool available() { return status() == Status::Ready; }

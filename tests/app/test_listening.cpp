@@ -97,8 +97,12 @@ private slots:
         else
             static_cast<review::ReviewWindow&>(w).cmdListen_Click();
         QVERIFY(f.voice().said.isEmpty());
-        // Loading and starting the window leave the speech engine unstarted.
+        // Loading and starting the window leave the speech engine unstarted; half a second on,
+        // while the learner reads, it is looked for, once.
         QCOMPARE(f.voice().statusQueries, 0);
+        w.timer(QStringLiteral("speechWarmUp"));
+        QCOMPARE(f.voice().statusQueries, 1);
+        QVERIFY(!w.timerControl(QStringLiteral("speechWarmUp")).enabled());
     }
 
     void listenReadsTheCompletedSentenceWithoutTheNote_data() { addWindows(); }
