@@ -53,37 +53,50 @@ QString sourceName(int source) {
     return QString::number(source);
 }
 
-// Runs `sql` and turns each row into the fields of a line, after the header.
-QString csvOf(QSqlDatabase& db, const QStringList& header, const QString& sql,
-              const std::function<QStringList(const QSqlQuery&)>& fields) {
+// What an export writes: the header, then a line per row of its statement.
+struct CsvExport {
+    QStringList header;
+    QString sql;
+    std::function<QStringList(const QSqlQuery&)> fields;
+};
+
+// Writes the export's lines to `out` a block at a time: a lifetime's answers are a million lines.
+bool writeCsv(QSqlDatabase& db, const CsvExport& e, QIODevice& out) {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.exec(sql)) store::throwQueryError(q);
-    QString out = header.join(u',') + u'\n';
-    while (q.next()) out += store::csvLine(fields(q)) + u'\n';
+    if (!q.exec(e.sql)) store::throwQueryError(q);
+    constexpr qsizetype kBlock = 1 << 20;
+    QByteArray block = (e.header.join(u',') + u'\n').toUtf8();
+    while (q.next()) {
+        block += (store::csvLine(e.fields(q)) + u'\n').toUtf8();
+        if (block.size() >= kBlock) {
+            if (out.write(block) != block.size()) return false;
+            block.clear();
+        }
+    }
     if (q.lastError().isValid()) store::throwQueryError(q);
-    return out;
+    return out.write(block) == block.size();
 }
 
-QString memoryCsv(QSqlDatabase& db) {
+CsvExport memoryCsv() {
     // A deleted sentence is named by the last serial it had; the live ones come first.
-    return csvOf(db,
-                 {"serial", "sentence_id", "deleted", "stability", "difficulty", "last_update", "due",
-                  "updates", "lapses"},
-                 QStringLiteral("SELECT coalesce(s.serial, s.last_serial), m.sentence, s.serial IS NULL,"
-                                " m.stability, m.difficulty, m.last_day, m.due_day, m.updates, m.lapses"
-                                " FROM memory_states m LEFT JOIN sentences s ON s.id = m.sentence"
-                                " ORDER BY s.serial IS NULL, coalesce(s.serial, s.last_serial), m.sentence"),
-                 [](const QSqlQuery& q) {
-                     return QStringList{text(q.value(0)),   text(q.value(1)),  q.value(2).toString(),
-                                        exact(q.value(3)),  exact(q.value(4)), isoDay(q.value(5)),
-                                        isoDay(q.value(6)), text(q.value(7)),  text(q.value(8))};
-                 });
+    return CsvExport{
+        {"serial", "sentence_id", "deleted", "stability", "difficulty", "last_update", "due", "updates",
+         "lapses"},
+        QStringLiteral("SELECT coalesce(s.serial, s.last_serial), m.sentence, s.serial IS NULL,"
+                       " m.stability, m.difficulty, m.last_day, m.due_day, m.updates, m.lapses"
+                       " FROM memory_states m LEFT JOIN sentences s ON s.id = m.sentence"
+                       " ORDER BY s.serial IS NULL, coalesce(s.serial, s.last_serial), m.sentence"),
+        [](const QSqlQuery& q) {
+            return QStringList{text(q.value(0)),   text(q.value(1)),  q.value(2).toString(),
+                               exact(q.value(3)),  exact(q.value(4)), isoDay(q.value(5)),
+                               isoDay(q.value(6)), text(q.value(7)),  text(q.value(8))};
+        }};
 }
 
-QString answersCsv(QSqlDatabase& db) {
-    return csvOf(
-        db, {"answered_at", "serial", "sentence_id", "verdict", "grade", "source", "updated"},
+CsvExport answersCsv() {
+    return CsvExport{
+        {"answered_at", "serial", "sentence_id", "verdict", "grade", "source", "updated"},
         QStringLiteral("SELECT a.answered_at, coalesce(s.serial, s.last_serial, a.serial), a.sentence,"
                        " a.correct, a.grade, a.source, a.updated"
                        " FROM answer_log a LEFT JOIN sentences s ON s.id = a.sentence ORDER BY a.id"),
@@ -97,15 +110,13 @@ QString answersCsv(QSqlDatabase& db) {
                                text(q.value(4)),
                                sourceName(q.value(5).toInt()),
                                text(q.value(6))};
-        });
+        }};
 }
 
 // What the memory exports share with --csv-out: the target refused when taken (unless replaced)
 // or in a folder that cannot be written, the database only read, the file written whole.
-void exportCsv(const QString& database, const QString& csv, bool replace,
-               const std::function<QString(QSqlDatabase&)>& build) {
+void exportCsv(const QString& database, const QString& csv, bool replace, const CsvExport& what) {
     checkExport(database, csv, replace);
-    QString text;
     try {
         // Read-only: a file of an older layout stays as it is, without a memory.
         store::Database db(database, true);
@@ -115,21 +126,20 @@ void exportCsv(const QString& database, const QString& csv, bool replace,
                                "an earlier version of Plurquiz); open it once with the program, which "
                                "builds the memory from its test history, then run the command again")
                     .arg(display(database)));
-        text = build(db.db());
+        writeWholeFile(csv, [&](QIODevice& out) { return writeCsv(db.db(), what, out); });
     } catch (const store::StoreError& e) {
         throw ToolError(plainFailure(database, e));
     }
-    writeWholeFile(csv, text.toUtf8());
 }
 
 }  // namespace
 
 void exportMemoryCsv(const QString& database, const QString& csv, bool replace) {
-    exportCsv(database, csv, replace, memoryCsv);
+    exportCsv(database, csv, replace, memoryCsv());
 }
 
 void exportAnswersCsv(const QString& database, const QString& csv, bool replace) {
-    exportCsv(database, csv, replace, answersCsv);
+    exportCsv(database, csv, replace, answersCsv());
 }
 
 }  // namespace importtool

@@ -62,6 +62,10 @@ QString readTextFile(const QString& path, const QString& saveAs) {
 }
 
 void writeWholeFile(const QString& path, const QByteArray& bytes) {
+    writeWholeFile(path, [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); });
+}
+
+void writeWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write) {
     // A temporary file beside the target, renamed over the name itself: a rename replaces a
     // symbolic link rather than the file it leads to.
     const QFileInfo info(path);
@@ -69,7 +73,7 @@ void writeWholeFile(const QString& path, const QByteArray& bytes) {
     if (!temp.open()) throw ToolError(cannotWrite(path, temp.errorString()));
     temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
                         QFileDevice::ReadOther);
-    bool written = temp.write(bytes) == bytes.size() && temp.flush();
+    bool written = write(temp) && temp.flush();
 #ifdef Q_OS_UNIX
     written = written && ::fsync(temp.handle()) == 0;
 #endif

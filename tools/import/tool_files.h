@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace importtool {
 
@@ -21,6 +23,9 @@ QString readTextFile(const QString& path, const QString& saveAs);
 // link, which is replaced itself and never written through) is replaced only then. Throws
 // ToolError; leaves nothing behind on failure.
 void writeWholeFile(const QString& path, const QByteArray& bytes);
+// The same, for contents written piece by piece by `write`, which says whether every piece was
+// written. What `write` throws leaves nothing behind either.
+void writeWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write);
 
 // The folder a new CSV file goes into must be there and writable; throws ToolError saying which.
 void checkCsvFolder(const QString& csv);
