@@ -70,17 +70,25 @@ Snapshot::Snapshot(std::shared_ptr<Rows> rows, std::shared_ptr<const std::vector
 
 Snapshot Snapshot::ofSerials(Database& db, const std::vector<int>& serials) {
     const Fields& fields = test1Fields();
+    // One statement for the whole list (a day's queue may hold thousands): the serials go in as a
+    // JSON array, whose positions keep the order given.
+    QString list = QStringLiteral("[");
+    for (int serial : serials) list += QString::number(serial) + u',';
+    if (!serials.empty()) list.chop(1);
+    list += u']';
     QSqlQuery q(db.db());
-    if (!q.prepare(QStringLiteral("SELECT rowid FROM test1 WHERE sorszam = ?"))) throwQueryError(q);
+    q.setForwardOnly(true);
+    if (!q.prepare(QStringLiteral("SELECT t.rowid FROM json_each(?) j JOIN test1 t ON t.sorszam = j.value"
+                                  " ORDER BY j.key")))
+        throwQueryError(q);
+    q.addBindValue(list);
+    if (!q.exec()) throwQueryError(q);
     auto order = std::make_shared<std::vector<qint64>>();
-    std::unordered_set<qint64> taken;  // a long list (a day's queue of thousands) stays linear
-    for (int serial : serials) {
-        q.bindValue(0, serial);
-        if (!q.exec()) throwQueryError(q);
-        if (q.next() && taken.insert(q.value(0).toLongLong()).second)
-            order->push_back(q.value(0).toLongLong());
-        q.finish();
-    }
+    order->reserve(serials.size());
+    std::unordered_set<qint64> taken;
+    while (q.next())
+        if (taken.insert(q.value(0).toLongLong()).second) order->push_back(q.value(0).toLongLong());
+    if (q.lastError().isValid()) throwQueryError(q);
     return Snapshot(std::make_shared<Rows>(db, fields), std::move(order), {});
 }
 
