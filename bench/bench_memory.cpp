@@ -214,13 +214,16 @@ int main(int argc, char* argv[]) {
                                 memory::buildTodayQueue(db.db(), today + 365, settings).due.size());
                         }),
                "< 50 ms");
+        report("the mastery map",
+               medianMs(11, [&] { sink += progress::loadMasteryMap(db.db(), today).cell(0, 1).seen; }),
+               "< 100 ms");
         report("the memory page: mastery map and calibration (1,000,000 answers)",
                medianMs(11,
                         [&] {
                             sink += static_cast<long>(
                                 progress::loadMemoryFigures(db.db(), today)->calibration.updates);
                         }),
-               "< 100 ms (the map)");
+               "none");
         report("the launcher's figures (due count, new left)",
                medianMs(21,
                         [&] {

@@ -103,8 +103,7 @@ Calibration calibrationOf(const std::vector<Prediction>& predictions) {
     return c;
 }
 
-std::optional<MemoryFigures> loadMemoryFigures(QSqlDatabase& db, qint64 today) {
-    if (!memory::hasMemory(db)) return std::nullopt;
+MasteryMap loadMasteryMap(QSqlDatabase& db, qint64 today) {
     // The memories by serial, then the sentences in the table's own order (walking the order
     // index, or joining the memory to each sentence, would visit the pages at random), sorted here.
     std::unordered_map<int, MasterySentence::Seen> seen;
@@ -170,13 +169,18 @@ std::optional<MemoryFigures> loadMemoryFigures(QSqlDatabase& db, qint64 today) {
         for (const Place& p : order) sorted.push_back(std::move(sentences[p.at]));
         sentences = std::move(sorted);
     }
+    return masteryOf(sentences, today, memory::Model());
+}
+
+std::optional<MemoryFigures> loadMemoryFigures(QSqlDatabase& db, qint64 today) {
+    if (!memory::hasMemory(db)) return std::nullopt;
     std::vector<Prediction> predictions;
     {
         store::NativeRows rows(
             db, "SELECT predicted, grade FROM answer_log WHERE updated = 1 AND predicted IS NOT NULL");
         while (rows.next()) predictions.push_back({rows.real(0), rows.integer(1) > 1});
     }
-    MemoryFigures figures{masteryOf(sentences, today, memory::Model()), calibrationOf(predictions)};
+    MemoryFigures figures{loadMasteryMap(db, today), calibrationOf(predictions)};
     {
         // Written answers and those almost right, through the partial index of verdicts.
         store::NativeRows written(

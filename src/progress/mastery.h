@@ -94,6 +94,8 @@ struct MemoryFigures {
     int accentsMissed = 0;   // of those, almost right: a slip of accent, ñ, ¿ ¡ or capital letter
 };
 
+// The map alone, from a file with a memory. Throws StoreError when the file cannot be read.
+MasteryMap loadMasteryMap(QSqlDatabase& db, qint64 today);
 // Both, read from the file in one pass each; nothing for a file without a memory (an older layout
 // opened read-only). Throws StoreError when the file cannot be read.
 std::optional<MemoryFigures> loadMemoryFigures(QSqlDatabase& db, qint64 today);
