@@ -42,18 +42,9 @@ bool MasteryMap::anySeen() const {
 MasteryMap masteryOf(const std::vector<MasterySentence>& sentences, qint64 today,
                      const memory::Model& model) {
     MasteryMap map;
-    // The topics of a sentence depend on its two codes only, of which a file has a handful.
-    std::map<std::pair<QString, QString>, quint32> masks;
     for (const MasterySentence& s : sentences) {
         if (s.level < 1 || s.level > MasteryMap::kLevels) continue;
-        auto found = masks.find({s.kulcs1, s.kulcs2});
-        if (found == masks.end()) {
-            SentenceInfo info;
-            info.kulcs1 = s.kulcs1;
-            info.kulcs2 = s.kulcs2;
-            found = masks.emplace(std::make_pair(s.kulcs1, s.kulcs2), topicMask(info)).first;
-        }
-        const quint32 mask = found->second;
+        const quint32 mask = s.topics;
         if (mask == 0) continue;
         const double recall =
             s.memory ? model.retrievability(double(today - s.memory->lastDay), s.memory->stability) : 0;
@@ -106,26 +97,29 @@ Calibration calibrationOf(const std::vector<Prediction>& predictions) {
 MasteryMap loadMasteryMap(QSqlDatabase& db, qint64 today) {
     // The memories by serial, then the sentences in the table's own order (walking the order
     // index, or joining the memory to each sentence, would visit the pages at random), sorted here.
-    std::unordered_map<int, MasterySentence::Seen> seen;
+    std::vector<std::optional<MasterySentence::Seen>> seen;  // by serial
     {
-        store::NativeRows count(db, "SELECT count(*) FROM memory_states");
-        if (count.next()) seen.reserve(static_cast<size_t>(count.integer(0)));
+        store::NativeRows highest(db, "SELECT ifnull(max(serial), 0) FROM sentences");
+        if (highest.next()) seen.resize(static_cast<size_t>(std::max<qint64>(0, highest.integer(0))) + 1);
     }
     {
         store::NativeRows rows(db,
                                "SELECT s.serial, m.stability, m.last_day, m.due_day FROM memory_states m"
                                " JOIN sentences s ON s.id = m.sentence WHERE s.serial IS NOT NULL");
-        while (rows.next())
-            seen.emplace(static_cast<int>(rows.integer(0)),
-                         MasterySentence::Seen{rows.real(1), rows.integer(2), rows.integer(3)});
+        while (rows.next()) {
+            const qint64 serial = rows.integer(0);
+            if (serial >= 0 && serial < qint64(seen.size()))
+                seen[size_t(serial)] = MasterySentence::Seen{rows.real(1), rows.integer(2), rows.integer(3)};
+        }
     }
     std::vector<MasterySentence> sentences;
     {
-        // The two codes of a sentence, of which a file has a handful, are turned into texts once each.
+        // The topics of a sentence follow from its two codes, of which a file has a handful: they
+        // are worked out once for each pair.
         struct Codes {
             std::string kulcs1, kulcs2;
             bool null1, null2;
-            QString text1, text2;
+            quint32 topics;
         };
         std::vector<Codes> codes;
         // By sentence read: its sorrend2 and serial, and its place.
@@ -135,6 +129,13 @@ MasteryMap loadMasteryMap(QSqlDatabase& db, qint64 today) {
             size_t at;
         };
         std::vector<Place> order;
+        {
+            store::NativeRows count(db, "SELECT count(*) FROM test1");
+            if (count.next()) {
+                sentences.reserve(static_cast<size_t>(count.integer(0)));
+                order.reserve(static_cast<size_t>(count.integer(0)));
+            }
+        }
         store::NativeRows rows(
             db, "SELECT sorszam, szint, kulcs1, kulcs2, kulcs1 IS NULL, kulcs2 IS NULL, sorrend2 FROM test1");
         while (rows.next()) {
@@ -148,14 +149,14 @@ MasteryMap loadMasteryMap(QSqlDatabase& db, qint64 today) {
             });
             if (found == codes.end()) {
                 // NULL stays a null text: the topic conditions tell it from an empty one.
-                codes.push_back({std::string(k1), std::string(k2), null1, null2,
-                                 null1 ? QString() : QString::fromUtf8(k1.data(), qsizetype(k1.size())),
-                                 null2 ? QString() : QString::fromUtf8(k2.data(), qsizetype(k2.size()))});
+                SentenceInfo info;
+                info.kulcs1 = null1 ? QString() : QString::fromUtf8(k1.data(), qsizetype(k1.size()));
+                info.kulcs2 = null2 ? QString() : QString::fromUtf8(k2.data(), qsizetype(k2.size()));
+                codes.push_back({std::string(k1), std::string(k2), null1, null2, topicMask(info)});
                 found = codes.end() - 1;
             }
-            s.kulcs1 = found->text1;
-            s.kulcs2 = found->text2;
-            if (const auto memory = seen.find(s.serial); memory != seen.end()) s.memory = memory->second;
+            s.topics = found->topics;
+            if (s.serial >= 0 && size_t(s.serial) < seen.size()) s.memory = seen[size_t(s.serial)];
             order.push_back({rows.isNull(6) ? std::numeric_limits<qint64>::min() : rows.integer(6), s.serial,
                              sentences.size()});
             sentences.push_back(std::move(s));

@@ -16,8 +16,8 @@ namespace progress {
 // One sentence of test1 for the grid, with its memory when it has been seen.
 struct MasterySentence {
     int serial = 0;
-    int level = 0;  // cells are kept for levels 1-3 only
-    QString kulcs1, kulcs2;
+    int level = 0;       // cells are kept for levels 1-3 only
+    quint32 topics = 0;  // a bit for each topic (row of the grid) it belongs to
     struct Seen {
         double stability = 0;
         qint64 lastDay = 0;  // of the last update (Julian day)
