@@ -68,7 +68,7 @@ Snapshot::Snapshot(std::shared_ptr<Rows> rows, std::shared_ptr<const std::vector
     resetToFirst();
 }
 
-Snapshot Snapshot::ofSerials(Database& db, const std::vector<int>& serials) {
+Snapshot Snapshot::ofSerials(Database& db, const std::vector<int>& serials, std::vector<int>* kept) {
     const Fields& fields = test1Fields();
     // One statement for the whole list (a day's queue may hold thousands): the serials go in as a
     // JSON array, whose positions keep the order given.
@@ -78,16 +78,21 @@ Snapshot Snapshot::ofSerials(Database& db, const std::vector<int>& serials) {
     list += u']';
     QSqlQuery q(db.db());
     q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT t.rowid FROM json_each(?) j JOIN test1 t ON t.sorszam = j.value"
-                                  " ORDER BY j.key")))
+    if (!q.prepare(
+            QStringLiteral("SELECT t.rowid, t.sorszam FROM json_each(?) j JOIN test1 t ON t.sorszam = j.value"
+                           " ORDER BY j.key")))
         throwQueryError(q);
     q.addBindValue(list);
     if (!q.exec()) throwQueryError(q);
     auto order = std::make_shared<std::vector<qint64>>();
     order->reserve(serials.size());
     std::unordered_set<qint64> taken;
-    while (q.next())
-        if (taken.insert(q.value(0).toLongLong()).second) order->push_back(q.value(0).toLongLong());
+    if (kept) kept->clear();
+    while (q.next()) {
+        if (!taken.insert(q.value(0).toLongLong()).second) continue;
+        order->push_back(q.value(0).toLongLong());
+        if (kept) kept->push_back(q.value(1).toInt());
+    }
     if (q.lastError().isValid()) throwQueryError(q);
     return Snapshot(std::make_shared<Rows>(db, fields), std::move(order), {});
 }

@@ -31,8 +31,10 @@ public:
     // Rows of a table that satisfy a condition, natural order.
     static Snapshot ofTable(Database& db, const QString& table, const QString& condition);
     // The rows of test1 with these serial numbers, in the order given; a serial the table does not
-    // hold is left out, a repeated one taken once.
-    static Snapshot ofSerials(Database& db, const std::vector<int>& serials);
+    // hold is left out, a repeated one taken once. `kept`, when given, receives the serials taken,
+    // in the snapshot's order.
+    static Snapshot ofSerials(Database& db, const std::vector<int>& serials,
+                              std::vector<int>* kept = nullptr);
 
     // The sort key and the filter apply to the next copy; setting a filter replaces the last one.
     void setSort(const QString& field) { sort_ = field; }

@@ -82,14 +82,14 @@ void TodayWindow::startSession() {
     showSettings();
     queue_ = memory::buildTodayQueue(db_->db(), memory::dayOf(ctx.platform.now()), settings_);
     // The sentences as the table holds them now, in the queue's order; one deleted meanwhile is left out.
-    sentences_ = store::Snapshot::ofSerials(*db_, queue_.serials());
+    std::vector<int> kept;
+    sentences_ = store::Snapshot::ofSerials(*db_, queue_.serials(), &kept);
     std::unordered_map<int, memory::QueueItem> bySerial;
     for (const auto* list : {&queue_.due, &queue_.fresh})
         for (const memory::QueueItem& i : *list) bySerial.emplace(i.serial, i);
     items_.clear();
-    if (sentences_->recordCount() > 0)
-        for (sentences_->moveFirst(); !sentences_->eof(); sentences_->moveNext())
-            items_.push_back(bySerial.at(sentences_->field(QStringLiteral("sorszam")).toInt()));
+    items_.reserve(kept.size());
+    for (int serial : kept) items_.push_back(bySerial.at(serial));
     answeredNow_ = 0;
     position_ = 0;
     if (items_.empty()) {
