@@ -184,21 +184,33 @@ def editor_change_survives_a_restart_and_a_bad_level_is_refused(build_dir, displ
         editor = open_task(program, "alt+d", "Database")
         program.press(program.find(editor, "Start", "push button"))
         db = sqlite3.connect(program.database)
-        first, = db.execute("SELECT sorszam FROM test1 ORDER BY sorrend2, sorszam LIMIT 1").fetchone()
-        edits = wait_for("the record's boxes", lambda: pyatspi.findAllDescendants(
-            editor, lambda n: n.getRoleName() in ("text", "entry", "paragraph") and
-            n.getState().contains(pyatspi.STATE_SHOWING)))
-        sentence = max(edits, key=lambda n: n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width)
-        shown, = db.execute("SELECT mondat FROM test1 WHERE sorszam = ?", (first,)).fetchone()
-        wait_for("the first record", lambda: sentence.queryText().getText(0, -1) == shown)
+        first, shown, level_of = db.execute(
+            "SELECT sorszam, mondat, szint FROM test1 ORDER BY sorrend2, sorszam LIMIT 1").fetchone()
+
+        def boxes():
+            return pyatspi.findAllDescendants(editor, lambda n: n.getRoleName() in ("text", "entry", "paragraph")
+                                              and n.getState().contains(pyatspi.STATE_SHOWING))
+
+        def text(n):
+            return n.queryText().getText(0, -1)
+
+        def place(n):
+            e = n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            return e.y, e.x
+
+        # The boxes show one by one as the record comes in: each is found by what it holds.
+        sentence = wait_for("the first record's sentence", lambda: next(
+            (n for n in boxes() if text(n) == shown), None))
+        def level_box():  # the first box of the form, once it holds the record's level
+            top = min(boxes(), key=place, default=None)
+            return top if top is not None and text(top) == str(level_of) else None
+        level = wait_for("the first record's level", level_box)
         Program.type_into(sentence, program, "Mi nuevo ... de prueba")
         program.keys("alt+x")
         wait_for("the changed sentence in the file", lambda: db.execute(
             "SELECT mondat FROM test1 WHERE sorszam = ?", (first,)).fetchone()[0] == "Mi nuevo ... de prueba")
         # A level of 7: a message, and the file as it was.
         before = hashlib.sha256(open(program.database, "rb").read()).hexdigest()
-        level = min(edits, key=lambda n: (n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).y,
-                                          n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x))
         Program.type_into(level, program, "7")
         program.keys("alt+x")
         box = program.window("Database")
