@@ -303,9 +303,13 @@ def progress_shows_two_runs_and_practises_the_most_missed(build_dir, display):
         assert points == [(scores[0], 20), (scores[1], 20)], (points, scores)
         percents = [int(p) for p in re.findall(r": (\d+)%", chart.description)]
         assert percents == [round(s * 100 / 20) for s in scores], (percents, scores)
-        cells = wait_for("the list of tests", lambda: [n.name for n in pyatspi.findAllDescendants(
-            progress, lambda n: n.getRoleName() == "table cell" and re.fullmatch(r"\d+/20", n.name or ""))])
-        assert sorted(cells) == sorted("%d/20" % s for s in scores), cells
+        def cells():
+            return sorted(n.name for n in pyatspi.findAllDescendants(
+                progress, lambda n: n.getRoleName() == "table cell" and re.fullmatch(r"\d+/20", n.name or "")))
+        try:
+            wait_for("the list of tests", lambda: cells() == sorted("%d/20" % s for s in scores))
+        except AssertionError:
+            raise AssertionError((cells(), scores))
 
         # Practise these: the practice window, in order, on the most missed sentences.
         missed = most_missed(db)
