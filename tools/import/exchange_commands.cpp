@@ -93,21 +93,7 @@ QString lineList(const std::vector<int>& lines) {
 
 QStringList exportQuestions(const QString& database, const QString& file, QuestionFormat format,
                             bool replace) {
-    if (!replace && pathTaken(file))
-        throw ToolError(
-            QStringLiteral("%1: the file exists already and is left as it is; give another file name, "
-                           "or add --force to replace it")
-                .arg(display(file)));
-    const store::FileStatus status = store::Database::check(database);
-    if (status.problem != store::Problem::None && status.problem != store::Problem::Locked &&
-        status.problem != store::Problem::ReadOnly && status.problem != store::Problem::FolderReadOnly)
-        throw ToolError(QStringLiteral("%1: %2").arg(display(database), describeStatus(status)));
-    const QString folder = QFileInfo(file).absolutePath();
-    if (!QFileInfo(folder).isDir())
-        throw ToolError(
-            QStringLiteral("%1: the folder %2 does not exist; create it, or give another place for "
-                           "the file")
-                .arg(display(file), display(folder)));
+    checkExport(database, file, replace);
     QStringList warnings;
     std::vector<ExchangeSentence> sentences;
     try {

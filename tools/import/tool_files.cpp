@@ -94,30 +94,30 @@ QStringList leftoversRemoved(const QStringList& files) {
     return lines;
 }
 
-void checkCsvFolder(const QString& csv) {
-    const QString folder = QFileInfo(csv).absolutePath();
+void checkTargetFolder(const QString& file) {
+    const QString folder = QFileInfo(file).absolutePath();
     if (!QFileInfo(folder).isDir())
         throw ToolError(
             QStringLiteral("%1: the folder %2 does not exist; create it, or give another place for the "
-                           "CSV file")
-                .arg(display(csv), display(folder)));
+                           "file")
+                .arg(display(file), display(folder)));
     if (!store::mayWrite(folder))
         throw ToolError(
             QStringLiteral("%1: you may not write in the folder %2; give a folder you may write in")
-                .arg(display(csv), display(folder)));
+                .arg(display(file), display(folder)));
 }
 
-void checkExport(const QString& database, const QString& csv, bool replace) {
-    if (!replace && pathTaken(csv))
+void checkExport(const QString& database, const QString& file, bool replace) {
+    if (!replace && pathTaken(file))
         throw ToolError(
             QStringLiteral("%1: the file exists already and is left as it is; give another file name, "
                            "or add --force to replace it")
-                .arg(display(csv)));
+                .arg(display(file)));
     const store::FileStatus status = store::Database::check(database);
     if (status.problem != store::Problem::None && status.problem != store::Problem::Locked &&
         status.problem != store::Problem::ReadOnly && status.problem != store::Problem::FolderReadOnly)
         throw ToolError(QStringLiteral("%1: %2").arg(display(database), describeStatus(status)));
-    checkCsvFolder(csv);
+    checkTargetFolder(file);
 }
 
 }  // namespace importtool

@@ -27,13 +27,13 @@ void writeWholeFile(const QString& path, const QByteArray& bytes);
 // written. What `write` throws leaves nothing behind either.
 void writeWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write);
 
-// The folder a new CSV file goes into must be there and writable; throws ToolError saying which.
-void checkCsvFolder(const QString& csv);
+// The folder a new file goes into must be there and writable; throws ToolError saying which.
+void checkTargetFolder(const QString& file);
 
-// Before an export of `database` to `csv`: the target free (unless it is to be replaced), the
-// database readable (a locked or read-only one can still be read), the target's folder writable.
-// Throws ToolError saying what is wrong.
-void checkExport(const QString& database, const QString& csv, bool replace);
+// Before an export of `database` to `file` (CSV, GIFT, Moodle XML): the target free (unless it is to be
+// replaced), the database readable (a locked or read-only one can still be read), the target's folder
+// writable. Throws ToolError saying what is wrong.
+void checkExport(const QString& database, const QString& file, bool replace);
 
 // The warning lines for temporary files that a run ended while it wrote had left, now removed.
 QStringList leftoversRemoved(const QStringList& files);
