@@ -435,6 +435,23 @@ ALL.append(("progress: two counted runs are two points; practise these opens the
 ALL.append(("practice: Listen after an answer, with or without a Spanish voice", listen_after_an_answer))
 
 
+def memory_grid(program, from_title):
+    """Progress opened by Ctrl+P from the window of that title, on its memory page (Alt+M): the grid."""
+    program.focus(from_title)
+    program.keys("ctrl+p")
+    program.window("Progress")
+    program.focus("Progress")
+    program.keys("alt+m")
+    return program.find(program.window("Progress"), "What you are likely to remember today, by topic and level",
+                        "table")
+
+
+def verbs_cell(grid):
+    import pyatspi
+    return wait_for("the cell of the verbs at level 1", lambda: pyatspi.findDescendant(
+        grid, lambda n: n.getRoleName() == "table cell" and (n.name or "").startswith("Verbs, level 1: ")))
+
+
 def the_mastery_grid_speaks_and_opens_practice(build_dir, display):
     """After a test, the Progress window's memory page: the grid and each cell say their figures,
     and a click on the cell of the verbs at level 1 opens practice on exactly those sentences, in
@@ -446,19 +463,12 @@ def the_mastery_grid_speaks_and_opens_practice(build_dir, display):
         test = open_task(program, "alt+t", "Test")
         db = sqlite3.connect(program.database)
         run_counted_test(program, test, db, "a")
-        program.focus("Test")
-        program.keys("ctrl+p")
-        program.window("Progress")
-        program.focus("Progress")
-        program.keys("alt+m")
-        progress = program.window("Progress")
-        grid = program.find(progress, "What you are likely to remember today, by topic and level", "table")
+        grid = memory_grid(program, "Test")
         verbs = [r[0] for r in db.execute("SELECT mondat FROM test1 WHERE kulcs1 = '1' AND szint = 1"
                                           " ORDER BY sorrend2, sorszam")]
         seen, = db.execute("SELECT count(*) FROM memory_states m JOIN sentences s ON s.id = m.sentence"
                            " JOIN test1 t ON t.sorszam = s.serial WHERE t.kulcs1 = '1' AND t.szint = 1").fetchone()
-        cell = wait_for("the cell of the verbs at level 1", lambda: pyatspi.findDescendant(
-            grid, lambda n: n.getRoleName() == "table cell" and (n.name or "").startswith("Verbs, level 1: ")))
+        cell = verbs_cell(grid)
         if seen:
             assert re.search(r": \d+%% likely remembered today; %d of %d sentences seen, \d+ due$" % (seen, len(verbs)),
                              cell.name), cell.name
@@ -469,15 +479,8 @@ def the_mastery_grid_speaks_and_opens_practice(build_dir, display):
         for by_click in (False, True):
             if by_click:
                 program.press(program.find(practice, "Close", "push button"))
-                program.focus(LAUNCHER)
-                program.keys("ctrl+p")
-                program.window("Progress")
-                program.focus("Progress")
-                program.keys("alt+m")
-                progress = program.window("Progress")
-                grid = program.find(progress, "What you are likely to remember today, by topic and level", "table")
-                cell = wait_for("the cell again", lambda: pyatspi.findDescendant(
-                    grid, lambda n: n.getRoleName() == "table cell" and (n.name or "").startswith("Verbs, level 1: ")))
+                grid = memory_grid(program, LAUNCHER)
+                cell = verbs_cell(grid)
                 program.click(cell)
             else:
                 # Alt+M left the keyboard on the page's tab; Tab goes on to the grid.
